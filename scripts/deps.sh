@@ -6,7 +6,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6printsupport6 qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core poppler-utils xvfb xauth
+  fonts-dejavu-core fonts-liberation2 poppler-utils xvfb xauth
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
