@@ -1,1 +1,369 @@
 #include "ChessBrdCore.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+namespace tablerix {
+
+namespace {
+
+constexpr std::string_view kSquareCharacters = " PNBRQKpnbrqk";
+constexpr std::string_view kPieceLetters = "pnbrqk";
+
+// ASCII only: the text may hold any byte, and <cctype> is undefined for
+// negative chars.
+char AsciiLower(char c) noexcept { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
+char AsciiUpper(char c) noexcept { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c; }
+
+int MaterialWeight(char c) noexcept {
+    switch (AsciiLower(c)) {
+        case 'p': case 'r': case 'q': return 5;
+        case 'b': return 3;
+        case 'n': return 2;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+ChessBrdCore::ChessBrdCore() { ResetGame(); }
+
+// ---- Square arithmetic ----
+
+Square ChessBrdCore::StrToSquare(const std::string& text) {
+    if (text.size() != 2) return Square::None;
+    const char file = AsciiLower(text[0]), rank = text[1];
+    if (file < 'a' || file > 'h' || rank < '1' || rank > '8') return Square::None;
+    return SquareAt(file - 'a' + 1, rank - '0');
+}
+
+int ChessBrdCore::FileOf(Square sq) noexcept { return MoveRules::FileOf(sq); }
+int ChessBrdCore::RankOf(Square sq) noexcept { return MoveRules::RankOf(sq); }
+Square ChessBrdCore::SquareAt(int file, int rank) noexcept { return MoveRules::SquareAt(file, rank); }
+int ChessBrdCore::PieceColor(Square sq) const noexcept { return Rules().PieceColor(sq); }
+
+// ---- Properties ----
+
+void ChessBrdCore::SetCastlingAllowed(CastleSet v) {
+    castling_ = v;
+    PublishPosition();
+}
+
+void ChessBrdCore::SetComputerPlaysBlack(bool v) {
+    StopThinking();
+    computerPlaysBlack_ = v;
+    StartThinking();
+}
+
+void ChessBrdCore::SetComputerPlaysWhite(bool v) {
+    StopThinking();
+    computerPlaysWhite_ = v;
+    StartThinking();
+}
+
+void ChessBrdCore::SetEnPassant(Square sq) {
+    const int n = ToInt(sq);
+    if (!((n >= ToInt(Square::A6) && n <= ToInt(Square::H6)) || (n >= ToInt(Square::A3) && n <= ToInt(Square::H3))))
+        return;
+    StopThinking();
+    enPassant_ = sq;
+    PublishPosition();
+}
+
+std::string ChessBrdCore::Position() const { return std::string(board_.data() + 1, 64); }
+
+void ChessBrdCore::SetPosition(const std::string& text) {
+    StopThinking();
+    std::fill(board_.begin() + 1, board_.begin() + 65, ' ');
+    const std::size_t n = std::min<std::size_t>(text.size(), 64);
+    for (std::size_t i = 0; i < n && text[i] != '\0'; ++i)
+        if (kSquareCharacters.find(text[i]) != std::string_view::npos) board_[i + 1] = text[i];
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), AsciiLower);
+    if (lower == "init" || lower == "newgame") std::memcpy(board_.data() + 1, kStartPosition, 64);
+    PublishPosition();
+    Paint();
+}
+
+void ChessBrdCore::SetSearchDepth(int v) noexcept { searchDepth_ = std::clamp(v, 1, 8); }
+
+void ChessBrdCore::SetWhiteToMove(bool v) {
+    StopThinking();
+    // White's entry of this move will then hold no half-move (see PerformMove).
+    if (whiteToMove_ != v) whiteSkipped_ = !v;
+    whiteToMove_ = v;
+    PublishPosition();
+}
+
+void ChessBrdCore::SetThinkingPriority(TThreadPriority p) { priority_ = p; }
+
+// ---- Legality ----
+
+bool ChessBrdCore::RecordFull() const noexcept {
+    // Black's move at kMaxMoves would have to record (kMaxMoves + 1, White).
+    return currentMove_ > kMaxMoves || (!whiteToMove_ && currentMove_ >= kMaxMoves);
+}
+
+bool ChessBrdCore::IsLegalMove(Square fromSq, Square toSq) const {
+    if (!IsOnBoard(fromSq) || !IsOnBoard(toSq)) return false;
+    if (IsThreefoldRepetition() || RecordFull()) return false;
+    return Rules().LegalByRules(fromSq, toSq, whiteToMove_);
+}
+
+bool ChessBrdCore::HasLegalMove() const { return Rules().HasLegalMove(whiteToMove_); }
+bool ChessBrdCore::WhiteKingAttackedAfter(Square f, Square t) const { return Rules().WhiteKingAttackedAfter(f, t); }
+bool ChessBrdCore::BlackKingAttackedAfter(Square f, Square t) const { return Rules().BlackKingAttackedAfter(f, t); }
+bool ChessBrdCore::ValidPawnMove(Square f, Square t) const { return Rules().ValidPawnMove(f, t); }
+bool ChessBrdCore::ValidKnightMove(Square f, Square t) const { return Rules().ValidKnightMove(f, t); }
+bool ChessBrdCore::ValidBishopMove(Square f, Square t) const { return Rules().ValidBishopMove(f, t); }
+bool ChessBrdCore::ValidRookMove(Square f, Square t) const { return Rules().ValidRookMove(f, t); }
+bool ChessBrdCore::ValidQueenMove(Square f, Square t) const { return Rules().ValidQueenMove(f, t); }
+bool ChessBrdCore::ValidKingMove(Square f, Square t) const { return Rules().ValidKingMove(f, t); }
+
+bool ChessBrdCore::IsThreefoldRepetition() const { return record_.IsThreefold(currentMove_, whiteToMove_); }
+
+// ---- Moves ----
+
+bool ChessBrdCore::MakeMove(Square fromSq, Square toSq) {
+    StopThinking();
+    const bool result = PerformMove(fromSq, toSq);
+    thinkingPaused_ = false;
+    StartThinking();
+    return result;
+}
+
+void ChessBrdCore::RemoveCastlingRights(Square sq) noexcept {
+    using C = CanStillCastle;
+    switch (sq) {
+        case Square::A1: castling_.Remove(C::WhiteQueenSide); break;
+        case Square::E1: castling_.Remove(C::WhiteKingSide); castling_.Remove(C::WhiteQueenSide); break;
+        case Square::H1: castling_.Remove(C::WhiteKingSide); break;
+        case Square::A8: castling_.Remove(C::BlackQueenSide); break;
+        case Square::E8: castling_.Remove(C::BlackKingSide); castling_.Remove(C::BlackQueenSide); break;
+        case Square::H8: castling_.Remove(C::BlackKingSide); break;
+        default: break;
+    }
+}
+
+bool ChessBrdCore::MaterialInsufficient() const noexcept {
+    int white = 0, black = 0;
+    for (int s = 1; s <= 64; ++s) {
+        const char c = board_[static_cast<std::size_t>(s)];
+        (MoveRules::ColorOf(c) == 1 ? white : black) += MaterialWeight(c);
+    }
+    return white < 5 && black < 5;
+}
+
+bool ChessBrdCore::PerformMove(Square fromSq, Square toSq) {
+    gameOver_ = false;
+    if (!IsLegalMove(fromSq, toSq)) return false;
+    const bool whiteMoved = whiteToMove_;
+    const Square enPassantTaken = Rules().EnPassantVictim(fromSq, toSq);
+
+    // Record the position moved from. If Black was made to move in White's
+    // turn, White's entry gets this position and no half-move, so that the
+    // list keeps one line per entry.
+    const std::string before = Position();
+    if (!whiteMoved && whiteSkipped_)
+        record_.Write(currentMove_, true, before, castling_, enPassant_, Square::None, Square::None);
+    whiteSkipped_ = false;
+    record_.Write(currentMove_, whiteMoved, before, castling_, enPassant_, fromSq, toSq);
+
+    RepaintSquare(fromSq);
+    if (animateMoves_ && (fromSq != dragSource_ || toSq != dropSquare_)) {
+        DrawGrid();
+        AnimateMove(fromSq, toSq, animationDelay_);
+    }
+    const char captured = At(toSq);
+    SetSquare(toSq, At(fromSq));
+    SetSquare(fromSq, ' ');
+    RepaintSquare(toSq);
+    DrawPiece(toSq, At(toSq));
+    DrawGrid();
+
+    if (!whiteMoved) ++currentMove_;
+    whiteToMove_ = !whiteMoved;
+    record_.SetEnd(currentMove_, whiteToMove_);
+
+    Fire(OnLegalMove, fromSq, toSq);
+    if (captured != ' ' && OnCapture) OnCapture(*this, fromSq, toSq, captured);
+
+    const int toRank = RankOf(toSq);
+    if ((At(toSq) == 'P' || At(toSq) == 'p') && (toRank == 8 || toRank == 1)) {
+        if (OnPromotion) OnPromotion(*this, fromSq, toSq, promotionPiece_);
+        PromotePawn(toSq);
+    }
+
+    if (enPassantTaken != Square::None && At(toSq) == (toRank == 6 ? 'P' : 'p')) {
+        if (OnCapture) OnCapture(*this, fromSq, toSq, At(enPassantTaken));
+        SetSquare(enPassantTaken, ' ');
+        RepaintSquare(enPassantTaken);
+        DrawGrid();
+    }
+
+    const char mover = At(toSq);
+    const int fromRank = RankOf(fromSq);
+    if ((mover == 'P' && fromRank == 2 && toRank == 4) || (mover == 'p' && fromRank == 7 && toRank == 5))
+        enPassant_ = ToSquare((ToInt(fromSq) + ToInt(toSq)) / 2);
+    else
+        enPassant_ = Square::None;
+
+    struct RookMove {
+        char king;
+        Square kingFrom, kingTo, rookFrom, rookTo;
+    };
+    static constexpr RookMove kRookMoves[] = {
+        {'K', Square::E1, Square::G1, Square::H1, Square::F1},
+        {'K', Square::E1, Square::C1, Square::A1, Square::D1},
+        {'k', Square::E8, Square::G8, Square::H8, Square::F8},
+        {'k', Square::E8, Square::C8, Square::A8, Square::D8},
+    };
+    for (const RookMove& r : kRookMoves) {
+        if (mover != r.king || fromSq != r.kingFrom || toSq != r.kingTo) continue;
+        const char rook = r.king == 'K' ? 'R' : 'r';
+        SetSquare(r.rookTo, rook);
+        SetSquare(r.rookFrom, ' ');
+        RepaintSquare(r.rookFrom);
+        DrawPiece(r.rookTo, rook);
+        DrawGrid();
+        Fire(OnCastle, fromSq, toSq);
+    }
+
+    const bool check = Rules().WhiteKingAttackedAfter(toSq, toSq) || Rules().BlackKingAttackedAfter(toSq, toSq);
+    RemoveCastlingRights(fromSq);
+    RemoveCastlingRights(toSq);
+    PublishPosition();  // the whole move is on the board
+
+    const bool canMove = HasLegalMove();
+    bool draw = false;
+    if (check) {
+        Fire(OnCheck, fromSq, toSq);
+        if (!canMove && OnMate) {
+            gameOver_ = true;
+            OnMate(*this, fromSq, toSq);
+        }
+    } else if (!canMove) {
+        Fire(OnStaleMate, fromSq, toSq);
+        draw = true;
+    }
+    if (MaterialInsufficient()) {
+        Fire(OnNoMatingMaterial);
+        draw = true;
+    }
+
+    record_.WritePosition(currentMove_, whiteToMove_, Position(), castling_, enPassant_);
+    record_.SetEnd(currentMove_, whiteToMove_);
+    if (IsThreefoldRepetition()) {
+        Fire(OnThreefoldPosition);
+        draw = true;
+    }
+    if (draw && OnDraw) {
+        gameOver_ = true;
+        OnDraw(*this);
+    }
+    Fire(OnPaint);
+    return true;
+}
+
+void ChessBrdCore::PromotePawn(Square sq) {
+    if (!IsOnBoard(sq)) return;
+    char letter = AsciiLower(promotionPiece_);
+    // The board holds piece letters only; anything else becomes a queen.
+    if (letter == '\0' || kPieceLetters.find(letter) == std::string_view::npos) letter = 'q';
+    if (RankOf(sq) == 8)
+        SetSquare(sq, AsciiUpper(letter));
+    else if (RankOf(sq) == 1)
+        SetSquare(sq, letter);
+    RepaintSquare(sq);
+    if (At(sq) != ' ') DrawPiece(sq, At(sq));
+    DrawGrid();
+}
+
+// ---- Game record and navigation ----
+
+void ChessBrdCore::ResetGame() {
+    StopThinking();
+    board_[0] = '_';
+    std::memcpy(board_.data() + 1, kStartPosition, 64);
+    board_[65] = '\0';
+    whiteToMove_ = true;
+    currentMove_ = 1;
+    record_.SetEnd(1, true);
+    enPassant_ = Square::None;
+    castling_ = CastleSet::All();
+    whiteSkipped_ = false;
+    record_.Write(1, true, Position(), castling_, enPassant_, Square::None, Square::None);
+    PublishPosition();
+}
+
+void ChessBrdCore::NewGame() {
+    ResetGame();
+    Paint();
+}
+
+bool ChessBrdCore::GotoMove(int moveNumber, bool white) {
+    StopThinking();
+    if (!record_.Reaches(moveNumber, white)) return false;
+    currentMove_ = moveNumber;
+    whiteToMove_ = white;
+    whiteSkipped_ = false;
+    const std::string old = Position();
+    const MoveInfo& entry = record_.Entry(moveNumber, white);
+    // Entries are written from Position(), so they always hold 64 squares.
+    const std::size_t n = std::min<std::size_t>(entry.PositionString.size(), 64);
+    std::fill(board_.begin() + 1, board_.begin() + 65, ' ');
+    std::copy_n(entry.PositionString.begin(), n, board_.begin() + 1);
+    enPassant_ = entry.EnPassantSq;
+    castling_ = entry.Castling;
+    PublishPosition();
+    RedrawChangedSquares(old);
+    return true;
+}
+
+bool ChessBrdCore::MoveBack() {
+    return whiteToMove_ ? GotoMove(currentMove_ - 1, false) : GotoMove(currentMove_, true);
+}
+
+bool ChessBrdCore::MoveForward() {
+    return whiteToMove_ ? GotoMove(currentMove_, false) : GotoMove(currentMove_ + 1, true);
+}
+
+void ChessBrdCore::GetMoveList(std::vector<std::string>& list) const { record_.AppendMoveList(list); }
+
+void ChessBrdCore::RedrawChangedSquares(const std::string& oldPosition) {
+    for (int s = 1; s <= 64; ++s) {
+        const auto i = static_cast<std::size_t>(s);
+        const char old = i - 1 < oldPosition.size() ? oldPosition[i - 1] : '\0';
+        if (board_[i] == old) continue;
+        RepaintSquare(ToSquare(s));
+        if (board_[i] != ' ') DrawPiece(ToSquare(s), board_[i]);
+    }
+    DrawGrid();
+}
+
+// ---- Engine worker ----
+
+void ChessBrdCore::PublishPosition() {
+    std::lock_guard lock(snapshotMutex_);
+    std::memcpy(snapshot_.Squares.data(), board_.data() + 1, 64);
+    snapshot_.WhiteToMove = whiteToMove_;
+    snapshot_.Castling = castling_;
+    snapshot_.EnPassant = enPassant_;
+}
+
+PositionSnapshot ChessBrdCore::Snapshot() const {
+    std::lock_guard lock(snapshotMutex_);
+    return snapshot_;
+}
+
+bool ChessBrdCore::ComputerToMove() const {
+    bool white;
+    {
+        std::lock_guard lock(snapshotMutex_);
+        white = snapshot_.WhiteToMove;
+    }
+    return white ? computerPlaysWhite_.load() : computerPlaysBlack_.load();
+}
+
+}  // namespace tablerix

@@ -9,6 +9,8 @@
 // engine worker may call at any time.
 
 #include "ChessTypes.h"
+#include "GameRecord.h"
+#include "MoveRules.h"
 
 #include <array>
 #include <atomic>
@@ -20,7 +22,9 @@ namespace tablerix {
 
 class ChessBrdCore {
 public:
-    static constexpr int kMaxMoves = 256;  // the record holds moves 1..256, both halves
+    // The record holds moves 1..256, both halves; a move that would have to be
+    // recorded beyond that (Black's move at 256) is not legal.
+    static constexpr int kMaxMoves = GameRecord::kMaxMoves;
 
     ChessBrdCore();
     virtual ~ChessBrdCore() = default;
@@ -59,7 +63,10 @@ public:
     Square EnPassant() const noexcept { return enPassant_; }
     void SetEnPassant(Square sq);  // only A6..H6 and A3..H3 are taken (StopThinking first)
     std::string Position() const;  // always 64 characters
-    void SetPosition(const std::string& text);  // StopThinking; "init"/"newgame"; Paint
+    // StopThinking; squares from the text (a NUL ends it, unknown characters
+    // leave the square blank, more than 64 are ignored); "init"/"newgame" in
+    // any case give the starting position; Paint. Any text is safe.
+    void SetPosition(const std::string& text);
     int SearchDepth() const noexcept { return searchDepth_.load(); }  // any thread
     void SetSearchDepth(int v) noexcept;  // clamped to 1..8
     bool WhiteToMove() const noexcept { return whiteToMove_; }
@@ -68,6 +75,8 @@ public:
     virtual void SetThinkingPriority(TThreadPriority p);  // store; the Qt board applies it to the worker
     std::string Version() const { return {}; }
     void SetVersion(const std::string&) noexcept {}  // ignored
+    // Letter a pawn becomes on the last rank ("q" at first); kept between
+    // promotions. A letter that names no piece is taken as a queen.
     char PromotionPiece() const noexcept { return promotionPiece_; }
     void SetPromotionPiece(char c) noexcept { promotionPiece_ = c; }
     bool GameOver() const noexcept { return gameOver_.load(); }
@@ -91,9 +100,11 @@ public:
     TMoveEvent OnCalculationFailed;
     TNotifyEvent OnThreefoldPosition;
 
-    // ---- Legality ----
+    // ---- Legality (none of these change anything) ----
+    // Refused: squares off the board, a threefold repetition standing, a full
+    // record, then the piece rules and the safety of the mover's king.
     bool IsLegalMove(Square fromSq, Square toSq) const;
-    bool HasLegalMove() const;
+    bool HasLegalMove() const;  // the piece rules and king safety only
     bool WhiteKingAttackedAfter(Square fromSq, Square toSq) const;
     bool BlackKingAttackedAfter(Square fromSq, Square toSq) const;
     bool ValidPawnMove(Square fromSq, Square toSq) const;
@@ -105,22 +116,33 @@ public:
 
     // ---- Moves ----
     bool MakeMove(Square fromSq, Square toSq);     // StopThinking, PerformMove, clear ThinkingPaused, StartThinking
-    bool PerformMove(Square fromSq, Square toSq);  // judge and carry out; fires the move's events
-    void PromotePawn(Square sq);
+    // Judges and carries out a move, records it and fires its events in
+    // order: LegalMove, Capture, Promotion, Capture (en passant), Castle,
+    // Check, Mate or StaleMate, NoMatingMaterial, ThreefoldPosition, Draw,
+    // Paint. False: refused, nothing changed but GameOver cleared.
+    bool PerformMove(Square fromSq, Square toSq);
+    void PromotePawn(Square sq);  // sq on rank 8 or 1 only
     bool IsThreefoldRepetition() const;
 
     // ---- Game record and navigation ----
     void NewGame();    // ResetGame, then Paint
     void ResetGame();  // model only, no repaint
+    // StopThinking (also when refused), then show entry (moveNumber, side)
+    // and make it current; refused outside (1, White) .. the end entry.
     bool GotoMove(int moveNumber, bool white);
     bool MoveBack();
     bool MoveForward();
-    void GetMoveList(std::vector<std::string>& list) const;  // appends, never clears
+    // Appends one line per recorded half-move, never clears. Line k is
+    // half-move k; a White entry that Black skipped (Black made to move
+    // first through WhiteToMove) reads "1. ..." and GotoMove reaches it.
+    void GetMoveList(std::vector<std::string>& list) const;
+    // Repaints the squares that differ from oldPosition (a shorter text
+    // counts its missing characters as different), then DrawGrid.
     void RedrawChangedSquares(const std::string& oldPosition);
-    int LastMove() const noexcept { return lastMove_; }
-    bool LastMoveWhite() const noexcept { return lastMoveWhite_; }
+    int LastMove() const noexcept { return record_.LastMove(); }
+    bool LastMoveWhite() const noexcept { return record_.LastMoveWhite(); }
     // Entry (move, side) of the record; move outside 1..kMaxMoves gives an empty entry.
-    const MoveInfo& History(int move, bool white) const noexcept;
+    const MoveInfo& History(int move, bool white) const noexcept { return record_.Entry(move, white); }
 
     // ---- View seams (the Qt board draws; the core does nothing) ----
     virtual void Paint() {}
@@ -149,6 +171,20 @@ protected:
     void PublishPosition();
 
 private:
+    MoveRules Rules() const noexcept { return MoveRules(board_, castling_, enPassant_); }
+    void SetSquare(Square sq, char c) noexcept { board_[static_cast<std::size_t>(ToInt(sq))] = c; }
+    char At(Square sq) const noexcept { return board_[static_cast<std::size_t>(ToInt(sq))]; }
+    void Fire(const TMoveEvent& e, Square fromSq, Square toSq) {
+        if (e) e(*this, fromSq, toSq);
+    }
+    void Fire(const TNotifyEvent& e) {
+        if (e) e(*this);
+    }
+    void RemoveCastlingRights(Square sq) noexcept;
+    bool MaterialInsufficient() const noexcept;
+    bool RecordFull() const noexcept;
+
+
     std::array<char, 66> board_{};
     bool whiteToMove_ = true;
     int currentMove_ = 1;
@@ -167,10 +203,9 @@ private:
     Square dragSource_ = Square::None;
     Square dropSquare_ = Square::None;
 
-    // History[move][0 = White, 1 = Black]; index 0 unused.
-    std::array<std::array<MoveInfo, 2>, kMaxMoves + 1> history_{};
-    int lastMove_ = 1;
-    bool lastMoveWhite_ = true;
+    GameRecord record_;
+    // Black was made to move while White's entry at currentMove_ was due.
+    bool whiteSkipped_ = false;
 
     mutable std::mutex snapshotMutex_;
     PositionSnapshot snapshot_;

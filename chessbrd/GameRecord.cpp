@@ -1,0 +1,95 @@
+#include "GameRecord.h"
+
+#include "MoveRules.h"
+
+namespace tablerix {
+
+namespace {
+
+// FNV-1a: lets the repetition test skip most string comparisons, since the
+// board asks it on every legality question.
+std::uint64_t HashOf(const std::string& text) noexcept {
+    std::uint64_t h = 14695981039346656037ULL;
+    for (unsigned char c : text) {
+        h ^= c;
+        h *= 1099511628211ULL;
+    }
+    return h;
+}
+
+void AppendSquare(std::string& out, Square sq) {
+    out += static_cast<char>('A' + MoveRules::FileOf(sq) - 1);
+    out += static_cast<char>('0' + MoveRules::RankOf(sq));
+}
+
+}  // namespace
+
+GameRecord::GameRecord() {
+    const std::uint64_t empty = HashOf({});
+    hashes_.fill(empty);
+}
+
+const MoveInfo& GameRecord::Entry(int move, bool white) const noexcept {
+    static const MoveInfo kEmpty{};
+    return InRange(move) ? entries_[static_cast<std::size_t>(Slot(move, white))] : kEmpty;
+}
+
+void GameRecord::WritePosition(int move, bool white, const std::string& position, CastleSet castling,
+                               Square enPassant) {
+    if (!InRange(move)) return;
+    const auto slot = static_cast<std::size_t>(Slot(move, white));
+    MoveInfo& e = entries_[slot];
+    e.PositionString = position;
+    e.Castling = castling;
+    e.EnPassantSq = enPassant;
+    hashes_[slot] = HashOf(position);
+}
+
+void GameRecord::Write(int move, bool white, const std::string& position, CastleSet castling, Square enPassant,
+                       Square fromSq, Square toSq) {
+    if (!InRange(move)) return;
+    WritePosition(move, white, position, castling, enPassant);
+    MoveInfo& e = entries_[static_cast<std::size_t>(Slot(move, white))];
+    e.FromSq = fromSq;
+    e.ToSq = toSq;
+}
+
+bool GameRecord::Reaches(int move, bool white) const noexcept {
+    return InRange(move) && Slot(move, white) <= Slot(lastMove_, lastMoveWhite_);
+}
+
+bool GameRecord::IsThreefold(int move, bool white) const noexcept {
+    if (!Reaches(move, white)) return false;
+    const int current = Slot(move, white);
+    const auto c = static_cast<std::size_t>(current);
+    int count = 0;
+    for (int s = current - 1; s >= 0; --s) {
+        const auto i = static_cast<std::size_t>(s);
+        if (hashes_[i] == hashes_[c] && entries_[i].PositionString == entries_[c].PositionString && ++count >= 2)
+            return true;
+    }
+    return false;
+}
+
+std::string GameRecord::MoveLine(int move, bool white, Square fromSq, Square toSq) {
+    std::string line = white ? std::to_string(move) + ". " : std::string(14, ' ');
+    if (IsOnBoard(fromSq) && IsOnBoard(toSq)) {
+        AppendSquare(line, fromSq);
+        line += '-';
+        AppendSquare(line, toSq);
+    } else {
+        line += "...";
+    }
+    return line;
+}
+
+void GameRecord::AppendMoveList(std::vector<std::string>& list) const {
+    if (!InRange(lastMove_)) return;
+    const int end = Slot(lastMove_, lastMoveWhite_);
+    for (int s = 0; s < end; ++s) {
+        const MoveInfo& e = entries_[static_cast<std::size_t>(s)];
+        list.push_back(MoveLine(s / 2 + 1, s % 2 == 0, e.FromSq, e.ToSq));
+    }
+}
+
+}  // namespace tablerix
