@@ -1,0 +1,22 @@
+#pragma once
+
+#include <span>
+
+// Every image built into the program through Qt's resource system, with the
+// size it must have. Linking tablerix_resources makes them all loadable by
+// path (e.g. QImage(":/pieces/SETORVANE40.png")); no initialisation call is needed.
+namespace tablerix {
+
+enum class ArtKind { PieceSet, Texture, Icon };
+
+struct ArtFile {
+    const char* path; // resource path, ":/" prefixed
+    int width;
+    int height;
+    ArtKind kind;
+};
+
+// The whole list; the storage is static and lives as long as the program.
+std::span<const ArtFile> artCatalogue();
+
+} // namespace tablerix

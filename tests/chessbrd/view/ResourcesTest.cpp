@@ -1,0 +1,134 @@
+// The built-in artwork: present, of the right size and layout, masks usable,
+// textures seamless. Links nothing but tablerix_resources, which proves that
+// the images register themselves without an initialisation call.
+#include "ArtCatalogue.h"
+
+#include <QDirIterator>
+#include <QImage>
+#include <QSet>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using tablerix::ArtFile;
+using tablerix::ArtKind;
+
+namespace {
+
+QImage load(const ArtFile& f) { return QImage(QString::fromLatin1(f.path)); }
+
+int channelDistance(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+}
+
+// Mean colour distance between pixel lines x0 and x1 (columns) of img.
+double columnDistance(const QImage& img, int x0, int x1) {
+    double sum = 0;
+    for (int y = 0; y < img.height(); ++y) sum += channelDistance(img.pixel(x0, y), img.pixel(x1, y));
+    return sum / img.height();
+}
+
+double meanLuminance(const QImage& img) {
+    double sum = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) sum += qGray(img.pixel(x, y));
+    return sum / (img.width() * img.height());
+}
+
+double textureLuminance(const char* name) {
+    return meanLuminance(QImage(QStringLiteral(":/textures/%1.png").arg(QLatin1String(name))));
+}
+
+} // namespace
+
+TEST(ResourcesTest, EveryImageLoadsWithItsSize) {
+    ASSERT_FALSE(tablerix::artCatalogue().empty());
+    for (const ArtFile& f : tablerix::artCatalogue()) {
+        SCOPED_TRACE(f.path);
+        const QImage img = load(f);
+        ASSERT_FALSE(img.isNull());
+        EXPECT_EQ(img.width(), f.width);
+        EXPECT_EQ(img.height(), f.height);
+    }
+    EXPECT_FALSE(QImage(QStringLiteral(":/pieces/SETORVANE40.png")).isNull());
+}
+
+TEST(ResourcesTest, CatalogueListsExactlyTheBuiltInImages) {
+    QSet<QString> listed;
+    for (const ArtFile& f : tablerix::artCatalogue()) listed.insert(QString::fromLatin1(f.path));
+    QSet<QString> present;
+    for (const char* dir : {":/pieces", ":/textures", ":/icons"}) {
+        QDirIterator it(QString::fromLatin1(dir), QDir::Files);
+        while (it.hasNext()) present.insert(it.next());
+    }
+    EXPECT_EQ(listed, present);
+}
+
+TEST(ResourcesTest, PieceSetsHaveTheBoardLayoutAndUsableMasks) {
+    for (const ArtFile& f : tablerix::artCatalogue()) {
+        if (f.kind != ArtKind::PieceSet) continue;
+        SCOPED_TRACE(f.path);
+        const QImage set = load(f);
+        ASSERT_EQ(set.width() * 2, set.height() * 3);
+        const int k = set.height() / 4;
+        for (int row : {1, 3}) {
+            for (int col = 0; col < 6; ++col) {
+                SCOPED_TRACE(testing::Message() << "row " << row << " col " << col);
+                int clear = 0, solid = 0, picturesOnWhite = 0;
+                for (int y = 0; y < k; ++y) {
+                    for (int x = 0; x < k; ++x) {
+                        const QRgb m = set.pixel(col * k + x, row * k + y) & 0xFFFFFF;
+                        const bool opaque = m != 0xFFFFFF;
+                        (opaque ? solid : clear)++;
+                        // Edges must not carry the sheet's white paper into the board.
+                        if (opaque && (set.pixel(col * k + x, (row - 1) * k + y) & 0xFFFFFF) == 0xFFFFFF)
+                            ++picturesOnWhite;
+                    }
+                }
+                EXPECT_GT(clear, k * k / 4);
+                EXPECT_GT(solid, k * k / 10);
+                EXPECT_EQ(picturesOnWhite, 0);
+                // A clean cell keeps its border row and column transparent so that
+                // neighbouring pieces never touch.
+                for (int i = 0; i < k; ++i) {
+                    EXPECT_EQ(set.pixel(col * k + i, row * k) & 0xFFFFFF, 0xFFFFFFu);
+                    EXPECT_EQ(set.pixel(col * k, row * k + i) & 0xFFFFFF, 0xFFFFFFu);
+                }
+            }
+        }
+    }
+}
+
+TEST(ResourcesTest, TexturesTileWithoutSeams) {
+    for (const ArtFile& f : tablerix::artCatalogue()) {
+        if (f.kind != ArtKind::Texture) continue;
+        SCOPED_TRACE(f.path);
+        const QImage img = load(f).convertToFormat(QImage::Format_RGB32);
+        const QImage turned = img.transformed(QTransform().rotate(90));
+        for (const QImage* t : {&img, &turned}) {
+            const int w = t->width();
+            // The wrap-around step may be no rougher than an ordinary step inside.
+            double inner = 0;
+            for (int x = 0; x + 1 < w; ++x) inner += columnDistance(*t, x, x + 1);
+            inner /= w - 1;
+            EXPECT_LE(columnDistance(*t, w - 1, 0), 2.0 * inner + 6.0);
+        }
+    }
+}
+
+TEST(ResourcesTest, WoodsKeepPiecesAndCoordinatesReadable) {
+    for (const char* dark : {"MarronOscuro1", "MarronOscuro2", "MarronOscuro3"}) {
+        SCOPED_TRACE(dark);
+        EXPECT_GT(textureLuminance(dark), 70.0);
+        EXPECT_LT(textureLuminance(dark), 140.0);
+    }
+    for (const char* light : {"MarronClaro1", "MarronClaro2", "MarronClaro3"}) {
+        SCOPED_TRACE(light);
+        EXPECT_GT(textureLuminance(light), 165.0);
+        EXPECT_LT(textureLuminance(light), 235.0);
+    }
+    // White coordinates are written on the border.
+    EXPECT_LT(textureLuminance("MaderaBorde"), 75.0);
+}

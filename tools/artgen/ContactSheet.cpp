@@ -1,0 +1,79 @@
+#include "ContactSheet.h"
+
+#include <QPainter>
+
+namespace {
+
+// Tiles `wood` from the sheet's top-left corner, clipped to rect, as the board does.
+void tile(QPainter& p, const QImage& wood, const QRect& rect) {
+    p.save();
+    p.setClipRect(rect);
+    for (int y = 0; y < rect.bottom() + 1; y += wood.height())
+        for (int x = 0; x < rect.right() + 1; x += wood.width())
+            if (QRect(x, y, wood.width(), wood.height()).intersects(rect)) p.drawImage(x, y, wood);
+    p.restore();
+}
+
+} // namespace
+
+void ContactSheet::drawMasked(QImage& target, int x, int y, const QImage& set, int col, int side) {
+    const int k = set.height() / 4;
+    for (int dy = 0; dy < k; ++dy) {
+        for (int dx = 0; dx < k; ++dx) {
+            const int tx = x + dx, ty = y + dy;
+            if (!target.rect().contains(tx, ty)) continue;
+            const QRgb m = set.pixel(col * k + dx, (2 * side + 1) * k + dy) & 0xFFFFFF;
+            if (m != 0xFFFFFF) target.setPixel(tx, ty, set.pixel(col * k + dx, 2 * side * k + dy));
+        }
+    }
+}
+
+QImage ContactSheet::render(const QList<QImage>& sets, const QList<WoodPair>& woods, const QImage& border,
+                            const QList<QImage>& icons, int square) {
+    const int rowsPerSet = 2 * static_cast<int>(woods.size()) + 1;
+    const int gap = square / 2;
+    const int width = 12 * square;
+    const int height = static_cast<int>(sets.size()) * (rowsPerSet * square + gap) + 2 * square;
+    QImage sheet(width, height, QImage::Format_RGB32);
+    sheet.fill(QColor(0x60, 0x60, 0x60));
+    int top = 0;
+    for (const QImage& set : sets) {
+        const int k = set.height() / 4;
+        const int offset = (square - k) / 2;
+        for (int row = 0; row < rowsPerSet; ++row) {
+            const int y = top + row * square;
+            for (int c = 0; c < 12; ++c) {
+                const QRect cellRect(c * square, y, square, square);
+                {
+                    QPainter p(&sheet);
+                    if (row == rowsPerSet - 1) {
+                        tile(p, border, cellRect);
+                    } else {
+                        const WoodPair& pair = woods[row / 2];
+                        const bool dark = ((c + row) % 2) == 1;
+                        tile(p, dark ? pair.dark : pair.light, cellRect);
+                    }
+                }
+                // Columns 0-5 white pieces, 6-11 black ones.
+                drawMasked(sheet, c * square + offset, y + offset, set, c % 6, c / 6);
+            }
+        }
+        top += rowsPerSet * square + gap;
+    }
+    // Border strip with coordinates and the button icons, to judge contrast.
+    {
+        QPainter p(&sheet);
+        const QRect strip(0, top, width, 2 * square);
+        tile(p, border, strip);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(10);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        for (int c = 0; c < 8; ++c)
+            p.drawText(QRect(c * square, top, square, square / 2), Qt::AlignCenter,
+                       QString(QChar('a' + c)) + QString::number(8 - c));
+        p.fillRect(QRect(0, top + square, width, square), QColor(0xF0, 0xF0, 0xF0));
+        for (int i = 0; i < icons.size(); ++i) p.drawImage(8 + i * 28, top + square + 12, icons[i]);
+    }
+    return sheet;
+}

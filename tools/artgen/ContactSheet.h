@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+// A proof print of the artwork: every piece set drawn through its masks on
+// each dark/light wood pair and on the border wood, as the board would.
+class ContactSheet {
+public:
+    struct WoodPair {
+        QImage dark;
+        QImage light;
+    };
+
+    // Draws the cell-sized masked piece (col, side) of `set` at (x, y) of target.
+    static void drawMasked(QImage& target, int x, int y, const QImage& set, int col, int side);
+
+    // Sets and woods as loaded from the generated files; square is the board's
+    // square size (pieces are centred in it as the board centres them).
+    static QImage render(const QList<QImage>& sets, const QList<WoodPair>& woods, const QImage& border,
+                         const QList<QImage>& icons, int square);
+};
