@@ -1,0 +1,119 @@
+#pragma once
+// Constant tables of the engine: the 10 x 12 mailbox, piece directions,
+// castling masks and the evaluation tables. All compile-time constants, so
+// every engine object shares them and nothing is filled at run time.
+
+#include <array>
+
+namespace tablerix::EngineTables {
+
+// Square number -> place on a 10 x 12 board with a two-row, one-column margin.
+inline constexpr std::array<int, 64> MailboxIndex = [] {
+    std::array<int, 64> t{};
+    for (int s = 0; s < 64; ++s) t[s] = 21 + 10 * (s / 8) + s % 8;
+    return t;
+}();
+
+// Place on the 10 x 12 board -> square number, -1 off the board.
+inline constexpr std::array<int, 120> Mailbox = [] {
+    std::array<int, 120> t{};
+    for (int& v : t) v = -1;
+    for (int s = 0; s < 64; ++s) t[21 + 10 * (s / 8) + s % 8] = s;
+    return t;
+}();
+
+// Mailbox steps per piece type (pawn, knight, bishop, rook, queen, king), in
+// generation order; DirectionCount says how many are used, Slides whether the
+// piece keeps going along a ray.
+inline constexpr std::array<std::array<int, 8>, 6> Directions = {{
+    {0, 0, 0, 0, 0, 0, 0, 0},
+    {-21, -19, -12, -8, 8, 12, 19, 21},
+    {-11, -9, 9, 11, 0, 0, 0, 0},
+    {-10, -1, 1, 10, 0, 0, 0, 0},
+    {-11, -10, -9, -1, 1, 9, 10, 11},
+    {-11, -10, -9, -1, 1, 9, 10, 11},
+}};
+inline constexpr std::array<int, 6> DirectionCount = {0, 8, 4, 4, 8, 8};
+inline constexpr std::array<bool, 6> Slides = {false, false, true, true, true, false};
+
+// Castle bits kept when a move starts or ends on a square.
+inline constexpr std::array<int, 64> CastleRightsMask = [] {
+    std::array<int, 64> t{};
+    for (int& v : t) v = 15;
+    t[0] = 7;
+    t[4] = 3;
+    t[7] = 11;
+    t[56] = 13;
+    t[60] = 12;
+    t[63] = 14;
+    return t;
+}();
+
+inline constexpr std::array<int, 6> PieceValue = {100, 300, 300, 500, 900, 0};
+
+// Mirror across the middle of the board: same file, rank r -> 9 - r.
+constexpr int MirrorSquare(int s) noexcept { return s ^ 56; }
+
+// Evaluation tables, from White's side, a8 first.
+inline constexpr std::array<int, 64> PawnTable = {
+    0, 0,  0,  0,   0,   0,  0,  0,   //
+    5, 10, 15, 20,  20,  15, 10, 5,   //
+    4, 8,  12, 16,  16,  12, 8,  4,   //
+    3, 6,  9,  12,  12,  9,  6,  3,   //
+    2, 4,  6,  8,   8,   6,  4,  2,   //
+    1, 2,  3,  4,   4,   3,  2,  1,   //
+    0, 0,  0,  -20, -20, 0,  0,  0,   //
+    0, 0,  0,  0,   0,   0,  0,  0};
+
+inline constexpr std::array<int, 64> KingsidePawnTable = {
+    0, 0, 0, 0, 0, 0,  0,  0,   //
+    0, 0, 0, 0, 0, 0,  0,  0,   //
+    0, 0, 0, 0, 0, 0,  0,  0,   //
+    0, 0, 0, 0, 0, 0,  0,  0,   //
+    0, 0, 0, 0, 0, 5,  5,  5,   //
+    0, 0, 0, 0, 0, 10, 10, 10,  //
+    0, 0, 0, 0, 0, 20, 20, 20,  //
+    0, 0, 0, 0, 0, 0,  0,  0};
+
+inline constexpr std::array<int, 64> QueensidePawnTable = {
+    0,  0,  0,  0, 0, 0, 0, 0,  //
+    0,  0,  0,  0, 0, 0, 0, 0,  //
+    0,  0,  0,  0, 0, 0, 0, 0,  //
+    0,  0,  0,  0, 0, 0, 0, 0,  //
+    5,  5,  5,  0, 0, 0, 0, 0,  //
+    10, 10, 10, 0, 0, 0, 0, 0,  //
+    20, 20, 20, 0, 0, 0, 0, 0,  //
+    0,  0,  0,  0, 0, 0, 0, 0};
+
+// Knights and bishops alike.
+inline constexpr std::array<int, 64> MinorPieceTable = {
+    -10, -10, -10, -10, -10, -10, -10, -10,  //
+    -10, 0,   0,   0,   0,   0,   0,   -10,  //
+    -10, 0,   5,   5,   5,   5,   0,   -10,  //
+    -10, 0,   5,   10,  10,  5,   0,   -10,  //
+    -10, 0,   5,   10,  10,  5,   0,   -10,  //
+    -10, 0,   5,   5,   5,   5,   0,   -10,  //
+    -10, 0,   0,   0,   0,   0,   0,   -10,  //
+    -20, -20, -20, -20, -20, -20, -20, -20};
+
+inline constexpr std::array<int, 64> KingTable = {
+    -40, -40, -40, -40, -40, -40, -40, -40,  //
+    -40, -40, -40, -40, -40, -40, -40, -40,  //
+    -40, -40, -40, -40, -40, -40, -40, -40,  //
+    -40, -40, -40, -40, -40, -40, -40, -40,  //
+    -40, -40, -40, -40, -40, -40, -40, -40,  //
+    -40, -40, -40, -40, -40, -40, -40, -40,  //
+    -20, -20, -20, -20, -20, -20, -20, -20,  //
+    -10, 0,   10,  -20, 0,   -20, 10,  0};
+
+inline constexpr std::array<int, 64> KingEndgameTable = {
+    -5, -5, -5, -5, -5, -5, -5, -5,  //
+    -5, 0,  0,  0,  0,  0,  0,  -5,  //
+    -5, 0,  5,  5,  5,  5,  0,  -5,  //
+    -5, 0,  5,  10, 10, 5,  0,  -5,  //
+    -5, 0,  5,  10, 10, 5,  0,  -5,  //
+    -5, 0,  5,  5,  5,  5,  0,  -5,  //
+    -5, 0,  0,  0,  0,  0,  0,  -5,  //
+    -5, -5, -5, -5, -5, -5, -5, -5};
+
+}  // namespace tablerix::EngineTables

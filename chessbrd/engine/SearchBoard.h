@@ -1,0 +1,98 @@
+#pragma once
+// The engine's own position and move record: squares as colour and piece
+// type, the stacked moves of every ply of the current line, the undo records
+// and the history credits used to order quiet moves. Fixed arrays only, so a
+// search allocates nothing. Plain C++, no Qt.
+//
+// Threads: an object belongs to the thread that searches with it.
+// Fields are public because the search, the evaluation and the tests read
+// (and the search writes) them on every node; keep them consistent by using
+// Load, TryMove and UndoMove.
+
+#include "ChessTypes.h"
+#include "EngineMove.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tablerix {
+
+class SearchBoard {
+public:
+    static constexpr int kMaxPly = 64;
+    static constexpr int kMoveStackSize = 4096;
+
+    struct StackedMove {
+        EngineMove Move;
+        std::int32_t Score = 0;  // ordering score
+    };
+    struct PlyRange {
+        int First = 0;  // index of the ply's first move in MoveStack
+        int End = 0;    // one past its last move
+    };
+    struct UndoRecord {
+        EngineMove Move;
+        int Captured = kNoPiece;  // type that stood on the to square
+        int CastleBits = 0;
+        int EnPassantSquare = -1;
+        std::array<int, 2> KingSquare{};
+    };
+
+    SearchBoard() noexcept;
+
+    // Copies the board's position, with Ply 0. Unknown letters read as empty
+    // squares; castle bits whose king or rook is not on its home square are
+    // dropped, and an en passant square off the rank a double push of the
+    // other side passes over is ignored, so that a hand-made position never
+    // lets the engine invent a rook or an impossible capture.
+    void Load(const PositionSnapshot& pos) noexcept;
+
+    // Replace the current ply's moves by all pseudo-legal moves of
+    // SideToMove (GenerateMoves) or by its captures, en passant captures and
+    // promotions only (GenerateCaptures). Moves that would overrun MoveStack
+    // are dropped.
+    void GenerateMoves() noexcept;
+    void GenerateCaptures() noexcept;
+    // Append one move to the current ply, with its ordering score; a pawn move
+    // onto its last rank becomes the four promotions.
+    void PushMove(int from, int to, int flags) noexcept;
+    void PushPromotions(int from, int to, int flags) noexcept;
+
+    // Plays the move; false, with the board unchanged, if it is illegal.
+    // The caller keeps Ply below kMaxPly.
+    bool TryMove(EngineMove move) noexcept;
+    // Undoes the last move that TryMove accepted.
+    void UndoMove() noexcept;
+
+    bool InCheck(int colour) const noexcept;
+    bool IsAttacked(int square, int by) const noexcept;
+
+    // The position back in the board's terms (Ply is not looked at).
+    PositionSnapshot ToSnapshot() const noexcept;
+
+    std::array<int, 64> Colour{};
+    std::array<int, 64> Piece{};
+    int SideToMove = kWhite;
+    int Opponent = kBlack;
+    int CastleBits = 0;
+    int EnPassantSquare = -1;
+    int Ply = 0;
+
+    std::array<StackedMove, kMoveStackSize> MoveStack{};
+    std::array<PlyRange, kMaxPly> PlyMoves{};
+    std::array<UndoRecord, kMaxPly> UndoStack{};
+    std::array<std::array<std::int32_t, 64>, 64> HistoryScore{};
+
+private:
+    template <bool CapturesOnly>
+    void Generate() noexcept;
+    void Append(int from, int to, int promote, int flags, std::int32_t score) noexcept;
+    int FindKing(int colour) const noexcept;
+
+    // Square of each colour's king, -1 without one; kScanForKing when the
+    // colour has several and InCheck must look for the first.
+    static constexpr int kScanForKing = -2;
+    std::array<int, 2> kingSquare_{-1, -1};
+};
+
+}  // namespace tablerix
