@@ -1,0 +1,279 @@
+#include "Mylabel.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+using tablerix::T3DEffect;
+using tablerix::TmyLabel3d;
+
+namespace {
+
+const QColor kBackground(0, 160, 0);
+const QColor kCaption(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kGrey(0x80, 0x80, 0x80);
+const QColor kSilver(0xC0, 0xC0, 0xC0);
+
+// A large bold caption without antialiasing on an opaque green label, so that
+// every pixel is exactly the background, the caption or one copy.
+void Prepare(TmyLabel3d& label, const QString& text = QStringLiteral("HE")) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(40);
+    f.setBold(true);
+    f.setStyleStrategy(QFont::NoAntialias);
+    label.setFont(f);
+    QPalette pal = label.palette();
+    pal.setColor(QPalette::Window, kBackground);
+    pal.setColor(QPalette::WindowText, kCaption);
+    label.setPalette(pal);
+    label.setAutoFillBackground(true);
+    label.setAlignment(Qt::AlignCenter);
+    label.setText(text);
+    label.resize(160, 90);
+}
+
+QImage Render(QWidget& w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+using Copy = std::pair<QPoint, QColor>;
+
+// What a 3-D render must look like: the copies of the plain caption's pixels
+// shifted and coloured, in order, and the caption on top.
+QImage Expected(const QImage& plain, const std::vector<Copy>& copies, const QColor& caption) {
+    QImage out(plain.size(), QImage::Format_RGB32);
+    out.fill(kBackground);
+    const auto stamp = [&](QPoint off, const QColor& c) {
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                if (plain.pixelColor(x, y) == kCaption && out.rect().contains(x + off.x(), y + off.y()))
+                    out.setPixelColor(x + off.x(), y + off.y(), c);
+    };
+    for (const auto& [off, c] : copies) stamp(off, c);
+    stamp({0, 0}, caption);
+    return out;
+}
+
+// Number of differing pixels, with the first one described in `where`.
+int Differences(const QImage& a, const QImage& b, std::string* where) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y) && n++ == 0)
+                *where = "at " + std::to_string(x) + "," + std::to_string(y) + ": " +
+                         a.pixelColor(x, y).name().toStdString() + " vs " +
+                         b.pixelColor(x, y).name().toStdString();
+    return n;
+}
+
+QImage PlainRender(const QString& text = QStringLiteral("HE")) {
+    TmyLabel3d plain;
+    Prepare(plain, text);
+    QImage img = Render(plain);
+    // The caption must sit well inside so that no copy is clipped differently.
+    QRect box;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixelColor(x, y) == kCaption) box |= QRect(x, y, 1, 1);
+    EXPECT_FALSE(box.isEmpty());
+    EXPECT_TRUE(img.rect().adjusted(8, 8, -8, -8).contains(box));
+    return img;
+}
+
+void ExpectRender(TmyLabel3d& label, const std::vector<Copy>& copies, const QColor& caption) {
+    const QImage plain = PlainRender();
+    std::string where;
+    EXPECT_EQ(Differences(Render(label), Expected(plain, copies, caption), &where), 0) << where;
+}
+
+}  // namespace
+
+TEST(Label3dTest, InitialProperties) {
+    TmyLabel3d label;
+    EXPECT_EQ(label.AStyle3D(), T3DEffect::Normal3d);
+    EXPECT_EQ(label.AShadeRightBottom(), kGrey);
+    EXPECT_EQ(label.AShadeLeftTop(), kWhite);
+    EXPECT_EQ(label.AHShadeOffSet(), 5);
+    EXPECT_EQ(label.AVShadeOffSet(), -5);
+    EXPECT_FALSE(label.AShadeLTSet());
+    EXPECT_EQ(label.SavedShadeLeftTop(), kWhite);
+    EXPECT_FALSE(label.autoFillBackground());  // transparent
+    EXPECT_FALSE(label.OnMouseOut);
+}
+
+TEST(Label3dTest, RaisedDrawsWhiteUpLeftAndGreyDownRightUnderTheCaption) {
+    TmyLabel3d label;
+    Prepare(label);
+    label.SetAStyle3D(T3DEffect::Raised3d);
+    ExpectRender(label, {{{1, 1}, kGrey}, {{-1, -1}, kWhite}}, kCaption);
+}
+
+TEST(Label3dTest, SunkenSwapsTheTwoShades) {
+    TmyLabel3d label;
+    Prepare(label);
+    label.SetAStyle3D(T3DEffect::Resit3d);
+    ExpectRender(label, {{{1, 1}, kWhite}, {{-1, -1}, kGrey}}, kCaption);
+    // As the start panel has it.
+    label.SetAShadeRightBottom(kSilver);
+    ExpectRender(label, {{{1, 1}, kWhite}, {{-1, -1}, kSilver}}, kCaption);
+}
+
+TEST(Label3dTest, ShadowedDrawsOneCopyAtTheOffsets) {
+    TmyLabel3d label;
+    Prepare(label);
+    label.SetAStyle3D(T3DEffect::Shadowed3d);
+    ExpectRender(label, {{{5, -5}, kGrey}}, kCaption);  // right and up
+    label.SetAHShadeOffSet(-3);
+    label.SetAVShadeOffSet(4);
+    label.SetAShadeRightBottom(Qt::blue);
+    ExpectRender(label, {{{-3, 4}, Qt::blue}}, kCaption);
+}
+
+TEST(Label3dTest, DisabledCaptionIsSystemGreyOverUnchangedCopies) {
+    TmyLabel3d label;
+    Prepare(label);
+    label.SetAStyle3D(T3DEffect::Raised3d);
+    label.SetAShadeRightBottom(Qt::red);
+    label.SetAShadeLeftTop(Qt::blue);
+    label.setEnabled(false);
+    const QColor grey = QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+    ASSERT_NE(grey, kCaption);
+    ExpectRender(label, {{{1, 1}, Qt::red}, {{-1, -1}, Qt::blue}}, grey);
+}
+
+TEST(Label3dTest, LeftTopShadeHeldWhileSetAndRestoredAfter) {
+    TmyLabel3d label;
+    label.SetAShadeLeftTop(Qt::yellow);
+    label.SetAShadeLTSet(true);
+    EXPECT_EQ(label.AShadeLeftTop(), kWhite);
+    EXPECT_EQ(label.SavedShadeLeftTop(), QColor(Qt::yellow));
+    label.SetAShadeLeftTop(Qt::cyan);  // ignored while held
+    EXPECT_EQ(label.AShadeLeftTop(), kWhite);
+    label.SetAShadeLTSet(true);  // again: nothing saved over the kept value
+    label.SetAShadeLTSet(false);
+    EXPECT_EQ(label.AShadeLeftTop(), QColor(Qt::yellow));
+    label.SetAShadeLeftTop(Qt::cyan);
+    EXPECT_EQ(label.AShadeLeftTop(), QColor(Qt::cyan));
+}
+
+TEST(Label3dTest, CopiesNeverEnlargeTheMeasuredSize) {
+    TmyLabel3d label;
+    Prepare(label);
+    const QSize plain = label.sizeHint();
+    for (T3DEffect s : {T3DEffect::Raised3d, T3DEffect::Resit3d, T3DEffect::Shadowed3d}) {
+        label.SetAStyle3D(s);
+        EXPECT_EQ(label.sizeHint(), plain);
+    }
+    // The unshifted caption alone.
+    const QFontMetrics fm(label.font());
+    EXPECT_EQ(plain, fm.boundingRect(QRect(0, 0, 1000, 1000), Qt::TextWordWrap, QStringLiteral("HE")).size());
+    // Wrapping at a narrow width adds lines.
+    label.setText(QStringLiteral("HE HE HE"));
+    EXPECT_GT(label.heightForWidth(fm.horizontalAdvance(QStringLiteral("HE")) + 4), plain.height());
+}
+
+TEST(Label3dTest, EmptyAndLoneAmpersandMeasureAsOneBlank) {
+    TmyLabel3d blank(QStringLiteral(" "));
+    TmyLabel3d empty;
+    TmyLabel3d amp(QStringLiteral("&"));
+    EXPECT_GT(blank.sizeHint().width(), 0);
+    EXPECT_EQ(empty.sizeHint(), blank.sizeHint());
+    EXPECT_EQ(amp.sizeHint(), blank.sizeHint());
+    amp.SetShowAccelChar(false);  // now a literal character
+    EXPECT_EQ(amp.sizeHint().width(), QFontMetrics(amp.font()).horizontalAdvance(QChar('&')));
+}
+
+TEST(Label3dTest, AmpersandIsAnAcceleratorOnlyWhileShown) {
+    TmyLabel3d doubled;
+    Prepare(doubled, QStringLiteral("&&"));  // an escaped "&"
+    TmyLabel3d literal;
+    Prepare(literal, QStringLiteral("&"));
+    literal.SetShowAccelChar(false);
+    std::string where;
+    EXPECT_EQ(Differences(Render(doubled), Render(literal), &where), 0) << where;
+
+    TmyLabel3d accel(QStringLiteral("A&B"));
+    TmyLabel3d plain(QStringLiteral("AB"));
+    EXPECT_EQ(accel.sizeHint(), plain.sizeHint());
+    accel.SetShowAccelChar(false);
+    EXPECT_GT(accel.sizeHint().width(), plain.sizeHint().width());
+}
+
+namespace {
+
+// The offscreen platform cannot grab for real; Qt still routes to the grabber.
+QtMessageHandler gPreviousHandler = nullptr;
+void QuietGrabWarnings(QtMsgType type, const QMessageLogContext& ctx, const QString& msg) {
+    if (msg.contains(QStringLiteral("grabbing the mouse"))) return;
+    if (gPreviousHandler) gPreviousHandler(type, ctx, msg);
+}
+
+struct PointerTest : ::testing::Test {
+    QWidget window;
+    TmyLabel3d* label = nullptr;
+    int outs = 0;
+    void SetUp() override {
+        gPreviousHandler = qInstallMessageHandler(QuietGrabWarnings);
+        window.resize(300, 200);
+        label = new TmyLabel3d(QStringLiteral("Velmora Software"), &window);  // owned by window
+        label->setGeometry(100, 80, 89, 16);
+        label->OnMouseOut = [this](TmyLabel3d& sender) {
+            EXPECT_EQ(&sender, label);
+            ++outs;
+        };
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void TearDown() override {
+        if (QWidget::mouseGrabber()) QWidget::mouseGrabber()->releaseMouse();
+        qInstallMessageHandler(gPreviousHandler);
+    }
+    // A pointer move at a position given in the label's coordinates, routed
+    // by the window system as a real one would be.
+    void MoveTo(int x, int y) { QTest::mouseMove(&window, label->mapTo(&window, QPoint(x, y))); }
+};
+
+}  // namespace
+
+TEST_F(PointerTest, FirstMoveOverTheLabelTakesTheGrab) {
+    MoveTo(10, 5);
+    EXPECT_EQ(QWidget::mouseGrabber(), label);
+    EXPECT_EQ(outs, 0);
+}
+
+TEST_F(PointerTest, OnePixelPastRightOrBottomEdgeIsStillInside) {
+    MoveTo(10, 5);
+    MoveTo(label->width(), 5);
+    MoveTo(label->width(), label->height());
+    MoveTo(0, 0);
+    EXPECT_EQ(QWidget::mouseGrabber(), label);
+    EXPECT_EQ(outs, 0);
+    MoveTo(label->width() + 1, label->height());
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(outs, 1);
+}
+
+TEST_F(PointerTest, LeavingIsReportedOnceEachTime) {
+    for (QPoint out : {QPoint(-1, 5), QPoint(10, -1), QPoint(10, 17 + 30)}) {
+        MoveTo(10, 5);
+        MoveTo(out.x(), out.y());
+        MoveTo(out.x() - 20, out.y() + 20);  // further out: no longer the label's
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    }
+    EXPECT_EQ(outs, 3);
+}
+
+TEST_F(PointerTest, HidingOrDisablingGivesTheGrabUp) {
+    MoveTo(10, 5);
+    label->setEnabled(false);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    label->setEnabled(true);
+    MoveTo(11, 5);  // Qt drops a move to the same place
+    ASSERT_EQ(QWidget::mouseGrabber(), label);
+    label->hide();
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(outs, 0);
+}
