@@ -1,0 +1,42 @@
+// libFuzzer target for the game-file reader: any bytes must parse without a
+// crash, and every accessor must stay inside its bounds.
+#include "GameFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+using tablerix::GameFile;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const GameFile f(bytes);
+    if (f.ReplayCount() > f.LineCount()) std::abort();
+    for (int i = 0; i < f.ReplayCount(); ++i) {
+        const tablerix::ReplayMove m = f.ReplayAt(i);
+        if (m.FromText.size() > 2 || m.ToText.size() > 2) std::abort();
+    }
+    for (int k = 0; k < GameFile::kClockFields; ++k) {
+        if (const auto c = f.ClockField(k); c && c->size() != 2) std::abort();
+    }
+    for (int k = 0; k < GameFile::kChoiceCount; ++k) {
+        if (const auto c = f.Choice(k); c && (*c < 0 || *c >= GameFile::kChoiceItems[static_cast<std::size_t>(k)]))
+            std::abort();
+    }
+    const QStringList entries = f.Entries();
+    if (entries.size() > GameFile::kMaxEntries) std::abort();
+    for (const QString& e : entries) {
+        if (e.size() > GameFile::kEntryWidth) std::abort();
+    }
+    for (const QString& n : f.NotesLines()) {
+        if (n.size() > GameFile::kNotesLineWidth) std::abort();
+    }
+    // What was read must survive being written again.
+    tablerix::GameRecordText again;
+    again.Entries = entries;
+    again.Notes = f.NotesLines().join(u'\n');
+    const QByteArray out = GameFile::Encode(GameFile::Compose(again));
+    const GameFile back(out);
+    if (back.Entries() != entries) std::abort();
+    return 0;
+}
