@@ -226,6 +226,11 @@ struct PointerTest : ::testing::Test {
         };
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        // Start away from the label; two moves, since Qt drops a move to
+        // where the pointer already is.
+        QTest::mouseMove(&window, QPoint(2, 2));
+        QTest::mouseMove(&window, QPoint(1, 1));
+        ASSERT_EQ(QWidget::mouseGrabber(), nullptr);
     }
     void TearDown() override {
         if (QWidget::mouseGrabber()) QWidget::mouseGrabber()->releaseMouse();
@@ -246,6 +251,7 @@ TEST_F(PointerTest, FirstMoveOverTheLabelTakesTheGrab) {
 
 TEST_F(PointerTest, OnePixelPastRightOrBottomEdgeIsStillInside) {
     MoveTo(10, 5);
+    ASSERT_EQ(QWidget::mouseGrabber(), label);
     MoveTo(label->width(), 5);
     MoveTo(label->width(), label->height());
     MoveTo(0, 0);
@@ -259,6 +265,7 @@ TEST_F(PointerTest, OnePixelPastRightOrBottomEdgeIsStillInside) {
 TEST_F(PointerTest, LeavingIsReportedOnceEachTime) {
     for (QPoint out : {QPoint(-1, 5), QPoint(10, -1), QPoint(10, 17 + 30)}) {
         MoveTo(10, 5);
+        ASSERT_EQ(QWidget::mouseGrabber(), label);
         MoveTo(out.x(), out.y());
         MoveTo(out.x() - 20, out.y() + 20);  // further out: no longer the label's
         EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
@@ -268,6 +275,7 @@ TEST_F(PointerTest, LeavingIsReportedOnceEachTime) {
 
 TEST_F(PointerTest, HidingOrDisablingGivesTheGrabUp) {
     MoveTo(10, 5);
+    ASSERT_EQ(QWidget::mouseGrabber(), label);
     label->setEnabled(false);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     label->setEnabled(true);
