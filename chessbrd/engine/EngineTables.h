@@ -4,6 +4,7 @@
 // every engine object shares them and nothing is filled at run time.
 
 #include <array>
+#include <cstdint>
 
 namespace tablerix::EngineTables {
 
@@ -46,6 +47,63 @@ inline constexpr std::array<int, 64> CastleRightsMask = [] {
     t[56] = 13;
     t[60] = 12;
     t[63] = 14;
+    return t;
+}();
+
+// Square sets (bit n is square n) derived from the mailbox, used to answer
+// attack questions without walking every ray.
+using SquareSet = std::uint64_t;
+
+constexpr SquareSet StepTargets(int s, int type) {
+    SquareSet set = 0;
+    for (int d = 0; d < DirectionCount[type]; ++d) {
+        const int n = Mailbox[MailboxIndex[s] + Directions[type][d]];
+        if (n >= 0) set |= SquareSet{1} << n;
+    }
+    return set;
+}
+
+inline constexpr std::array<SquareSet, 64> KnightTargets = [] {
+    std::array<SquareSet, 64> t{};
+    for (int s = 0; s < 64; ++s) t[s] = StepTargets(s, 1);
+    return t;
+}();
+
+inline constexpr std::array<SquareSet, 64> KingTargets = [] {
+    std::array<SquareSet, 64> t{};
+    for (int s = 0; s < 64; ++s) t[s] = StepTargets(s, 5);
+    return t;
+}();
+
+// [colour][square]: where a pawn of that colour stands when it attacks the square.
+inline constexpr std::array<std::array<SquareSet, 64>, 2> PawnAttackers = [] {
+    std::array<std::array<SquareSet, 64>, 2> t{};
+    for (int s = 0; s < 64; ++s) {
+        if (s + 9 < 64 && s % 8 != 7) t[0][s] |= SquareSet{1} << (s + 9);
+        if (s + 7 < 64 && s % 8 != 0) t[0][s] |= SquareSet{1} << (s + 7);
+        if (s - 9 >= 0 && s % 8 != 0) t[1][s] |= SquareSet{1} << (s - 9);
+        if (s - 7 >= 0 && s % 8 != 7) t[1][s] |= SquareSet{1} << (s - 7);
+    }
+    return t;
+}();
+
+// [square][direction]: the squares along each king direction (queen order:
+// -11, -10, -9, -1, 1, 9, 10, 11), up to the edge. Directions 0..3 run towards
+// lower square numbers, 4..7 towards higher ones; 0, 2, 5 and 7 are diagonal.
+inline constexpr std::array<std::array<SquareSet, 8>, 64> Rays = [] {
+    std::array<std::array<SquareSet, 8>, 64> t{};
+    for (int s = 0; s < 64; ++s)
+        for (int d = 0; d < 8; ++d)
+            for (int m = MailboxIndex[s] + Directions[5][d]; Mailbox[m] >= 0; m += Directions[5][d])
+                t[s][d] |= SquareSet{1} << Mailbox[m];
+    return t;
+}();
+
+inline constexpr std::array<bool, 8> DiagonalRay = {true, false, true, false, false, true, false, true};
+
+inline constexpr std::array<SquareSet, 8> FileSquares = [] {
+    std::array<SquareSet, 8> t{};
+    for (int s = 0; s < 64; ++s) t[s % 8] |= SquareSet{1} << s;
     return t;
 }();
 

@@ -2,6 +2,8 @@
 
 #include "EngineTables.h"
 
+#include <bit>
+
 namespace tablerix {
 
 using namespace EngineTables;
@@ -47,21 +49,24 @@ int Evaluator::Evaluate(const SearchBoard& board) const noexcept {
     // Pawns per file, files a..h in 1..8; 0 and 9 stay empty for the edges.
     int pawns[2][10] = {};
 
-    for (int s = 0; s < 64; ++s) {
-        const int colour = board.Colour[s];
-        if (colour == kNoColour) continue;
-        const int type = board.Piece[s];
-        if (type == kPawn) ++pawns[colour][s % 8 + 1];
-        score[colour] += SquareTable[colour][type][s];
+    for (int c = 0; c < 2; ++c) {
+        const auto& sets = board.PieceSet[c];
+        const auto& table = SquareTable[c];
+        for (std::uint64_t b = sets[kPawn]; b != 0; b &= b - 1) {
+            const int s = std::countr_zero(b);
+            ++pawns[c][s % 8 + 1];
+            score[c] += table[kPawn][s];
+        }
+        for (int type = kKnight; type <= kKing; ++type)
+            for (std::uint64_t b = sets[type]; b != 0; b &= b - 1) score[c] += table[type][std::countr_zero(b)];
     }
 
-    for (int s = 0; s < 64; ++s) {
-        const int c = board.Colour[s];
-        if (c == kNoColour) continue;
-        const int type = board.Piece[s];
+    for (int c = 0; c < 2; ++c) {
         const int o = 1 - c;
-        const int f = s % 8 + 1;
-        if (type == kPawn) {
+        const auto& sets = board.PieceSet[c];
+        for (std::uint64_t b = sets[kPawn]; b != 0; b &= b - 1) {
+            const int s = std::countr_zero(b);
+            const int f = s % 8 + 1;
             if (pawns[c][f] > 1) score[c] -= 5;
             if (pawns[c][f - 1] == 0 && pawns[c][f + 1] == 0) {
                 score[c] -= 20;
@@ -69,7 +74,9 @@ int Evaluator::Evaluate(const SearchBoard& board) const noexcept {
             }
             if (pawns[o][f] == 0 && pawns[o][f - 1] == 0 && pawns[o][f + 1] == 0)
                 score[c] += 2 * SquareTable[c][kPawn][s];
-        } else if (type == kRook) {
+        }
+        for (std::uint64_t b = sets[kRook]; b != 0; b &= b - 1) {
+            const int f = std::countr_zero(b) % 8 + 1;
             if (pawns[c][f] == 0) {
                 score[c] += 10;
                 if (pawns[o][f] == 0) score[c] += 5;

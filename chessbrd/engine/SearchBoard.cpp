@@ -2,6 +2,8 @@
 
 #include "EngineTables.h"
 
+#include <bit>
+
 namespace tablerix {
 
 using namespace EngineTables;
@@ -12,6 +14,11 @@ constexpr int FileOf(int s) noexcept { return s & 7; }
 
 constexpr std::int32_t kCaptureBase = 1000000;
 
+// For bishop, rook and queen: the Rays index of each of its directions.
+constexpr std::array<std::array<int, 8>, 5> SliderRays = {{
+    {}, {}, {0, 2, 5, 7}, {1, 3, 4, 6}, {0, 1, 2, 3, 4, 5, 6, 7},
+}};
+
 }  // namespace
 
 SearchBoard::SearchBoard() noexcept {
@@ -19,8 +26,29 @@ SearchBoard::SearchBoard() noexcept {
     Piece.fill(kNoPiece);
 }
 
+void SearchBoard::SetSquare(int s, int colour, int type) noexcept {
+    Colour[s] = colour;
+    Piece[s] = type;
+    const std::uint64_t bit = std::uint64_t{1} << s;
+    PieceSet[colour][type] |= bit;
+    ColourSet[colour] |= bit;
+}
+
+void SearchBoard::EmptySquare(int s) noexcept {
+    const int colour = Colour[s];
+    if (colour != kNoColour) {
+        const std::uint64_t keep = ~(std::uint64_t{1} << s);
+        PieceSet[colour][Piece[s]] &= keep;
+        ColourSet[colour] &= keep;
+    }
+    Colour[s] = kNoColour;
+    Piece[s] = kNoPiece;
+}
+
 void SearchBoard::Load(const PositionSnapshot& pos) noexcept {
     int kings[2] = {0, 0};
+    for (auto& sets : PieceSet) sets.fill(0);
+    ColourSet.fill(0);
     for (int s = 0; s < 64; ++s) {
         const char c = pos.Squares[s];
         int type = kNoPiece;
@@ -33,8 +61,10 @@ void SearchBoard::Load(const PositionSnapshot& pos) noexcept {
             case 'k': type = kKing; break;
             default: break;
         }
-        Piece[s] = type;
-        Colour[s] = type == kNoPiece ? kNoColour : (c >= 'a' ? kBlack : kWhite);
+        Colour[s] = kNoColour;
+        Piece[s] = kNoPiece;
+        if (type == kNoPiece) continue;
+        SetSquare(s, c >= 'a' ? kBlack : kWhite, type);
         if (type == kKing) {
             const int colour = Colour[s];
             if (++kings[colour] == 1) kingSquare_[colour] = s;
@@ -117,8 +147,8 @@ void SearchBoard::Generate() noexcept {
     const int side = SideToMove;
     const int opp = Opponent;
 
-    for (int s = 0; s < 64; ++s) {
-        if (Colour[s] != side) continue;
+    for (std::uint64_t own = ColourSet[side]; own != 0; own &= own - 1) {
+        const int s = std::countr_zero(own);
         const int type = Piece[s];
         if (type == kPawn) {
             // A pawn on its own first or its last rank (only from a hand-made
@@ -142,8 +172,29 @@ void SearchBoard::Generate() noexcept {
             }
             continue;
         }
+        if (!Slides[type]) {
+            // Knight and king steps, in table order, reach ascending squares.
+            const std::uint64_t targets = (type == kKnight ? KnightTargets[s] : KingTargets[s]) &
+                                          ~ColourSet[side] & (CapturesOnly ? ColourSet[opp] : ~std::uint64_t{0});
+            for (std::uint64_t t = targets; t != 0; t &= t - 1) {
+                const int n = std::countr_zero(t);
+                PushMove(s, n, Colour[n] == opp ? 1 : 0);
+            }
+            continue;
+        }
+        if (CapturesOnly) {
+            const std::uint64_t occupied = ColourSet[0] | ColourSet[1];
+            const auto& rays = SliderRays[type];
+            for (int d = 0; d < DirectionCount[type]; ++d) {
+                const int r = rays[d];
+                const std::uint64_t blockers = Rays[s][r] & occupied;
+                if (blockers == 0) continue;
+                const int n = r < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+                if (Colour[n] == opp) PushMove(s, n, 1);
+            }
+            continue;
+        }
         const int origin = MailboxIndex[s];
-        const bool slides = Slides[type];
         for (int d = 0; d < DirectionCount[type]; ++d) {
             const int step = Directions[type][d];
             int m = origin;
@@ -155,8 +206,7 @@ void SearchBoard::Generate() noexcept {
                     if (Colour[n] == opp) PushMove(s, n, 1);
                     break;
                 }
-                if (!CapturesOnly) PushMove(s, n, 0);
-                if (!slides) break;
+                PushMove(s, n, 0);
             }
         }
     }
@@ -219,10 +269,8 @@ bool SearchBoard::TryMove(EngineMove move) noexcept {
             default:
                 return false;
         }
-        Colour[rookTo] = side;
-        Piece[rookTo] = kRook;
-        Colour[rookFrom] = kNoColour;
-        Piece[rookFrom] = kNoPiece;
+        EmptySquare(rookFrom);
+        SetSquare(rookTo, side, kRook);
     }
 
     UndoRecord& undo = UndoStack[Ply];
@@ -239,15 +287,12 @@ bool SearchBoard::TryMove(EngineMove move) noexcept {
     const int type = Piece[from];
     if (type == kKing && kingSquare_[side] >= 0) kingSquare_[side] = to;
     if (undo.Captured == kKing && kingSquare_[opp] >= 0) kingSquare_[opp] = -1;
-    Colour[to] = side;
-    Piece[to] = (flags & MoveFlags::Promotion) ? move.Promote : type;
-    Colour[from] = kNoColour;
-    Piece[from] = kNoPiece;
+    EmptySquare(from);
+    EmptySquare(to);
+    SetSquare(to, side, (flags & MoveFlags::Promotion) ? move.Promote : type);
 
     if (flags & MoveFlags::EnPassantCapture) {
-        const int behind = side == kWhite ? to + 8 : to - 8;
-        Colour[behind] = kNoColour;
-        Piece[behind] = kNoPiece;
+        EmptySquare(side == kWhite ? to + 8 : to - 8);
     }
 
     SideToMove = opp;
@@ -274,15 +319,9 @@ void SearchBoard::UndoMove() noexcept {
     const EngineMove move = undo.Move;
     const int from = move.From;
     const int to = move.To;
-    Colour[from] = side;
-    Piece[from] = (move.Flags & MoveFlags::Promotion) ? kPawn : Piece[to];
-    if (undo.Captured == kNoPiece) {
-        Colour[to] = kNoColour;
-        Piece[to] = kNoPiece;
-    } else {
-        Colour[to] = opp;
-        Piece[to] = undo.Captured;
-    }
+    SetSquare(from, side, (move.Flags & MoveFlags::Promotion) ? kPawn : Piece[to]);
+    EmptySquare(to);
+    if (undo.Captured != kNoPiece) SetSquare(to, opp, undo.Captured);
 
     if (move.Flags & MoveFlags::Castle) {
         int rookFrom = 0;
@@ -293,16 +332,12 @@ void SearchBoard::UndoMove() noexcept {
             case 6: rookFrom = 5, rookHome = 7; break;
             default: rookFrom = 3, rookHome = 0; break;
         }
-        Colour[rookHome] = side;
-        Piece[rookHome] = kRook;
-        Colour[rookFrom] = kNoColour;
-        Piece[rookFrom] = kNoPiece;
+        EmptySquare(rookFrom);
+        SetSquare(rookHome, side, kRook);
     }
 
     if (move.Flags & MoveFlags::EnPassantCapture) {
-        const int behind = side == kWhite ? to + 8 : to - 8;
-        Colour[behind] = opp;
-        Piece[behind] = kPawn;
+        SetSquare(side == kWhite ? to + 8 : to - 8, opp, kPawn);
     }
 }
 
@@ -322,38 +357,23 @@ bool SearchBoard::InCheck(int colour) const noexcept {
 // Looks outward from the square for each kind of attacker, which gives the
 // same answer as following every attacker's rays.
 bool SearchBoard::IsAttacked(int square, int by) const noexcept {
-    auto holds = [this, by](int s, int type) { return Colour[s] == by && Piece[s] == type; };
-    const int file = FileOf(square);
-    if (by == kWhite) {
-        if (square + 9 < 64 && file != 7 && holds(square + 9, kPawn)) return true;
-        if (square + 7 < 64 && file != 0 && holds(square + 7, kPawn)) return true;
-    } else {
-        if (square - 9 >= 0 && file != 0 && holds(square - 9, kPawn)) return true;
-        if (square - 7 >= 0 && file != 7 && holds(square - 7, kPawn)) return true;
-    }
+    const auto& own = PieceSet[by];
+    if (KnightTargets[square] & own[kKnight]) return true;
+    if (KingTargets[square] & own[kKing]) return true;
+    if (PawnAttackers[by][square] & own[kPawn]) return true;
 
-    const int origin = MailboxIndex[square];
+    const std::uint64_t diagonal = own[kBishop] | own[kQueen];
+    const std::uint64_t straight = own[kRook] | own[kQueen];
+    if ((diagonal | straight) == 0) return false;
+    const std::uint64_t occupied = ColourSet[0] | ColourSet[1];
     for (int d = 0; d < 8; ++d) {
-        const int n = Mailbox[origin + Directions[kKnight][d]];
-        if (n >= 0 && holds(n, kKnight)) return true;
-    }
-    for (int d = 0; d < 8; ++d) {
-        const int step = Directions[kKing][d];
-        const bool diagonal = step == -11 || step == -9 || step == 9 || step == 11;
-        const int slider = diagonal ? kBishop : kRook;
-        int m = origin + step;
-        int n = Mailbox[m];
-        if (n < 0) continue;
-        if (holds(n, kKing)) return true;
-        for (;;) {
-            if (Colour[n] != kNoColour) {
-                if (Colour[n] == by && (Piece[n] == slider || Piece[n] == kQueen)) return true;
-                break;
-            }
-            m += step;
-            n = Mailbox[m];
-            if (n < 0) break;
-        }
+        const std::uint64_t sliders = DiagonalRay[d] ? diagonal : straight;
+        const std::uint64_t ray = Rays[square][d];
+        if ((ray & sliders) == 0) continue;
+        const std::uint64_t blockers = ray & occupied;
+        // The nearest blocker: highest number when the ray runs downwards.
+        const int nearest = d < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+        if ((sliders >> nearest) & 1) return true;
     }
     return false;
 }

@@ -6,8 +6,8 @@
 //
 // Threads: an object belongs to the thread that searches with it.
 // Fields are public because the search, the evaluation and the tests read
-// (and the search writes) them on every node; keep them consistent by using
-// Load, TryMove and UndoMove.
+// them on every node; change the position only through Load, TryMove and
+// UndoMove, which keep the square sets in step with Colour and Piece.
 
 #include "ChessTypes.h"
 #include "EngineMove.h"
@@ -83,7 +83,14 @@ public:
     std::array<UndoRecord, kMaxPly> UndoStack{};
     std::array<std::array<std::int32_t, 64>, 64> HistoryScore{};
 
+    // The same position as square sets (bit n is square n), so that attack
+    // tests and the evaluation visit only occupied squares.
+    std::array<std::array<std::uint64_t, 6>, 2> PieceSet{};
+    std::array<std::uint64_t, 2> ColourSet{};
+
 private:
+    void SetSquare(int s, int colour, int type) noexcept;  // s must be empty
+    void EmptySquare(int s) noexcept;
     template <bool CapturesOnly>
     void Generate() noexcept;
     void Append(int from, int to, int promote, int flags, std::int32_t score) noexcept;
