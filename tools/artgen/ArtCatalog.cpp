@@ -1,7 +1,9 @@
 #include "ArtCatalog.h"
 
+#include "ButtonIcons.h"
 #include "ContactSheet.h"
 #include "GlyphPieces.h"
+#include "VectorPieces.h"
 #include "WoodTexture.h"
 
 #include <QDir>
@@ -33,14 +35,16 @@ WoodStyle wood(int size, std::uint32_t seed, QRgb early, QRgb late, int rings, d
 }
 
 const TextureSpec kTextures[] = {
-    {"MarronOscuro1", wood(128, 11, 0x8c5a34, 0x4a2c16, 5, 1.1, 2.5, 0.22, 0.08, true)},
-    {"MarronOscuro2", wood(160, 12, 0x9a6840, 0x5c381c, 7, 1.3, 3.0, 0.25, 0.07, false)},
-    {"MarronOscuro3", wood(128, 13, 0xa05a3a, 0x62291a, 4, 0.9, 2.0, 0.20, 0.09, false)},
-    {"MarronClaro1", wood(128, 21, 0xf0d8ae, 0xd0aa74, 5, 1.1, 2.5, 0.18, 0.06, true)},
-    {"MarronClaro2", wood(160, 22, 0xeccb98, 0xc8985e, 7, 1.3, 3.0, 0.20, 0.06, false)},
-    {"MarronClaro3", wood(128, 23, 0xe8d6ae, 0xbea072, 4, 0.9, 3.5, 0.16, 0.07, false)},
-    {"MaderaBorde", wood(128, 31, 0x4c2c18, 0x22120a, 6, 1.4, 2.2, 0.25, 0.08, false)},
+    {"MarronOscuro1", wood(128, 11, 0x8e5c36, 0x4a2c16, 5, 0.45, 2.5, 0.22, 0.07, true)},
+    {"MarronOscuro2", wood(160, 12, 0x9c6a42, 0x5a361a, 7, 0.55, 3.0, 0.24, 0.06, false)},
+    {"MarronOscuro3", wood(128, 13, 0xa45c3c, 0x62291a, 4, 0.40, 2.2, 0.20, 0.08, false)},
+    {"MarronClaro1", wood(128, 21, 0xf2dab0, 0xd0aa74, 5, 0.45, 2.5, 0.18, 0.05, true)},
+    {"MarronClaro2", wood(160, 22, 0xeecd9a, 0xc8985e, 7, 0.55, 3.0, 0.20, 0.05, false)},
+    {"MarronClaro3", wood(128, 23, 0xeadab4, 0xbea072, 4, 0.40, 3.5, 0.16, 0.06, false)},
+    {"MaderaBorde", wood(128, 31, 0x4a2a16, 0x22120a, 6, 0.50, 2.2, 0.25, 0.07, false)},
 };
+
+const char* const kIcons[] = {"salvar", "cargar_con", "cargar_sin", "imprimir", "nueva", "acerca", "salir"};
 
 bool save(const QImage& img, const QString& file, QString& error) {
     if (!QDir().mkpath(QFileInfo(file).path()) || !img.save(file, "PNG")) {
@@ -50,13 +54,46 @@ bool save(const QImage& img, const QString& file, QString& error) {
     return true;
 }
 
-bool writeDefaultSet(const QString& dir, QString& error) {
+struct GlyphSetSpec {
+    const char* name;
+    const char* fontFile; // under kFontDir
+    int cell;
+    double margin;
+    PieceStyle white;
+    PieceStyle black;
+};
+
+PieceStyle style(QRgb top, QRgb bottom, QRgb outline, QRgb detail, double band) {
+    return {QColor(top), QColor(bottom), QColor(outline), QColor(detail), band};
+}
+
+const GlyphSetSpec kGlyphSets[] = {
+    // Ivory and ebony with a thin rim.
+    {"SETORVANE40", "dejavu/DejaVuSans.ttf", 40, 1.5, style(0xfffdf6, 0xe8e0cc, 0x141414, 0x141414, 2.0),
+     style(0x3a3a3a, 0x101010, 0xe4e4e4, 0xe4e4e4, 2.0)},
+    // Serif outlines in cream and chocolate.
+    {"ImageFr40", "freefont/FreeSerif.ttf", 40, 1.0, style(0xfff4d8, 0xe6cc96, 0x2a1608, 0x2a1608, 1.6),
+     style(0x5a3620, 0x1e0e05, 0xf2dfb4, 0xf2dfb4, 1.6)},
+    // Heavy outlines in silver and slate, for the smaller cells.
+    {"ImageCm36", "noto/NotoSansSymbols2-Regular.ttf", 36, 1.0, style(0xffffff, 0xc8d0dc, 0x0a1424, 0x0a1424, 2.6),
+     style(0x343c4c, 0x080a10, 0xfafafa, 0xfafafa, 2.6)},
+};
+
+bool writeGlyphSet(const QString& dir, const GlyphSetSpec& spec, QString& error) {
     GlyphPieces g;
-    if (!GlyphPieces::load(kFontDir + QStringLiteral("dejavu/DejaVuSans.ttf"), 40, 1.5, 2.0, g, error))
+    if (!GlyphPieces::load(kFontDir + QLatin1String(spec.fontFile), spec.cell, spec.margin, spec.white.outlineWidth, g,
+                           error))
         return false;
-    const PieceStyle white{QColor(0xfffdf6), QColor(0xe8e0cc), QColor(0x141414), QColor(0x141414), 2.0};
-    const PieceStyle black{QColor(0x3a3a3a), QColor(0x101010), QColor(0xe4e4e4), QColor(0xe4e4e4), 2.0};
-    return save(PieceSheet::render(40, g.white, white, g.black, black), dir + "/pieces/SETORVANE40.png", error);
+    return save(PieceSheet::render(spec.cell, g.white, spec.white, g.black, spec.black),
+                dir + "/pieces/" + spec.name + ".png", error);
+}
+
+// Flat vector pieces: white and charcoal with a crisp black outline.
+bool writeVectorSet(const QString& dir, QString& error) {
+    const PieceShapes shapes = VectorPieces::build(40, 1.0, 2.4, 1.4);
+    const PieceStyle white = style(0xf6f6f2, 0xf6f6f2, 0x000000, 0x000000, 2.4);
+    const PieceStyle black = style(0x262626, 0x262626, 0xf6f6f2, 0xf6f6f2, 2.4);
+    return save(PieceSheet::render(40, shapes, white, shapes, black), dir + "/pieces/SetGen40.png", error);
 }
 
 } // namespace
@@ -64,7 +101,12 @@ bool writeDefaultSet(const QString& dir, QString& error) {
 bool ArtCatalog::writeAll(const QString& resourcesDir, QString& error) {
     for (const TextureSpec& t : kTextures)
         if (!save(WoodTexture::render(t.style), resourcesDir + "/textures/" + t.name + ".png", error)) return false;
-    return writeDefaultSet(resourcesDir, error);
+    for (const char* name : kIcons)
+        if (!save(ButtonIcons::render(QLatin1String(name)), resourcesDir + "/icons/" + name + ".png", error))
+            return false;
+    for (const GlyphSetSpec& g : kGlyphSets)
+        if (!writeGlyphSet(resourcesDir, g, error)) return false;
+    return writeVectorSet(resourcesDir, error);
 }
 
 bool ArtCatalog::writeContactSheet(const QString& resourcesDir, const QString& file, QString& error) {
@@ -79,7 +121,7 @@ bool ArtCatalog::writeContactSheet(const QString& resourcesDir, const QString& f
         woods.append({load(QStringLiteral("textures/MarronOscuro%1.png").arg(i)),
                       load(QStringLiteral("textures/MarronClaro%1.png").arg(i))});
     QList<QImage> icons;
-    for (const char* name : {"salvar", "cargar_con", "cargar_sin", "imprimir", "nueva", "acerca", "salir"}) {
+    for (const char* name : kIcons) {
         const QImage icon = load(QStringLiteral("icons/%1.png").arg(name));
         if (!icon.isNull()) icons.append(icon);
     }

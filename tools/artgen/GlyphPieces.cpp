@@ -42,21 +42,23 @@ bool GlyphPieces::load(const QString& fontFile, int cell, double margin, double 
     }
     QPainterPath solid[6];
     QPainterPath hollow[6];
-    double extent = 0.0;
+    double tallest = 0.0;
     for (int i = 0; i < 6; ++i) {
         if (!glyphPath(font, kSolid[i], solid[i]) || !glyphPath(font, kHollow[i], hollow[i])) {
             error = QStringLiteral("%1 lacks chess symbol %2").arg(fontFile).arg(i);
             return false;
         }
-        const QRectF r = solid[i].boundingRect();
-        extent = std::max({extent, r.width(), r.height()});
+        const QRectF r = solid[i].boundingRect() | hollow[i].boundingRect();
+        tallest = std::max(tallest, r.height());
     }
-    // One scale for the whole set keeps the pieces in proportion to each other.
+    // One scale for the whole set keeps the pieces in proportion to each other;
+    // only a piece too wide for its cell is narrowed further.
     const double room = cell - 2.0 * margin - band;
-    const double scale = room / extent;
+    const double setScale = room / tallest;
     const double bottom = cell - margin - band / 2.0;
     for (int i = 0; i < 6; ++i) {
-        const QRectF r = solid[i].boundingRect();
+        const QRectF r = solid[i].boundingRect() | hollow[i].boundingRect();
+        const double scale = std::min(setScale, room / r.width());
         QTransform t;
         t.translate(cell / 2.0, bottom);
         t.scale(scale, scale);

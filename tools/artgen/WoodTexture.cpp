@@ -25,17 +25,21 @@ QImage WoodTexture::render(const WoodStyle& style) {
             const double u = style.vertical ? py : px;
             const double v = style.vertical ? px : py;
 
-            const double bend = noise.fractal(u, v, 2, 2, 3) - 0.5;
-            const double ripple = noise.sample(u, v, 5, 3) - 0.5;
-            const double t = v * style.rings + style.warp * 2.0 * bend + 0.25 * ripple;
+            // Ring spacing varies across the grain; the rings bend gently along it.
+            const double spacing = noise.fractal(0.0, v, 1, 3, 2) - 0.5;
+            const double bend = noise.fractal(u, v, 1, 2, 3) - 0.5;
+            const double t = v * style.rings + 1.2 * spacing + style.warp * 2.0 * bend;
             const double ring = 0.5 + 0.5 * std::cos(2.0 * std::numbers::pi * t);
-            const double grain = std::pow(ring, style.sharpness);
+            const double fineRing = 0.5 + 0.5 * std::cos(2.0 * std::numbers::pi * 3.0 * t);
+            const double strength = 0.55 + 0.45 * noise.fractal(u, v, 2, 4, 2);
+            const double grain = strength * (std::pow(ring, style.sharpness) + 0.25 * std::pow(fineRing, 4.0));
 
-            const double fibre = noise.fractal(u, v, 3, n / 2, 2);
+            const double fibre = noise.fractal(u, v, 2, n / 2, 2);
+            const double pore = std::max(0.0, noise.sample(u, v, 6, n / 2) - 0.78) * 2.5;
             const double patch = noise.fractal(u, v, 1, 2, 2) - 0.5;
             const double speck = noise.hash(x, y, 7) - 0.5;
 
-            double k = 0.75 * grain + style.fibre * (fibre - 0.5) * 2.0;
+            double k = 0.8 * grain + style.fibre * (fibre - 0.5) * 2.0 + pore;
             k = std::clamp(k, 0.0, 1.0);
             const double shade = 1.0 + style.blotch * 2.0 * patch + 0.02 * speck;
             const auto channel = [&](double a, double b) {

@@ -113,8 +113,26 @@ TEST(ResourcesTest, TexturesTileWithoutSeams) {
             double inner = 0;
             for (int x = 0; x + 1 < w; ++x) inner += columnDistance(*t, x, x + 1);
             inner /= w - 1;
-            EXPECT_LE(columnDistance(*t, w - 1, 0), 2.0 * inner + 6.0);
+            EXPECT_LE(columnDistance(*t, w - 1, 0), 1.5 * inner + 4.0);
         }
+    }
+}
+
+TEST(ResourcesTest, IconsStandOnATransparentBackground) {
+    for (const ArtFile& f : tablerix::artCatalogue()) {
+        if (f.kind != ArtKind::Icon) continue;
+        SCOPED_TRACE(f.path);
+        const QImage icon = load(f);
+        ASSERT_TRUE(icon.hasAlphaChannel());
+        int clear = 0, solid = 0;
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x) {
+                const int a = qAlpha(icon.pixel(x, y));
+                clear += a == 0;
+                solid += a == 255;
+            }
+        EXPECT_GT(clear, 0);
+        EXPECT_GT(solid, 40);
     }
 }
 
