@@ -43,6 +43,7 @@ void GameRecord::WritePosition(int move, bool white, const std::string& position
     e.Castling = castling;
     e.EnPassantSq = enPassant;
     hashes_[slot] = HashOf(position);
+    ++version_;
 }
 
 void GameRecord::Write(int move, bool white, const std::string& position, CastleSet castling, Square enPassant,
@@ -61,14 +62,17 @@ bool GameRecord::Reaches(int move, bool white) const noexcept {
 bool GameRecord::IsThreefold(int move, bool white) const noexcept {
     if (!Reaches(move, white)) return false;
     const int current = Slot(move, white);
+    if (current == cachedSlot_ && version_ == cachedVersion_) return cachedResult_;
     const auto c = static_cast<std::size_t>(current);
     int count = 0;
-    for (int s = current - 1; s >= 0; --s) {
+    for (int s = current - 1; s >= 0 && count < 2; --s) {
         const auto i = static_cast<std::size_t>(s);
-        if (hashes_[i] == hashes_[c] && entries_[i].PositionString == entries_[c].PositionString && ++count >= 2)
-            return true;
+        if (hashes_[i] == hashes_[c] && entries_[i].PositionString == entries_[c].PositionString) ++count;
     }
-    return false;
+    cachedSlot_ = current;
+    cachedVersion_ = version_;
+    cachedResult_ = count >= 2;
+    return cachedResult_;
 }
 
 std::string GameRecord::MoveLine(int move, bool white, Square fromSq, Square toSq) {

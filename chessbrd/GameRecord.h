@@ -37,12 +37,14 @@ public:
     void SetEnd(int move, bool white) noexcept {
         lastMove_ = move;
         lastMoveWhite_ = white;
+        ++version_;
     }
     // (move, side) lies between (1, White) and the end entry.
     bool Reaches(int move, bool white) const noexcept;
 
     // The placement of entry (move, side) has stood at least twice before in
-    // the record. An entry past the end is never a repetition.
+    // the record. An entry past the end is never a repetition. The answer is
+    // kept until the record changes, as legality asks it on every call.
     bool IsThreefold(int move, bool white) const noexcept;
 
     // One line per entry before the end entry, appended to list.
@@ -58,6 +60,10 @@ private:
     std::array<std::uint64_t, 2 * kMaxMoves> hashes_{};  // of each PositionString
     int lastMove_ = 1;
     bool lastMoveWhite_ = true;
+    std::uint64_t version_ = 0;  // bumped by every write
+    mutable std::uint64_t cachedVersion_ = ~std::uint64_t{0};
+    mutable int cachedSlot_ = -1;
+    mutable bool cachedResult_ = false;
 };
 
 }  // namespace tablerix
