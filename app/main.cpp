@@ -1,17 +1,15 @@
-// Tablerix: a desktop chess program.
-#include "TChessBrd.h"
+// Tablerix: a desktop chess program. Starts the main window and runs the
+// message loop until that window is closed.
+#include "Form1Layout.h"
+#include "TablerixPas.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tablerix 1.0"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral(" Tablerix 1.0"));
-    auto* board = new tablerix::TChessBrd(&window);  // owned by the window
-    window.setCentralWidget(board);
-    window.resize(368, 368);
-    window.show();
+    QApplication::setFont(tablerix::Form1Layout::DefaultFont());  // message boxes too
+    tablerix::TForm1 form;
+    form.show();
     return app.exec();
 }

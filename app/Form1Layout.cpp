@@ -1,0 +1,364 @@
+#include "Form1Layout.h"
+
+#include "Blinklbl.h"
+#include "Mylabel.h"
+#include "TablerixPas.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+namespace tablerix {
+
+namespace {
+
+const QString kGameFilter = QStringLiteral("Partidas De Tablerix  ( .Chess ) (*.Chess)");
+
+QPlainTextEdit* HiddenMemo(QWidget* parent, const QString& text) {
+    auto* memo = new QPlainTextEdit(text, parent);
+    memo->hide();
+    return memo;
+}
+
+}  // namespace
+
+QFont Form1Layout::DefaultFont() {
+    QFont font;
+    // Arial-metric face first, so captions measured for the original font fit.
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);  // 8 point at 96 dots per inch
+    return font;
+}
+
+bool Form1Layout::HasSymbolFont() { return QFontDatabase::hasFamily(QStringLiteral("Wingdings")); }
+
+QFont Form1Layout::PixelFont(int pixels, bool bold) {
+    QFont font = DefaultFont();
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void Form1Layout::SetColours(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette pal = widget->palette();
+    if (background.isValid()) {
+        pal.setColor(QPalette::Window, background);
+        widget->setAutoFillBackground(true);
+    }
+    if (text.isValid()) {
+        pal.setColor(QPalette::WindowText, text);
+        pal.setColor(QPalette::Disabled, QPalette::WindowText, text);
+    }
+    widget->setPalette(pal);
+}
+
+QLabel* Form1Layout::Label(QWidget* parent, const QString& text, int left, int top, bool bold) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+QComboBox* Form1Layout::Combo(QWidget* parent, const QStringList& items, int left, int top, int width) {
+    auto* combo = new QComboBox(parent);
+    combo->addItems(items);
+    combo->setGeometry(left, top, width, 21);
+    QPalette pal = combo->palette();
+    pal.setColor(QPalette::Base, kListBackground);
+    pal.setColor(QPalette::Button, kListBackground);
+    combo->setPalette(pal);
+    return combo;
+}
+
+QToolButton* Form1Layout::HeaderButton(QWidget* parent, const QString& icon, const QString& hint, int left) {
+    auto* button = new QToolButton(parent);
+    button->setIcon(QIcon(icon));
+    button->setIconSize(QSize(16, 16));
+    button->setToolTip(hint);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(left, 4, 25, 25);
+    return button;
+}
+
+QPushButton* Form1Layout::SymbolButton(QWidget* parent, QChar wingding, QChar unicode, const QString& hint,
+                                       int left) {
+    const bool symbolFont = HasSymbolFont();
+    auto* button = new QPushButton(symbolFont ? QString(wingding) : QString(unicode), parent);
+    QFont font = PixelFont(16, false);
+    if (symbolFont) font.setFamilies({QStringLiteral("Wingdings")});
+    else font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    button->setFont(font);
+    button->setToolTip(hint);
+    button->setGeometry(left, 425, 40, 22);
+    return button;
+}
+
+QFrame* Form1Layout::ClockPanel(QWidget* parent, const QString& caption, int top, const QColor& background,
+                                const QColor& text, QLabel*& hours, QLabel*& minutes, QLabel*& seconds) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(578, top, 97, 19);
+    SetColours(panel, background, text);
+    auto field = [panel](const QString& value, int left) {
+        auto* label = new QLabel(value, panel);
+        label->setGeometry(left, 2, value.size() == 1 ? 4 : 13, 15);
+        label->setAlignment(Qt::AlignCenter);
+        return label;
+    };
+    field(caption, 0)->setGeometry(4, 2, 44, 15);
+    hours = field(QStringLiteral("00"), 48);
+    field(QStringLiteral(":"), 61);
+    minutes = field(QStringLiteral("00"), 65);
+    field(QStringLiteral(":"), 78);
+    seconds = field(QStringLiteral("00"), 82);
+    return panel;
+}
+
+void Form1Layout::Build(TForm1& form) {
+    form.setFont(DefaultFont());
+    QPalette pal = form.palette();
+    pal.setColor(QPalette::Window, kSilver);
+    pal.setColor(QPalette::Button, kSilver);
+    form.setPalette(pal);
+    form.setAutoFillBackground(true);
+
+    BuildHeader(form);
+    BuildBoard(form);
+    BuildRightColumn(form);
+    BuildClockPanels(form);
+    BuildBottomRow(form);
+    BuildStatusBar(form);
+    BuildStartPanel(form);
+    BuildHiddenControls(form);
+    ConfigureBoard(form);
+}
+
+void Form1Layout::BuildHeader(TForm1& form) {
+    form.PTeclasCab = new QFrame(&form);
+    form.PTeclasCab->setFrameStyle(QFrame::Box | QFrame::Sunken);  // raised inside a lowered bevel
+    form.PTeclasCab->setGeometry(3, 3, 671, 32);
+    QWidget* head = form.PTeclasCab;
+    form.BSalvar = HeaderButton(head, QStringLiteral(":/icons/salvar.png"), QStringLiteral(" Salvar Partida "), 5);
+    form.BCargarCon = HeaderButton(head, QStringLiteral(":/icons/cargar_con.png"),
+                                   QStringLiteral(" Cargar Partida CON Animación "), 34);
+    form.BCargarSin = HeaderButton(head, QStringLiteral(":/icons/cargar_sin.png"),
+                                   QStringLiteral(" Cargar Partida SIN Animación "), 63);
+    form.BImprimir =
+        HeaderButton(head, QStringLiteral(":/icons/imprimir.png"), QStringLiteral(" Imprimir Partida "), 92);
+    form.BNuevaPar = HeaderButton(head, QStringLiteral(":/icons/nueva.png"), QStringLiteral(" Nueva Partida "), 121);
+    form.BNuevaPar->setText(QStringLiteral("Nueva Partida "));
+    form.BNuevaPar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    form.BNuevaPar->resize(98, 25);
+    form.LPartida = Label(head, QStringLiteral("Partida"), 291, 11);
+    form.LPartida->resize(345, form.LPartida->height());  // long paths end before the about button
+    form.BAcercaDe = HeaderButton(head, QStringLiteral(":/icons/acerca.png"), QStringLiteral(" Acerca de... "), 642);
+}
+
+void Form1Layout::BuildBoard(TForm1& form) {
+    form.PTablero = new QFrame(&form);
+    form.PTablero->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    form.PTablero->setLineWidth(2);
+    form.PTablero->setGeometry(4, 38, 383, 383);
+    auto* spare = new QFrame(form.PTablero);  // the form's empty panel behind the board
+    spare->hide();
+    form.ChessBrd1 = new TChessBrd(form.PTablero);
+    form.ChessBrd1->setGeometry(5, 5, 368, 368);
+}
+
+void Form1Layout::BuildRightColumn(TForm1& form) {
+    form.LFichasNegras = Label(&form, QStringLiteral("Fichas Negras"), 395, 38);
+    form.ComboJugadores = Combo(&form, {QStringLiteral("Ordenador"), QStringLiteral("Jugador")}, 395, 53, 100);
+    form.LDificultad = Label(&form, QStringLiteral("Dificultad"), 503, 38);
+    form.ComboDificultad =
+        Combo(&form, {QStringLiteral("Fácil"), QStringLiteral("Normal"), QStringLiteral("Difícil")}, 502, 53, 70);
+    form.LMovimientos = Label(&form, QStringLiteral("Movimientos"), 395, 79);
+
+    form.ListBoxRepe = new QListWidget(&form);
+    form.ListBoxRepe->setGeometry(395, 94, 177, 109);
+    QPalette pal = form.ListBoxRepe->palette();
+    pal.setColor(QPalette::Base, kListBackground);
+    form.ListBoxRepe->setPalette(pal);
+
+    form.PJugadasCarga = new QLabel(&form);
+    form.PJugadasCarga->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    form.PJugadasCarga->setGeometry(482, 185, 101, 50);
+    form.PJugadasCarga->setAlignment(Qt::AlignCenter);
+    form.PJugadasCarga->setFont(PixelFont(19, true));
+    SetColours(form.PJugadasCarga, kSilver, kNavy);
+    form.PJugadasCarga->hide();
+
+    form.LNotasPartida = Label(&form, QStringLiteral("Notas Partida"), 395, 209);
+    form.MNotas = new QPlainTextEdit(&form);
+    form.MNotas->setGeometry(394, 224, 279, 111);
+    form.MNotas->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    form.MNotas->setTabChangesFocus(false);  // Tab goes into the notes
+    form.MNotas->setPalette(pal);
+
+    form.LPiezas = Label(&form, QStringLiteral("Piezas"), 395, 342);
+    form.ComboPiezas = Combo(&form,
+                             {QStringLiteral("Piezas 1"), QStringLiteral("Piezas 2"), QStringLiteral("Piezas 3"),
+                              QStringLiteral("Piezas 4")},
+                             394, 357, 80);
+    form.LLIneas = Label(&form, QStringLiteral("Tablero"), 481, 342);
+    form.ComboBorde = Combo(&form, {QStringLiteral("Sin Líneas"), QStringLiteral("Con Líneas")}, 481, 357, 80);
+    form.LOscuro = Label(&form, QStringLiteral("Cuadro"), 395, 383);
+    form.ComboOscuro = Combo(
+        &form, {QStringLiteral("Oscuro 1"), QStringLiteral("Oscuro 2"), QStringLiteral("Oscuro 3")}, 395, 398, 80);
+    form.LClaro = Label(&form, QStringLiteral("Cuadro"), 481, 383);
+    form.ComboClaro = Combo(
+        &form, {QStringLiteral("Claro 1"), QStringLiteral("Claro 2"), QStringLiteral("Claro 3")}, 481, 398, 80);
+}
+
+void Form1Layout::BuildClockPanels(TForm1& form) {
+    form.PRNegras = ClockPanel(&form, QStringLiteral("Negras"), 95, Qt::black, Qt::white, form.LNHor, form.LNMin,
+                               form.LNSeg);
+    form.PRBlancas = ClockPanel(&form, QStringLiteral("Blancas"), 139, Qt::white, Qt::black, form.LBHor, form.LBMin,
+                                form.LBSeg);
+    form.PRPartida = ClockPanel(&form, QStringLiteral("Partida"), 183, kSilver, kNavy, form.LPHor, form.LPMin,
+                                form.LPseg);
+}
+
+void Form1Layout::BuildBottomRow(TForm1& form) {
+    form.PMueve = new QLabel(QStringLiteral("Mueve Blancas"), &form);
+    form.PMueve->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    form.PMueve->setGeometry(4, 425, 120, 22);
+    form.PMueve->setAlignment(Qt::AlignCenter);
+    form.PMueve->setFont(PixelFont(13, true));
+    SetColours(form.PMueve, QColor(), kNavy);
+
+    form.ButtonBack = SymbolButton(&form, QChar(0xE7), QChar(0x2190), QStringLiteral(" Jugada Anterior "), 131);
+    form.ButtonStop = SymbolButton(&form, QChar(0x6E), QChar(0x25A0), QStringLiteral(" Juego en Pausa "), 176);
+    form.ButtonForward = SymbolButton(&form, QChar(0xE8), QChar(0x2192), QStringLiteral(" Jugada Siguiente "), 222);
+
+    form.PJaque = new QFrame(&form);
+    form.PJaque->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    form.PJaque->setGeometry(268, 425, 120, 22);
+    form.PJaque->setFont(PixelFont(13, true));
+    SetColours(form.PJaque, QColor(), kMaroon);
+    form.BLJaque = new TBlinkLabel(QStringLiteral("******************"), form.PJaque);
+    form.BLJaque->setGeometry(6, 3, 109, 16);
+    form.BLJaque->setAlignment(Qt::AlignCenter);
+    form.PJaque->hide();
+
+    form.PSalir = new QFrame(&form);
+    form.PSalir->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    form.PSalir->setGeometry(592, 424, 79, 29);
+    form.BSalir = new QPushButton(QIcon(QStringLiteral(":/icons/salir.png")), QStringLiteral("Salir"), form.PSalir);
+    form.BSalir->setGeometry(2, 2, 75, 25);
+    form.BSalir->setCursor(Qt::PointingHandCursor);
+}
+
+void Form1Layout::BuildStatusBar(TForm1& form) {
+    form.StatusBar1 = new QStatusBar(&form);
+    form.StatusBar1->setSizeGripEnabled(false);
+    form.StatusBar1->setGeometry(0, TForm1::kClientHeight - TForm1::kStatusBarHeight, TForm1::kClientWidth,
+                                 TForm1::kStatusBarHeight);
+    const std::array<int, 4> widths{300, 200, 80, 80};
+    const std::array<QString, 4> texts{QStringLiteral("Tablerix 1.0  ( Velmora Software )"),
+                                       QStringLiteral("Programa de Ajedrez"), QString(), QString()};
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        auto* panel = new QLabel(texts[i], form.StatusBar1);
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setFixedWidth(widths[i]);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        form.StatusBar1->addWidget(panel);
+        form.StatusPanels[i] = panel;
+    }
+    // The bar takes no input but its text stays as legible as the form's.
+    SetColours(form.StatusBar1, QColor(), Qt::black);
+    form.StatusBar1->setEnabled(false);
+}
+
+void Form1Layout::BuildStartPanel(TForm1& form) {
+    form.PEmpezar = new QFrame(&form);
+    form.PEmpezar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    form.PEmpezar->setLineWidth(2);
+    form.PEmpezar->setGeometry(424, 148, 217, 113);
+    SetColours(form.PEmpezar, kSilver, QColor());
+
+    form.Label1 = new QLabel(QStringLiteral("Tablerix"), form.PEmpezar);
+    form.Label1->setFont(PixelFont(24, true));
+    SetColours(form.Label1, QColor(), kNavy);
+    form.Label1->move(22, 10);
+    form.Label1->adjustSize();
+
+    form.myLabel3d2 = new TmyLabel3d(QStringLiteral("Velmora Software"), form.PEmpezar);
+    form.myLabel3d2->SetAStyle3D(T3DEffect::Resit3d);
+    form.myLabel3d2->SetAShadeRightBottom(kSilver);
+    form.myLabel3d2->SetAHShadeOffSet(0);
+    form.myLabel3d2->SetAVShadeOffSet(0);
+    form.myLabel3d2->setFont(PixelFont(13, false));
+    form.myLabel3d2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    form.myLabel3d2->setGeometry(63, 45, 89, 16);
+
+    form.BAceptar = new QPushButton(QStringLiteral("Empezar"), form.PEmpezar);
+    form.BAceptar->setGeometry(70, 72, 75, 25);
+    form.BAceptar->setCursor(Qt::PointingHandCursor);
+}
+
+void Form1Layout::BuildHiddenControls(TForm1& form) {
+    form.ListBox1 = new QListWidget(&form);
+    form.ListBox1->setEnabled(false);
+    form.ListBox1->hide();
+    form.Memo1 = HiddenMemo(&form, QString());
+    form.MTiempos = HiddenMemo(&form, QStringLiteral("Tiempos..."));
+    form.MJugadasJaque = HiddenMemo(&form, QStringLiteral("Jugadas Jaque..."));
+    form.MControl = HiddenMemo(&form, QStringLiteral("Notas..."));
+
+    form.EditorNotasImprimir = new QTextEdit(&form);
+    form.EditorNotasImprimir->setReadOnly(true);
+    form.EditorNotasImprimir->setTabChangesFocus(false);
+    QFont sheet;
+    sheet.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans")});
+    sheet.setPixelSize(13);
+    form.EditorNotasImprimir->setFont(sheet);
+    form.EditorNotasImprimir->hide();
+
+    form.ComboJugadorBlancas = Combo(&form, {QStringLiteral("Ordenador"), QStringLiteral("Jugador")}, 0, 0, 100);
+    form.ComboJugadorBlancas->hide();
+    form.LFichasBlancas = Label(&form, QStringLiteral("Fichas Blancas"), 0, 0);
+    form.LFichasBlancas->hide();
+
+    form.Timer1 = new QTimer(&form);
+    form.Timer1->setInterval(1000);
+
+    form.Save = new QFileDialog(&form, QStringLiteral("Tablerix ( Salvar Partida )."), QString(), kGameFilter);
+    form.Save->setAcceptMode(QFileDialog::AcceptSave);
+    form.Save->setDefaultSuffix(QStringLiteral("Chess"));
+    form.Open = new QFileDialog(&form, QStringLiteral("Tablerix ( Cargar Partida )."), QString(), kGameFilter);
+    form.Open->setAcceptMode(QFileDialog::AcceptOpen);
+    form.Open->setFileMode(QFileDialog::AnyFile);  // a missing file is reported by the loader
+    form.Open->setDefaultSuffix(QStringLiteral("Chess"));
+
+    form.MarronOscuro2 = QImage(QStringLiteral(":/textures/MarronOscuro2.png"));
+    form.MarronClaro2 = QImage(QStringLiteral(":/textures/MarronClaro2.png"));
+    form.MaderaBorde = QImage(QStringLiteral(":/textures/MaderaBorde.png"));
+}
+
+void Form1Layout::ConfigureBoard(TForm1& form) {
+    TChessBrd& board = *form.ChessBrd1;
+    board.SetAnimateMoves(true);
+    board.SetAnimationDelay(1);
+    board.SetCastlingAllowed(CastleSet::All());
+    board.SetCustomEngine(false);
+    board.SetSearchDepth(1);
+    board.SetThinkingPriority(TThreadPriority::tpNormal);
+    board.SetPosition(kStartPosition);
+    board.SetWhiteToMove(true);
+}
+
+}  // namespace tablerix

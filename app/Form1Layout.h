@@ -1,0 +1,62 @@
+#pragma once
+// Builds TForm1's controls: creates each one as a Qt child at its place with
+// its caption, items, hint, colours and font, and configures the board as the
+// window's form stores it. Nothing here reacts to the user; TForm1 wires the
+// handlers afterwards. UI thread only.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+namespace tablerix {
+
+class TForm1;
+
+class Form1Layout {
+public:
+    // Colours of the form (0xBBGGRR in the form's notation).
+    static inline const QColor kSilver{192, 192, 192};
+    static inline const QColor kNavy{0, 0, 128};
+    static inline const QColor kMaroon{128, 0, 0};
+    static inline const QColor kListBackground{254, 245, 216};
+
+    // Fills every control member of form and configures form.ChessBrd1.
+    static void Build(TForm1& form);
+
+    // The nearest installed face to the form's "MS Sans Serif" 8 point.
+    static QFont DefaultFont();
+    // True when the button symbols come from the "Wingdings" symbol font.
+    static bool HasSymbolFont();
+
+private:
+    static void BuildHeader(TForm1& form);
+    static void BuildBoard(TForm1& form);
+    static void BuildRightColumn(TForm1& form);
+    static void BuildClockPanels(TForm1& form);
+    static void BuildBottomRow(TForm1& form);
+    static void BuildStatusBar(TForm1& form);
+    static void BuildStartPanel(TForm1& form);
+    static void BuildHiddenControls(TForm1& form);
+    static void ConfigureBoard(TForm1& form);
+
+    static QLabel* Label(QWidget* parent, const QString& text, int left, int top, bool bold = true);
+    static QComboBox* Combo(QWidget* parent, const QStringList& items, int left, int top, int width);
+    static QToolButton* HeaderButton(QWidget* parent, const QString& icon, const QString& hint, int left);
+    static QPushButton* SymbolButton(QWidget* parent, QChar wingding, QChar unicode, const QString& hint,
+                                     int left);
+    static QFrame* ClockPanel(QWidget* parent, const QString& caption, int top, const QColor& background,
+                              const QColor& text, QLabel*& hours, QLabel*& minutes, QLabel*& seconds);
+    static void SetColours(QWidget* widget, const QColor& background, const QColor& text);
+    static QFont PixelFont(int pixels, bool bold);
+};
+
+}  // namespace tablerix
