@@ -75,13 +75,11 @@ TEST_F(BlinkLabelTest, ZeroOrNegativeStopsWithTheLabelVisible) {
         QTest::qWait(80);  // four of the old intervals
         EXPECT_FALSE(label.isHidden());
     }
-}
-
-TEST_F(BlinkLabelTest, NegativeAfterZeroStillShowsTheLabel) {
+    // From 0, a negative value still differs and so still shows the label.
     TBlinkLabel label("Jaque", &container);
     label.SetVelocidad(0);
     label.hide();
-    label.SetVelocidad(-1);  // differs from 0 before it is taken as 0
+    label.SetVelocidad(-1);
     EXPECT_FALSE(label.isHidden());
     EXPECT_FALSE(label.BlinkTimer().isActive());
 }

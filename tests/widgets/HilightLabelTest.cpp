@@ -42,20 +42,13 @@ struct HilightTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(HilightTest, InitialSettings) {
-    EXPECT_EQ(label->HiLightColor(), kNavy);
-    EXPECT_EQ(label->HiLightStyle(), FontStyle::Bold | FontStyle::Underline);
-    EXPECT_EQ(label->HiLightCursor().shape(), Qt::PointingHandCursor);
-    EXPECT_FALSE(label->Hovered());
-}
-
 TEST_F(HilightTest, EnterHighlightsAndLeaveRestoresColourStyleAndPointer) {
     QFont f = label->font();
     f.setItalic(true);
     label->setFont(f);
     ASSERT_FALSE(label->testAttribute(Qt::WA_SetCursor));
 
-    Enter(*label);
+    Enter(*label);  // with the initial settings
     EXPECT_TRUE(label->Hovered());
     EXPECT_EQ(TextColour(*label), kNavy);
     EXPECT_EQ(THilightLabel::StyleOf(label->font()), FontStyle::Bold | FontStyle::Underline);

@@ -91,19 +91,6 @@ void ExpectRender(TmyLabel3d& label, const std::vector<Copy>& copies, const QCol
 
 }  // namespace
 
-TEST(Label3dTest, InitialProperties) {
-    TmyLabel3d label;
-    EXPECT_EQ(label.AStyle3D(), T3DEffect::Normal3d);
-    EXPECT_EQ(label.AShadeRightBottom(), kGrey);
-    EXPECT_EQ(label.AShadeLeftTop(), kWhite);
-    EXPECT_EQ(label.AHShadeOffSet(), 5);
-    EXPECT_EQ(label.AVShadeOffSet(), -5);
-    EXPECT_FALSE(label.AShadeLTSet());
-    EXPECT_EQ(label.SavedShadeLeftTop(), kWhite);
-    EXPECT_FALSE(label.autoFillBackground());  // transparent
-    EXPECT_FALSE(label.OnMouseOut);
-}
-
 TEST(Label3dTest, RaisedDrawsWhiteUpLeftAndGreyDownRightUnderTheCaption) {
     TmyLabel3d label;
     Prepare(label);
@@ -146,6 +133,8 @@ TEST(Label3dTest, DisabledCaptionIsSystemGreyOverUnchangedCopies) {
 
 TEST(Label3dTest, LeftTopShadeHeldWhileSetAndRestoredAfter) {
     TmyLabel3d label;
+    EXPECT_FALSE(label.autoFillBackground());  // transparent
+    EXPECT_EQ(label.SavedShadeLeftTop(), kWhite);
     label.SetAShadeLeftTop(Qt::yellow);
     label.SetAShadeLTSet(true);
     EXPECT_EQ(label.AShadeLeftTop(), kWhite);
