@@ -126,13 +126,9 @@ bool ArtCatalog::writeContactSheet(const QString& resourcesDir, const QString& f
         if (!icon.isNull()) icons.append(icon);
     }
     const QImage sheet = ContactSheet::render(sets, woods, load("textures/MaderaBorde.png"), icons, 40);
-    // A threefold enlargement of the first two wood rows of each set, to judge edges pixel by pixel.
-    QImage closeUp(sheet.width(), static_cast<int>(sets.size()) * 80, QImage::Format_RGB32);
-    for (int i = 0; i < sets.size(); ++i)
-        for (int y = 0; y < 80; ++y)
-            for (int x = 0; x < sheet.width(); ++x) closeUp.setPixel(x, i * 80 + y, sheet.pixel(x, i * (7 * 40 + 20) + y));
     QString zoomFile = file;
     zoomFile.replace(QLatin1String(".png"), QLatin1String("-x3.png"));
+    const int setCount = static_cast<int>(sets.size());
     return save(sheet, file, error) &&
-           save(closeUp.scaled(closeUp.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation), zoomFile, error);
+           save(ContactSheet::closeUp(sheet, setCount, static_cast<int>(woods.size()), 40, 3), zoomFile, error);
 }

@@ -28,12 +28,23 @@ void ContactSheet::drawMasked(QImage& target, int x, int y, const QImage& set, i
     }
 }
 
+int ContactSheet::blockHeight(int woodCount, int square) { return (2 * woodCount + 1) * square + square / 2; }
+
+QImage ContactSheet::closeUp(const QImage& sheet, int setCount, int woodCount, int square, int factor) {
+    QImage rows(sheet.width(), setCount * 2 * square, QImage::Format_RGB32);
+    for (int i = 0; i < setCount; ++i)
+        for (int y = 0; y < 2 * square; ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                rows.setPixel(x, i * 2 * square + y, sheet.pixel(x, i * blockHeight(woodCount, square) + y));
+    return rows.scaled(rows.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 QImage ContactSheet::render(const QList<QImage>& sets, const QList<WoodPair>& woods, const QImage& border,
                             const QList<QImage>& icons, int square) {
     const int rowsPerSet = 2 * static_cast<int>(woods.size()) + 1;
-    const int gap = square / 2;
     const int width = 12 * square;
-    const int height = static_cast<int>(sets.size()) * (rowsPerSet * square + gap) + 2 * square;
+    const int block = blockHeight(static_cast<int>(woods.size()), square);
+    const int height = static_cast<int>(sets.size()) * block + 2 * square;
     QImage sheet(width, height, QImage::Format_RGB32);
     sheet.fill(QColor(0x60, 0x60, 0x60));
     int top = 0;
@@ -58,7 +69,7 @@ QImage ContactSheet::render(const QList<QImage>& sets, const QList<WoodPair>& wo
                 drawMasked(sheet, c * square + offset, y + offset, set, c % 6, c / 6);
             }
         }
-        top += rowsPerSet * square + gap;
+        top += block;
     }
     // Border strip with coordinates and the button icons, to judge contrast.
     {

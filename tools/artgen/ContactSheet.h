@@ -20,4 +20,12 @@ public:
     // square size (pieces are centred in it as the board centres them).
     static QImage render(const QList<QImage>& sets, const QList<WoodPair>& woods, const QImage& border,
                          const QList<QImage>& icons, int square);
+
+    // The first wood pair's two rows of every set in a sheet made by render,
+    // enlarged `factor` times without smoothing so single pixels can be judged.
+    static QImage closeUp(const QImage& sheet, int setCount, int woodCount, int square, int factor);
+
+private:
+    // Height of one set's block in the sheet, gap included.
+    static int blockHeight(int woodCount, int square);
 };

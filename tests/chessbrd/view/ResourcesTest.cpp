@@ -41,6 +41,44 @@ double textureLuminance(const char* name) {
     return meanLuminance(QImage(QStringLiteral(":/textures/%1.png").arg(QLatin1String(name))));
 }
 
+// Statistics of one masked piece: mask row `row`, picture in the row above.
+struct CellStats {
+    int clear = 0;
+    int solid = 0;
+    int whiteEdges = 0;   // opaque edge pixels showing the sheet's pure white
+    double coreLuminance = 0; // mean over pixels at least 3 pixels inside the mask
+};
+
+CellStats cellStats(const QImage& set, int k, int row, int col) {
+    CellStats s;
+    int cores = 0;
+    const auto opaque = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= k || y >= k) return false;
+        return (set.pixel(col * k + x, row * k + y) & 0xFFFFFF) != 0xFFFFFF;
+    };
+    for (int y = 0; y < k; ++y) {
+        for (int x = 0; x < k; ++x) {
+            if (!opaque(x, y)) {
+                ++s.clear;
+                continue;
+            }
+            ++s.solid;
+            const QRgb pic = set.pixel(col * k + x, (row - 1) * k + y);
+            bool core = true;
+            for (int dy = -3; dy <= 3 && core; ++dy)
+                for (int dx = -3; dx <= 3 && core; ++dx) core = opaque(x + dx, y + dy);
+            if (core) {
+                s.coreLuminance += qGray(pic);
+                ++cores;
+            }
+            const bool edge = !opaque(x - 1, y) || !opaque(x + 1, y) || !opaque(x, y - 1) || !opaque(x, y + 1);
+            if (edge && (pic & 0xFFFFFF) == 0xFFFFFF) ++s.whiteEdges;
+        }
+    }
+    if (cores > 0) s.coreLuminance /= cores;
+    return s;
+}
+
 } // namespace
 
 TEST(ResourcesTest, EveryImageLoadsWithItsSize) {
@@ -73,25 +111,20 @@ TEST(ResourcesTest, PieceSetsHaveTheBoardLayoutAndUsableMasks) {
         const QImage set = load(f);
         ASSERT_EQ(set.width() * 2, set.height() * 3);
         const int k = set.height() / 4;
-        for (int row : {1, 3}) {
-            for (int col = 0; col < 6; ++col) {
-                SCOPED_TRACE(testing::Message() << "row " << row << " col " << col);
-                int clear = 0, solid = 0, picturesOnWhite = 0;
-                for (int y = 0; y < k; ++y) {
-                    for (int x = 0; x < k; ++x) {
-                        const QRgb m = set.pixel(col * k + x, row * k + y) & 0xFFFFFF;
-                        const bool opaque = m != 0xFFFFFF;
-                        (opaque ? solid : clear)++;
-                        // Edges must not carry the sheet's white paper into the board.
-                        if (opaque && (set.pixel(col * k + x, (row - 1) * k + y) & 0xFFFFFF) == 0xFFFFFF)
-                            ++picturesOnWhite;
-                    }
-                }
-                EXPECT_GT(clear, k * k / 4);
-                EXPECT_GT(solid, k * k / 10);
-                EXPECT_EQ(picturesOnWhite, 0);
-                // A clean cell keeps its border row and column transparent so that
-                // neighbouring pieces never touch.
+        for (int col = 0; col < 6; ++col) {
+            SCOPED_TRACE(testing::Message() << "col " << col);
+            const CellStats white = cellStats(set, k, 1, col);
+            const CellStats black = cellStats(set, k, 3, col);
+            for (const CellStats* s : {&white, &black}) {
+                EXPECT_GT(s->clear, k * k / 4);
+                EXPECT_GT(s->solid, k * k / 10);
+                EXPECT_EQ(s->whiteEdges, 0);
+            }
+            // Rows in the wrong order would swap the armies.
+            EXPECT_GT(white.coreLuminance, black.coreLuminance + 20.0);
+            // A clean cell keeps its top row and left column transparent so
+            // that neighbouring cells never bleed into each other.
+            for (int row : {1, 3}) {
                 for (int i = 0; i < k; ++i) {
                     EXPECT_EQ(set.pixel(col * k + i, row * k) & 0xFFFFFF, 0xFFFFFFu);
                     EXPECT_EQ(set.pixel(col * k, row * k + i) & 0xFFFFFF, 0xFFFFFFu);
