@@ -3,8 +3,11 @@
 #include <QFont>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QTextEdit>
+
+#include <memory>
 
 namespace tablerix {
 
@@ -37,8 +40,13 @@ void GameSheet::Compose(QTextEdit& editor, const GameSheetData& data) {
 
 void GameSheet::Print(const QTextDocument& document, QPrinter& printer) {
     printer.setDocName(QString());
-    // Lays out a copy for the printer's page, so the editor is left alone.
-    document.print(&printer);
+    // A copy laid out for the printer's printable area: the editor is left
+    // alone, and a paginated document prints without added page numbers.
+    const std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->setDefaultFont(document.defaultFont());
+    copy->documentLayout()->setPaintDevice(&printer);
+    copy->setPageSize(QSizeF(printer.width(), printer.height()));
+    copy->print(&printer);
 }
 
 bool GameSheet::Run(QTextEdit& editor, const GameSheetData& data, QPrinter& printer, const PrinterSetup& setup) {
