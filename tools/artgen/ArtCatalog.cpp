@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 
 namespace {
 
@@ -126,9 +127,22 @@ bool ArtCatalog::writeContactSheet(const QString& resourcesDir, const QString& f
         if (!icon.isNull()) icons.append(icon);
     }
     const QImage sheet = ContactSheet::render(sets, woods, load("textures/MaderaBorde.png"), icons, 40);
-    QString zoomFile = file;
-    zoomFile.replace(QLatin1String(".png"), QLatin1String("-x3.png"));
+    const auto sibling = [&](const char* suffix) {
+        QString name = file;
+        return name.replace(QLatin1String(".png"), QLatin1String(suffix));
+    };
     const int setCount = static_cast<int>(sets.size());
+    // Whole boards: set i on wood pair i (the last set again on the first pair).
+    QImage boards(2 * 368, ((setCount + 1) / 2) * 368, QImage::Format_RGB32);
+    boards.fill(Qt::gray);
+    {
+        QPainter p(&boards);
+        for (int i = 0; i < setCount; ++i)
+            p.drawImage((i % 2) * 368, (i / 2) * 368,
+                        ContactSheet::board(sets[i], woods[i % woods.size()], load("textures/MaderaBorde.png")));
+    }
     return save(sheet, file, error) &&
-           save(ContactSheet::closeUp(sheet, setCount, static_cast<int>(woods.size()), 40, 3), zoomFile, error);
+           save(ContactSheet::closeUp(sheet, setCount, static_cast<int>(woods.size()), 40, 3), sibling("-x3.png"),
+                error) &&
+           save(boards, sibling("-boards.png"), error);
 }

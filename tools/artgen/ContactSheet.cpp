@@ -39,6 +39,39 @@ QImage ContactSheet::closeUp(const QImage& sheet, int setCount, int woodCount, i
     return rows.scaled(rows.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
+QImage ContactSheet::board(const QImage& set, const WoodPair& woods, const QImage& border) {
+    constexpr int b = 24, sq = 40, size = 8 * sq + 2 * b;
+    static const char* const kStart = "rnbqkbnrpppppppp                                PPPPPPPPRNBQKBNR";
+    static const QString kLetters = QStringLiteral("PNBRQKpnbrqk");
+    QImage img(size, size, QImage::Format_RGB32);
+    {
+        QPainter p(&img);
+        tile(p, border, img.rect());
+        for (int r = 0; r < 8; ++r)
+            for (int c = 0; c < 8; ++c)
+                tile(p, (r + c) % 2 ? woods.dark : woods.light, QRect(b + c * sq, b + r * sq, sq, sq));
+        p.setPen(Qt::black);
+        p.drawRect(0, 0, size - 1, size - 1);
+        p.drawRect(b - 1, b - 1, 8 * sq + 1, 8 * sq + 1);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(10);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        for (int i = 0; i < 8; ++i) {
+            p.drawText(QRect(0, b + i * sq, b, sq), Qt::AlignCenter, QString::number(8 - i));
+            p.drawText(QRect(b + i * sq, size - b, sq, b), Qt::AlignCenter, QString(QChar('a' + i)));
+        }
+    }
+    const int k = set.height() / 4;
+    for (int i = 0; i < 64; ++i) {
+        const int index = static_cast<int>(kLetters.indexOf(QLatin1Char(kStart[i])));
+        if (index < 0) continue;
+        const int offset = (sq - k) / 2;
+        drawMasked(img, b + (i % 8) * sq + offset, b + (i / 8) * sq + offset, set, index % 6, index / 6);
+    }
+    return img;
+}
+
 QImage ContactSheet::render(const QList<QImage>& sets, const QList<WoodPair>& woods, const QImage& border,
                             const QList<QImage>& icons, int square) {
     const int rowsPerSet = 2 * static_cast<int>(woods.size()) + 1;

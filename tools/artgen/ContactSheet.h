@@ -25,6 +25,10 @@ public:
     // enlarged `factor` times without smoothing so single pixels can be judged.
     static QImage closeUp(const QImage& sheet, int setCount, int woodCount, int square, int factor);
 
+    // A 368-pixel board in the starting position as the program first shows
+    // it: 24-pixel border wood with white coordinates, 40-pixel squares.
+    static QImage board(const QImage& set, const WoodPair& woods, const QImage& border);
+
 private:
     // Height of one set's block in the sheet, gap included.
     static int blockHeight(int woodCount, int square);
