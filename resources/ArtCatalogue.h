@@ -16,7 +16,7 @@ struct ArtFile {
     ArtKind kind;
 };
 
-// The whole list; the storage is static and lives as long as the program.
+// The whole list; constant static storage, safe to read from any thread.
 std::span<const ArtFile> artCatalogue();
 
 } // namespace tablerix

@@ -1,7 +1,7 @@
 // Generates the program's artwork into a resources directory:
 //   tablerix-artgen <resources-dir> [--contact-sheet <png>]
 // Output is deterministic: fixed seeds, fonts read from fixed files.
-#include "ArtCatalog.h"
+#include "ArtworkWriter.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -16,11 +16,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     QString error;
-    if (!ArtCatalog::writeAll(args[1], error)) {
+    if (!ArtworkWriter::writeAll(args[1], error)) {
         std::fprintf(stderr, "tablerix-artgen: %s\n", qPrintable(error));
         return 1;
     }
-    if (args.size() == 4 && !ArtCatalog::writeContactSheet(args[1], args[3], error)) {
+    if (args.size() == 4 && !ArtworkWriter::writeContactSheet(args[1], args[3], error)) {
         std::fprintf(stderr, "tablerix-artgen: %s\n", qPrintable(error));
         return 1;
     }

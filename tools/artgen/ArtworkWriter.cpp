@@ -1,4 +1,4 @@
-#include "ArtCatalog.h"
+#include "ArtworkWriter.h"
 
 #include "ButtonIcons.h"
 #include "ContactSheet.h"
@@ -99,7 +99,7 @@ bool writeVectorSet(const QString& dir, QString& error) {
 
 } // namespace
 
-bool ArtCatalog::writeAll(const QString& resourcesDir, QString& error) {
+bool ArtworkWriter::writeAll(const QString& resourcesDir, QString& error) {
     for (const TextureSpec& t : kTextures)
         if (!save(WoodTexture::render(t.style), resourcesDir + "/textures/" + t.name + ".png", error)) return false;
     for (const char* name : kIcons)
@@ -110,7 +110,7 @@ bool ArtCatalog::writeAll(const QString& resourcesDir, QString& error) {
     return writeVectorSet(resourcesDir, error);
 }
 
-bool ArtCatalog::writeContactSheet(const QString& resourcesDir, const QString& file, QString& error) {
+bool ArtworkWriter::writeContactSheet(const QString& resourcesDir, const QString& file, QString& error) {
     const auto load = [&](const QString& rel) { return QImage(resourcesDir + "/" + rel); };
     QList<QImage> sets;
     for (const char* name : {"SETORVANE40", "ImageFr40", "ImageCm36", "SetGen40"}) {
