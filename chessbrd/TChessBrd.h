@@ -1,10 +1,22 @@
 #pragma once
 // The board component: a Qt control over the rules core. It draws the board
-// (view/), takes mouse moves (view/) and runs the engine on a worker thread
-// (engine/). All members are for the user-interface thread.
+// onto a surface image of its own and shows it (view/BoardPainter), takes
+// moves by dragging (view/DragController), slides moves (view/MoveAnimator)
+// and runs the engine on a worker thread (engine/). The visual setters repaint
+// at once. The board owns copies of every image, font and pen it is given.
+// All members are for the user-interface thread.
 
+#include "BoardStyle.h"
 #include "ChessBrdCore.h"
+#include "CornerResizer.h"
+#include "DragController.h"
+#include "DragImage.h"
+#include "MoveAnimator.h"
+#include "PieceSet.h"
+#include "ViewEvents.h"
 
+#include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 namespace tablerix {
@@ -15,19 +27,127 @@ public:
     explicit TChessBrd(QWidget* parent = nullptr);
     ~TChessBrd() override;
 
-    // View seams.
-    void Paint() override;
-    void RepaintSquare(Square sq) override;
-    void DrawPiece(Square sq, char letter) override;
-    void DrawGrid() override;
-    void AnimateMove(Square fromSq, Square toSq, int delay) override;
+    // ---- Look: these setters store and repaint at once ----
+    bool BoardLines() const noexcept { return style_.BoardLines; }
+    void SetBoardLines(bool v);
+    QImage BorderBitmap() const { return style_.BorderBitmap; }
+    void SetBorderBitmap(const QImage& v);  // a null image: plain BorderColor
+    QColor BorderColor() const { return style_.BorderColor; }
+    void SetBorderColor(const QColor& v);
+    QFont CoordFont() const { return style_.CoordFont; }
+    QColor CoordFontColor() const { return style_.CoordColor; }
+    void SetCoordFont(const QFont& font);
+    void SetCoordFont(const QFont& font, const QColor& colour);
+    CoordSet DisplayCoords() const noexcept { return style_.DisplayCoords; }
+    void SetDisplayCoords(CoordSet v);
+    QPen LineStyle() const { return style_.LineStyle; }
+    void SetLineStyle(const QPen& v);
+    QColor SquareColorDark() const { return style_.SquareColorDark; }
+    void SetSquareColorDark(const QColor& v);
+    QColor SquareColorLight() const { return style_.SquareColorLight; }
+    void SetSquareColorLight(const QColor& v);
+    QImage SquareDark() const { return style_.SquareDark; }
+    void SetSquareDark(const QImage& v);  // a null image: plain SquareColorDark
+    QImage SquareLight() const { return style_.SquareLight; }
+    void SetSquareLight(const QImage& v);
+    bool WhiteOnTop() const noexcept { return style_.WhiteOnTop; }
+    void SetWhiteOnTop(bool v);
+    // A null image brings back the built-in set; a set that is not 1.5 times
+    // as wide as high is ignored silently. Otherwise rebuild and repaint.
+    QImage CustomPieceSet() const { return pieces_.CustomPieceSet(); }
+    void SetCustomPieceSet(const QImage& v);
 
-    // Engine seams.
+    // ---- Size: these set the width; the next paint squares the control ----
+    int SizeOfSquare() const noexcept { return style_.SizeOfSquare; }
+    void SetSizeOfSquare(int v);  // kept within 1..BoardStyle::kMaxSquareSize
+    int SizeOfBorder() const noexcept { return style_.SizeOfBorder; }
+    void SetSizeOfBorder(int v);  // kept within 0..BoardStyle::kMaxBorderSize; also the origin
+    int OriginX() const noexcept { return style_.OriginX; }
+    int OriginY() const noexcept { return style_.OriginY; }
+    bool Resizable() const noexcept { return resizer_.Resizable(); }
+    void SetResizable(bool v) noexcept { resizer_.SetResizable(v); }
+    int ResizeMinSize() const noexcept { return resizer_.ResizeMinSize(); }
+    void SetResizeMinSize(int v) noexcept { resizer_.SetResizeMinSize(v); }
+    int ResizeMaxSize() const noexcept { return resizer_.ResizeMaxSize(); }
+    void SetResizeMaxSize(int v) noexcept { resizer_.SetResizeMaxSize(v); }
+    bool Resizing() const noexcept { return resizer_.Resizing(); }
+
+    // ---- Drag entry ----
+    Qt::CursorShape DragCursor() const noexcept { return dragCursor_; }
+    void SetDragCursor(Qt::CursorShape v) noexcept { dragCursor_ = v; }
+    TDragMode DragMode() const noexcept { return dragMode_; }
+    void SetDragMode(TDragMode v) noexcept { dragMode_ = v; }
+    bool Dragging() const noexcept { return drag_.Busy(); }  // a drag is armed or active
+
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+    TStartDragEvent OnStartDrag;  // a press on a piece armed a drag
+    TDragOverEvent OnDragOver;    // before the board's own answer
+    TDragDropEvent OnDragDrop;    // before the board's own handling
+    TEndDragEvent OnEndDrag;      // after the drop or cancel
+
+    // ---- Pieces ----
+    const PieceSet& Pieces() const noexcept { return pieces_; }
+    void LoadDefaultPieceSet() { pieces_.LoadDefaultPieceSet(); }
+    void PreparePieceImages() { pieces_.PreparePieceImages(); }
+    int PieceCellSize() const noexcept { return pieces_.PieceCellSize(); }
+    int ImageIndexOf(char letter) const noexcept { return pieces_.ImageIndexOf(letter); }
+
+    // ---- Drawing ----
+    // Fires OnPaint, squares the control, redraws everything and shows it.
+    void Paint() override;
+    // One square's background, shown at once; the piece is not drawn.
+    void RepaintSquare(Square sq) override;
+    // A piece picture centred on its square, shown at once.
+    void DrawPiece(Square sq, char letter) override;
+    // The lines between the squares when BoardLines is on, shown at once.
+    void DrawGrid() override;
+    // Slides the piece on fromSq to toSq (knights along the row, then the
+    // column); takes a drag picture down instead when one is up.
+    void AnimateMove(Square fromSq, Square toSq, int delay) override;
+    Square SquareFromPoint(int x, int y) const noexcept;
+    QPoint SquareOrigin(Square sq) const noexcept;
+    bool Painted() const noexcept { return painted_; }
+    DragImage& DragPicture() noexcept { return dragImage_; }
+    MoveAnimator& Animator() noexcept { return animator_; }
+
+    // ---- Engine seams (the engine worker fills these in) ----
     void StopThinking() override;
     void StartThinking() override;
+    bool Thinking() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // The board's 500 ms timer, started by the first paint; engine hook.
+    void EngineTimerTick();
+
+private:
+    friend class DragController;  // DragSource and DropSquare
+
+    // Renders the whole surface; false when re-entered from an OnPaint handler.
+    bool RenderAll();
+    // The surface matches the control; otherwise a full paint is due.
+    bool SurfaceCurrent() const noexcept;
+    // Puts a changed area of the surface on screen now.
+    void Show(const QRegion& area);
+
+    BoardStyle style_;
+    PieceSet pieces_;
+    QImage surface_;
+    bool painted_ = false;
+    bool rendering_ = false;
+    bool inPaintEvent_ = false;
+    Qt::CursorShape dragCursor_ = Qt::DragMoveCursor;
+    TDragMode dragMode_ = TDragMode::dmManual;
+    QTimer engineTimer_;
+    DragImage dragImage_;
+    MoveAnimator animator_{dragImage_};
+    CornerResizer resizer_{*this};
+    DragController drag_{*this};
 };
 
 }  // namespace tablerix

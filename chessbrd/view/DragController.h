@@ -1,0 +1,69 @@
+#pragma once
+// Moving a piece with the mouse. A press on a piece arms a drag and grabs the
+// pointer; 5 pixels of movement along either axis start it. While it is
+// active the piece picture (the board's drag image) follows the pointer over
+// the board, the square below is asked whether it accepts, and the pointer
+// shows the drag or the no-drop shape. Releasing the button that armed it
+// drops the piece (MakeMove) or cancels (piece redrawn, OnIllegalMove). A
+// modal window opening meanwhile cancels the drag. Owned by TChessBrd; works
+// on it through its public members and DragSource/DropSquare. User-interface
+// thread only.
+
+#include "ChessTypes.h"
+#include "ViewEvents.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+
+class QWidget;
+
+namespace tablerix {
+
+class DragController : public QObject {
+    Q_OBJECT
+public:
+    explicit DragController(TChessBrd& board);
+    ~DragController() override;
+
+    // Mouse events of the board, positions in its coordinates, after the
+    // board's own OnMouseDown has fired.
+    void Press(QPoint pos, Qt::MouseButton button);
+    void Move(QPoint pos);
+    void Release(QPoint pos, Qt::MouseButton button);
+
+    bool Armed() const noexcept { return state_ == State::Armed; }
+    bool Active() const noexcept { return state_ == State::Active; }
+    bool Busy() const noexcept { return state_ != State::Idle; }
+    // The answer of the latest query (false when none or not over the board).
+    bool Accepting() const noexcept { return accepted_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class State { Idle, Armed, Active };
+
+    bool OverBoard(QPoint pos) const;
+    QPoint ImagePosition(QPoint pos) const;
+    // One drag-over query at pos; false also when a handler ended the drag.
+    bool Query(QPoint pos, TDragState state);
+    void Drop(QPoint pos);
+    void Cancel(QPoint pos);
+    // Back to idle: pointer released, pointer shape restored, no event fired.
+    void Finish();
+    void ShowCursor(bool accept);
+
+    TChessBrd& board_;
+    State state_ = State::Idle;
+    QPoint pressPos_;
+    QPoint lastPos_;
+    Qt::MouseButton button_ = Qt::NoButton;
+    bool over_ = false;
+    bool accepted_ = false;
+    bool cursorSet_ = false;
+    QPointer<QWidget> watched_;
+    unsigned generation_ = 0;  // changes whenever a drag ends
+};
+
+}  // namespace tablerix
