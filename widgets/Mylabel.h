@@ -7,7 +7,8 @@
 //
 // Pointer tracking: the first move over the label takes the mouse grab, so
 // every later move reaches the label until one falls outside; that move gives
-// the grab up and fires OnMouseOut once. User-interface thread only.
+// the grab up and fires OnMouseOut once. Hiding or disabling the label gives
+// a held grab up without firing. User-interface thread only.
 
 #include <QColor>
 #include <QLabel>
@@ -61,7 +62,8 @@ public:
 
     // Lays the caption out in `rect` with `flags` (Qt alignment and text
     // flags). In Paint mode draws the shade copies and then the caption with
-    // `painter`; in Measure mode `painter` may be null and nothing is drawn.
+    // `painter`; in Measure mode `painter` may be null and nothing is drawn,
+    // and an empty caption (or a lone accelerator "&") counts as one blank.
     // Returns the rectangle of the unshifted caption: the copies never count.
     QRect DrawCaption(QPainter* painter, const QRect& rect, int flags, CaptionMode mode) const;
 
