@@ -1,0 +1,437 @@
+// The main window driven headless like a user: start screen, "Empezar",
+// moves dragged with the mouse, check, mate and draw, pause, new game,
+// navigation through the move lists and the clocks.
+#include "Blinklbl.h"
+#include "TablerixPas.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tablerix {
+namespace {
+
+using S = Square;
+
+// Closes every message box that opens while it lives, recording what it said;
+// `whileOpen` runs with the box still on screen.
+class MessageCloser {
+public:
+    explicit MessageCloser(std::function<void()> whileOpen = {}) : whileOpen_(std::move(whileOpen)) {
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            texts.push_back(box->text());
+            titles.push_back(box->windowTitle());
+            icons.push_back(box->icon());
+            buttons.push_back(static_cast<int>(box->buttons().size()));
+            if (whileOpen_) whileOpen_();
+            box->button(QMessageBox::Ok)->click();
+        });
+        poll_.start(5);
+    }
+    QStringList texts;
+    QStringList titles;
+    std::vector<QMessageBox::Icon> icons;
+    std::vector<int> buttons;
+
+private:
+    std::function<void()> whileOpen_;
+    QTimer poll_;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<TForm1>();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    // Black played by a human, then "Empezar": no engine in the way.
+    void StartTwoPlayers() {
+        form->Timer1->stop();  // the tests tick the clocks themselves
+        form->ComboJugadores->setCurrentIndex(1);
+        form->ComboJugadoresChange();
+        QTest::mouseClick(form->BAceptar, Qt::LeftButton);
+    }
+
+    static QPoint Centre(Square sq) {
+        const int f = ChessBrdCore::FileOf(sq), r = ChessBrdCore::RankOf(sq);
+        return {24 + (f - 1) * 40 + 20, 24 + (8 - r) * 40 + 20};
+    }
+
+    void Drag(Square from, Square to) {
+        QWidget* board = form->ChessBrd1;
+        QTest::mousePress(board, Qt::LeftButton, {}, Centre(from));
+        QTest::mouseMove(board, Centre(from) + QPoint(8, 8));
+        QTest::mouseMove(board, Centre(to));
+        QTest::mouseRelease(board, Qt::LeftButton, {}, Centre(to));
+    }
+
+    // Moves entered through the board's move entry, without the slide.
+    void Play(std::initializer_list<std::pair<Square, Square>> moves) {
+        form->ChessBrd1->SetAnimateMoves(false);
+        for (auto [from, to] : moves) ASSERT_TRUE(form->ChessBrd1->MakeMove(from, to));
+    }
+
+    QStringList Lines(const QListWidget* list) const {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        return out;
+    }
+
+    bool Shown(const QWidget* w) const { return w->isVisibleTo(form.get()); }
+
+    void ClickRepe(int row) {
+        QListWidget* list = form->ListBoxRepe;
+        const QRect rect = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    std::unique_ptr<TForm1> form;
+};
+
+const QString kBlack = QString(14, QLatin1Char(' '));
+
+TEST_F(MainWindowTest, StartScreen) {
+    EXPECT_EQ(form->windowTitle(), " Tablerix 1.0");
+    EXPECT_EQ(form->size(), QSize(TForm1::kClientWidth, TForm1::kClientHeight));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());  // not resizable
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+
+    EXPECT_TRUE(Shown(form->PEmpezar));
+    EXPECT_EQ(form->PEmpezar->geometry(), QRect(424, 148, 217, 113));
+    EXPECT_TRUE(Shown(form->ChessBrd1));
+    EXPECT_FALSE(form->PTablero->isEnabled());  // the board takes no input
+    for (QWidget* hidden : std::initializer_list<QWidget*>{form->LMovimientos, form->ListBoxRepe,
+                            form->PRBlancas, form->PRNegras,
+                            form->PRPartida, form->ButtonBack,
+                            form->ButtonStop, form->ButtonForward,
+                            form->LNotasPartida, form->MNotas,
+                            form->PMueve, form->PJaque,
+                            form->ListBox1, form->Memo1,
+                            form->ComboJugadorBlancas,
+                            form->PJugadasCarga})
+        EXPECT_FALSE(Shown(hidden)) << hidden->metaObject()->className() << " " << hidden->geometry().x();
+    for (QWidget* shown : std::initializer_list<QWidget*>{form->ComboJugadores, form->ComboDificultad,
+                           form->LDificultad, form->ComboPiezas,
+                           form->ComboBorde, form->ComboOscuro,
+                           form->ComboClaro, form->BSalir,
+                           form->StatusBar1})
+        EXPECT_TRUE(Shown(shown));
+
+    EXPECT_FALSE(form->BSalvar->isEnabled());
+    EXPECT_FALSE(form->BImprimir->isEnabled());
+    EXPECT_FALSE(form->BNuevaPar->isEnabled());
+    EXPECT_TRUE(form->BCargarCon->isEnabled());
+    EXPECT_TRUE(form->BCargarSin->isEnabled());
+    EXPECT_TRUE(form->BAcercaDe->isEnabled());
+
+    EXPECT_EQ(form->ComboJugadores->currentText(), "Ordenador");
+    EXPECT_EQ(form->ComboDificultad->currentText(), "Fácil");
+    EXPECT_EQ(form->ComboPiezas->currentText(), "Piezas 1");
+    EXPECT_EQ(form->ComboOscuro->currentText(), "Oscuro 1");
+    EXPECT_EQ(form->ComboClaro->currentText(), "Claro 1");
+    EXPECT_EQ(form->ComboBorde->currentText(), "Sin Líneas");
+    EXPECT_EQ(form->ComboJugadorBlancas->currentText(), "Jugador");
+    // The choices are only applied by "Empezar": the board keeps its form settings.
+    EXPECT_FALSE(form->ChessBrd1->ComputerPlaysBlack());
+    EXPECT_FALSE(form->ChessBrd1->ComputerPlaysWhite());
+    EXPECT_EQ(form->ChessBrd1->SearchDepth(), 1);
+    EXPECT_TRUE(form->ChessBrd1->AnimateMoves());
+    EXPECT_EQ(form->ChessBrd1->AnimationDelay(), 1);
+
+    EXPECT_TRUE(form->LPartida->text().isEmpty());
+    EXPECT_FALSE(form->ClocksRunning);
+    EXPECT_FALSE(form->Loading);
+    EXPECT_TRUE(form->AnimateLoad);
+    EXPECT_TRUE(form->Timer1->isActive());
+    EXPECT_EQ(form->Timer1->interval(), 1000);
+    EXPECT_EQ(form->StatusPanels[0]->text(), "Tablerix 1.0  ( Velmora Software )");
+    EXPECT_EQ(form->StatusPanels[1]->text(), "Programa de Ajedrez");
+    EXPECT_EQ(form->MTiempos->toPlainText(), "Tiempos...");
+    EXPECT_EQ(form->MJugadasJaque->toPlainText(), "Jugadas Jaque...");
+    EXPECT_EQ(form->MControl->toPlainText(), "Notas...");
+
+    // The disabled board ignores a drag.
+    Drag(S::E2, S::E4);
+    EXPECT_EQ(form->ChessBrd1->Position(), kStartPosition);
+}
+
+TEST_F(MainWindowTest, EmpezarStartsTheGame) {
+    QTest::mouseClick(form->BAceptar, Qt::LeftButton);
+    EXPECT_FALSE(Shown(form->PEmpezar));
+    EXPECT_TRUE(form->PTablero->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{form->ListBoxRepe, form->PRBlancas,
+                       form->ButtonBack, form->MNotas,
+                       form->PMueve})
+        EXPECT_TRUE(Shown(w));
+    EXPECT_TRUE(form->BSalvar->isEnabled());
+    EXPECT_TRUE(form->BImprimir->isEnabled());
+    EXPECT_TRUE(form->BNuevaPar->isEnabled());
+    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_TRUE(form->ChessBrd1->ComputerPlaysBlack());
+    EXPECT_EQ(form->ChessBrd1->SearchDepth(), 3);
+    EXPECT_EQ(form->PMueve->text(), "Mueve Blancas");
+
+    // "Jugador" hides the difficulty; "Ordenador" shows it and applies it.
+    form->ComboJugadores->setCurrentIndex(1);
+    form->ComboJugadoresChange();
+    EXPECT_FALSE(form->ChessBrd1->ComputerPlaysBlack());
+    EXPECT_FALSE(Shown(form->ComboDificultad));
+    EXPECT_FALSE(Shown(form->LDificultad));
+    form->ComboDificultad->setCurrentIndex(2);
+    form->ComboJugadores->setCurrentIndex(0);
+    form->ComboJugadoresChange();
+    EXPECT_TRUE(Shown(form->ComboDificultad));
+    EXPECT_EQ(form->ChessBrd1->SearchDepth(), 5);
+    form->ComboDificultad->setCurrentIndex(1);
+    form->ComboDificultadChange();
+    EXPECT_EQ(form->ChessBrd1->SearchDepth(), 4);
+}
+
+TEST_F(MainWindowTest, DraggedMovesFillBothLists) {
+    StartTwoPlayers();
+    Drag(S::E2, S::E4);
+    EXPECT_EQ(Lines(form->ListBox1), QStringList{"1. E2-E4"});
+    EXPECT_EQ(Lines(form->ListBoxRepe), QStringList{"1. E2-E4"});
+    EXPECT_EQ(form->PMueve->text(), "Mueve Negras");
+    Drag(S::E7, S::E5);
+    EXPECT_EQ(Lines(form->ListBox1), (QStringList{"1. E2-E4", kBlack + "E7-E5"}));
+    EXPECT_EQ(Lines(form->ListBoxRepe), (QStringList{"1. E2-E4", kBlack + "E7-E5"}));
+    EXPECT_EQ(form->ListBox1->currentRow(), 1);
+    EXPECT_EQ(form->ListBoxRepe->currentRow(), 1);
+    EXPECT_EQ(form->PMueve->text(), "Mueve Blancas");
+    // An illegal drop changes nothing.
+    Drag(S::E4, S::E6);
+    EXPECT_EQ(form->ListBox1->count(), 2);
+}
+
+TEST_F(MainWindowTest, ScholarsMateDraggedWithMessage) {
+    StartTwoPlayers();
+    Drag(S::E2, S::E4);
+    Drag(S::E7, S::E5);
+    Drag(S::D1, S::H5);
+    Drag(S::B8, S::C6);
+    Drag(S::F1, S::C4);
+    Drag(S::G8, S::F6);
+    bool clocksStoppedWhileOpen = false;
+    bool indicatorUp = false;
+    MessageCloser closer([&] {
+        clocksStoppedWhileOpen = !form->ClocksRunning;
+        indicatorUp = Shown(form->PJaque);
+    });
+    Drag(S::H5, S::F7);
+    ASSERT_EQ(closer.texts.size(), 1);
+    EXPECT_EQ(closer.texts[0], "      ***   Jaque Mate   ***");
+    EXPECT_EQ(closer.titles[0], "Tablerix  Aviso");
+    EXPECT_EQ(closer.icons[0], QMessageBox::NoIcon);
+    EXPECT_EQ(closer.buttons[0], 1);
+    EXPECT_TRUE(clocksStoppedWhileOpen);
+    EXPECT_TRUE(indicatorUp);
+    EXPECT_FALSE(form->ClocksRunning);
+    EXPECT_EQ(form->ListBoxRepe->count(), 7);
+    EXPECT_EQ(form->ListBoxRepe->item(6)->text(), "4. H5-F7   Jaque Mate");
+    EXPECT_EQ(form->ListBox1->item(6)->text(), "4. H5-F7");
+    EXPECT_EQ(form->BLJaque->text(), "Jaque Mate");
+    EXPECT_TRUE(Shown(form->PJaque));
+
+    // The custom-engine handler gives up on a side without a legal move.
+    Square from = S::A7, to = S::A5;
+    form->ChessBrd1CalculateMove(from, to);
+    EXPECT_EQ(from, S::None);
+    EXPECT_EQ(to, S::None);
+}
+
+TEST_F(MainWindowTest, CheckIsAnnotatedAndClearedByTheNextMove) {
+    StartTwoPlayers();
+    Play({{S::E2, S::E4}, {S::F7, S::F6}, {S::D1, S::H5}});
+    EXPECT_EQ(form->ListBoxRepe->item(2)->text(), "2. D1-H5   Jaque");
+    EXPECT_EQ(form->BLJaque->text(), "Jaque");
+    EXPECT_TRUE(Shown(form->PJaque));
+    EXPECT_TRUE(form->ClocksRunning);
+    Play({{S::G7, S::G6}});
+    EXPECT_FALSE(Shown(form->PJaque));
+    EXPECT_EQ(form->ListBoxRepe->item(3)->text(), kBlack + "G7-G6");
+    EXPECT_EQ(form->ListBoxRepe->item(2)->text(), "2. D1-H5   Jaque");
+}
+
+TEST_F(MainWindowTest, ThreefoldRepetitionIsADraw) {
+    StartTwoPlayers();
+    Play({{S::G1, S::F3}, {S::G8, S::F6}, {S::F3, S::G1}, {S::F6, S::G8}, {S::G1, S::F3}, {S::G8, S::F6},
+          {S::F3, S::G1}});
+    MessageCloser closer;
+    Play({{S::F6, S::G8}});
+    ASSERT_EQ(closer.texts.size(), 1);
+    EXPECT_EQ(closer.texts[0], "         ***   Tablas   ***");
+    EXPECT_EQ(closer.titles[0], "Tablerix  Aviso");
+    EXPECT_EQ(form->ListBoxRepe->item(7)->text(), kBlack + "F6-G8   Tablas");
+    EXPECT_EQ(form->BLJaque->text(), "Tablas");
+    EXPECT_TRUE(Shown(form->PJaque));
+    EXPECT_FALSE(form->ClocksRunning);
+}
+
+TEST_F(MainWindowTest, PauseStopsTheClocksWhileItsMessageIsOpen) {
+    StartTwoPlayers();
+    bool runningWhileOpen = true;
+    MessageCloser closer([&] { runningWhileOpen = form->ClocksRunning; });
+    QTest::mouseClick(form->ButtonStop, Qt::LeftButton);
+    ASSERT_EQ(closer.texts.size(), 1);
+    EXPECT_EQ(closer.texts[0], "         Juego en Pausa");
+    EXPECT_EQ(closer.titles[0], "Tablerix  Aviso");
+    EXPECT_FALSE(runningWhileOpen);
+    EXPECT_TRUE(form->ClocksRunning);
+}
+
+TEST_F(MainWindowTest, NewGameResetsClocksListsAndBoard) {
+    StartTwoPlayers();
+    Play({{S::E2, S::E4}, {S::F7, S::F6}, {S::D1, S::H5}});
+    for (int i = 0; i < 75; ++i) form->Timer1Timer();
+    form->MNotas->setPlainText(QStringLiteral("notas"));
+    form->ClocksRunning = false;
+    QTest::mouseClick(form->BNuevaPar, Qt::LeftButton);
+    for (QLabel* l : {form->LBHor, form->LBMin, form->LBSeg, form->LNHor, form->LNMin, form->LNSeg, form->LPHor,
+                      form->LPMin, form->LPseg})
+        EXPECT_EQ(l->text(), "00");
+    EXPECT_EQ(form->Clocks.GameClock, GameClocks::Counter{});
+    EXPECT_EQ(form->ListBoxRepe->count(), 0);
+    EXPECT_EQ(form->ListBox1->count(), 0);
+    EXPECT_TRUE(form->MNotas->toPlainText().isEmpty());
+    EXPECT_FALSE(Shown(form->PJaque));
+    EXPECT_EQ(form->ChessBrd1->Position(), kStartPosition);
+    EXPECT_EQ(form->PMueve->text(), "Mueve Blancas");
+    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_EQ(form->ComboJugadores->currentText(), "Jugador");  // kept
+    EXPECT_FALSE(form->ChessBrd1->ComputerPlaysWhite());
+}
+
+TEST_F(MainWindowTest, BackAndForwardStepThroughTheGame) {
+    StartTwoPlayers();
+    Play({{S::E2, S::E4}, {S::F7, S::F6}, {S::D1, S::H5}, {S::G7, S::G6}});
+    const std::string afterCheck = form->ChessBrd1->History(2, false).PositionString;
+
+    form->ComboJugadores->setCurrentIndex(0);  // the computer for Black, White to move
+    form->ComboJugadoresChange();
+    QTest::mouseClick(form->ButtonBack, Qt::LeftButton);
+    EXPECT_EQ(form->ComboJugadores->currentText(), "Jugador");  // navigation stops the computer
+    EXPECT_FALSE(form->ChessBrd1->ComputerPlaysBlack());
+    EXPECT_EQ(form->ListBox1->currentRow(), 2);
+    EXPECT_EQ(form->ListBoxRepe->currentRow(), 2);
+    EXPECT_EQ(form->ChessBrd1->Position(), afterCheck);
+    EXPECT_EQ(form->PMueve->text(), "Mueve Negras");
+    EXPECT_TRUE(Shown(form->PJaque));  // the entry carries "Jaque"
+    EXPECT_EQ(form->BLJaque->text(), "Jaque");
+    EXPECT_TRUE(form->ClocksRunning);  // the buttons leave the clocks alone
+
+    QTest::mouseClick(form->ButtonBack, Qt::LeftButton);
+    QTest::mouseClick(form->ButtonBack, Qt::LeftButton);
+    EXPECT_EQ(form->ListBox1->currentRow(), 0);
+    EXPECT_FALSE(Shown(form->PJaque));
+    QTest::mouseClick(form->ButtonBack, Qt::LeftButton);  // no further back than White's first move
+    EXPECT_EQ(form->ListBox1->currentRow(), 0);
+    EXPECT_EQ(form->ChessBrd1->History(1, false).PositionString, form->ChessBrd1->Position());
+
+    for (int i = 0; i < 5; ++i) QTest::mouseClick(form->ButtonForward, Qt::LeftButton);
+    EXPECT_EQ(form->ListBox1->currentRow(), 3);
+    EXPECT_EQ(form->ListBoxRepe->currentRow(), 3);
+    EXPECT_EQ(form->PMueve->text(), "Mueve Blancas");
+    EXPECT_EQ(form->ListBox1->count(), 4);  // navigation never refills the list
+}
+
+TEST_F(MainWindowTest, ChoosingAMoveInTheListAndPlayingOnCutsTheRest) {
+    StartTwoPlayers();
+    Play({{S::E2, S::E4}, {S::F7, S::F6}, {S::D1, S::H5}, {S::G7, S::G6}});
+    form->ComboJugadores->setCurrentIndex(0);
+    form->ComboJugadoresChange();
+
+    ClickRepe(2);  // the checking move
+    EXPECT_EQ(form->ListBox1->currentRow(), 2);
+    EXPECT_EQ(form->ChessBrd1->Position(), form->ChessBrd1->History(2, false).PositionString);
+    EXPECT_FALSE(form->ClocksRunning);
+    EXPECT_EQ(form->ComboJugadores->currentText(), "Jugador");
+    EXPECT_TRUE(Shown(form->PJaque));
+    EXPECT_EQ(form->BLJaque->text(), "Jaque");
+
+    ClickRepe(0);
+    EXPECT_EQ(form->ListBox1->currentRow(), 0);
+    EXPECT_FALSE(Shown(form->PJaque));
+    EXPECT_EQ(form->PMueve->text(), "Mueve Negras");
+
+    // The keyboard chooses too.
+    form->ListBoxRepe->setFocus();
+    QTest::keyClick(form->ListBoxRepe, Qt::Key_Down);
+    EXPECT_EQ(form->ListBox1->currentRow(), 1);
+    EXPECT_EQ(form->PMueve->text(), "Mueve Blancas");
+
+    // Playing from here drops the abandoned continuation from both lists.
+    Drag(S::D2, S::D4);
+    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_EQ(Lines(form->ListBox1), (QStringList{"1. E2-E4", kBlack + "F7-F6", "2. D2-D4"}));
+    EXPECT_EQ(Lines(form->ListBoxRepe), (QStringList{"1. E2-E4", kBlack + "F7-F6", "2. D2-D4"}));
+    EXPECT_EQ(form->ListBoxRepe->currentRow(), 2);
+}
+
+TEST_F(MainWindowTest, ClocksFollowTheTickHandler) {
+    StartTwoPlayers();
+    form->Clocks.GameClock = {0, 59, 58};
+    form->Clocks.WhiteClock = {9, 59, 59};
+    form->Timer1Timer();
+    EXPECT_EQ(form->LPHor->text(), "00");
+    EXPECT_EQ(form->LPMin->text(), "59");
+    EXPECT_EQ(form->LPseg->text(), "59");
+    EXPECT_EQ(form->LBHor->text(), "10");
+    EXPECT_EQ(form->LBMin->text(), "00");
+    EXPECT_EQ(form->LBSeg->text(), "00");
+    form->Timer1Timer();
+    EXPECT_EQ(form->LPHor->text(), "01");
+    EXPECT_EQ(form->LPMin->text(), "00");
+    EXPECT_EQ(form->LPseg->text(), "00");
+    EXPECT_EQ(form->LNSeg->text(), "00");  // Black's clock waits for its turn
+
+    Drag(S::E2, S::E4);
+    form->Timer1Timer();
+    EXPECT_EQ(form->LNSeg->text(), "01");
+    EXPECT_EQ(form->LBSeg->text(), "01");
+
+    form->Clocks.BlackClock = {99, 59, 59};
+    form->Timer1Timer();
+    EXPECT_EQ(form->LNHor->text(), "100");
+
+    // Stopped clocks stand still, the status bar keeps the time and date.
+    form->ClocksRunning = false;
+    form->StatusPanels[2]->clear();
+    form->Timer1Timer();
+    EXPECT_EQ(form->LNSeg->text(), "00");
+    EXPECT_FALSE(form->StatusPanels[2]->text().isEmpty());
+    const QDate today = QDate::currentDate();
+    const QString date = form->StatusPanels[3]->text();
+    EXPECT_EQ(date, QStringLiteral("%1-%2-%3").arg(today.day()).arg(today.month()).arg(today.year()));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[1-9]\\d?-[1-9]\\d?-\\d{4}$")).match(date).hasMatch());
+}
+
+TEST_F(MainWindowTest, SalirClosesTheWindow) {
+    QTest::mouseClick(form->BSalir, Qt::LeftButton);
+    EXPECT_FALSE(form->isVisible());
+}
+
+}  // namespace
+}  // namespace tablerix
