@@ -107,6 +107,13 @@ inline constexpr std::array<SquareSet, 8> FileSquares = [] {
     return t;
 }();
 
+// The files on either side of each file (none beyond the edge).
+inline constexpr std::array<SquareSet, 8> NeighbourFiles = [] {
+    std::array<SquareSet, 8> t{};
+    for (int f = 0; f < 8; ++f) t[f] = (f > 0 ? FileSquares[f - 1] : 0) | (f < 7 ? FileSquares[f + 1] : 0);
+    return t;
+}();
+
 inline constexpr std::array<int, 6> PieceValue = {100, 300, 300, 500, 900, 0};
 
 // Mirror across the middle of the board: same file, rank r -> 9 - r.

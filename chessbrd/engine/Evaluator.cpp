@@ -8,7 +8,7 @@ namespace tablerix {
 
 using namespace EngineTables;
 
-void Evaluator::BuildSquareTables(const SearchBoard& board) noexcept {
+void Evaluator::BuildSquareTables(SearchBoard& board) noexcept {
     for (int colour = 0; colour < 2; ++colour) {
         auto& table = SquareTable[colour];
         for (int s = 0; s < 64; ++s) {
@@ -42,46 +42,35 @@ void Evaluator::BuildSquareTables(const SearchBoard& board) noexcept {
         if (shelter == nullptr) continue;
         for (int s = 0; s < 64; ++s) table[kPawn][s] += (*shelter)[colour == kWhite ? s : MirrorSquare(s)];
     }
+    board.AttachSquareTable(&SquareTable);
 }
 
 int Evaluator::Evaluate(const SearchBoard& board) const noexcept {
-    int score[2] = {0, 0};
-    // Pawns per file, files a..h in 1..8; 0 and 9 stay empty for the edges.
-    int pawns[2][10] = {};
-
+    // Material and square tables are summed by the board as it changes; the
+    // pawn and rook terms below read the pawns of each file from square sets.
+    int score[2] = {board.TableScore[0], board.TableScore[1]};
     for (int c = 0; c < 2; ++c) {
-        const auto& sets = board.PieceSet[c];
-        const auto& table = SquareTable[c];
-        for (std::uint64_t b = sets[kPawn]; b != 0; b &= b - 1) {
+        const std::uint64_t own = board.PieceSet[c][kPawn];
+        const std::uint64_t opp = board.PieceSet[1 - c][kPawn];
+        int terms = 0;
+        for (std::uint64_t b = own; b != 0; b &= b - 1) {
             const int s = std::countr_zero(b);
-            ++pawns[c][s % 8 + 1];
-            score[c] += table[kPawn][s];
+            const int f = s % 8;
+            const std::uint64_t onFile = own & FileSquares[f];
+            const bool doubled = (onFile & (onFile - 1)) != 0;
+            const bool isolated = (own & NeighbourFiles[f]) == 0;
+            const bool unopposed = (opp & FileSquares[f]) == 0;
+            const bool passed = unopposed && (opp & NeighbourFiles[f]) == 0;
+            terms -= 5 * doubled + isolated * (20 + 10 * unopposed);
+            terms += passed * 2 * SquareTable[c][kPawn][s];
         }
-        for (int type = kKnight; type <= kKing; ++type)
-            for (std::uint64_t b = sets[type]; b != 0; b &= b - 1) score[c] += table[type][std::countr_zero(b)];
-    }
-
-    for (int c = 0; c < 2; ++c) {
-        const int o = 1 - c;
-        const auto& sets = board.PieceSet[c];
-        for (std::uint64_t b = sets[kPawn]; b != 0; b &= b - 1) {
-            const int s = std::countr_zero(b);
-            const int f = s % 8 + 1;
-            if (pawns[c][f] > 1) score[c] -= 5;
-            if (pawns[c][f - 1] == 0 && pawns[c][f + 1] == 0) {
-                score[c] -= 20;
-                if (pawns[o][f] == 0) score[c] -= 10;
-            }
-            if (pawns[o][f] == 0 && pawns[o][f - 1] == 0 && pawns[o][f + 1] == 0)
-                score[c] += 2 * SquareTable[c][kPawn][s];
+        for (std::uint64_t b = board.PieceSet[c][kRook]; b != 0; b &= b - 1) {
+            const int f = std::countr_zero(b) % 8;
+            const bool ownOpen = (own & FileSquares[f]) == 0;
+            const bool bothOpen = ownOpen && (opp & FileSquares[f]) == 0;
+            terms += 10 * ownOpen + 5 * bothOpen;
         }
-        for (std::uint64_t b = sets[kRook]; b != 0; b &= b - 1) {
-            const int f = std::countr_zero(b) % 8 + 1;
-            if (pawns[c][f] == 0) {
-                score[c] += 10;
-                if (pawns[o][f] == 0) score[c] += 5;
-            }
-        }
+        score[c] += terms;
     }
     return score[board.SideToMove] - score[board.Opponent];
 }

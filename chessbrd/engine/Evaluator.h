@@ -12,9 +12,12 @@ namespace tablerix {
 
 class Evaluator {
 public:
-    // Fills SquareTable for the position on the board (taken as the root).
-    void BuildSquareTables(const SearchBoard& board) noexcept;
-    // Score of the position for the side to move, in hundredths of a pawn.
+    // Fills SquareTable for the position on the board (taken as the root) and
+    // attaches it to the board, which then keeps the table sums; this object
+    // must outlive that attachment.
+    void BuildSquareTables(SearchBoard& board) noexcept;
+    // Score of the position for the side to move, in hundredths of a pawn;
+    // the board must carry this evaluator's tables.
     int Evaluate(const SearchBoard& board) const noexcept;
 
     // [colour][piece type][square]: material plus positional value.

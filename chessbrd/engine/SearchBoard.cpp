@@ -21,7 +21,11 @@ constexpr std::array<std::array<int, 8>, 5> SliderRays = {{
 
 }  // namespace
 
-SearchBoard::SearchBoard() noexcept {
+namespace {
+const SearchBoard::SquareTableSet kNoSquareTable{};
+}
+
+SearchBoard::SearchBoard() noexcept : squareTable_(&kNoSquareTable) {
     Colour.fill(kNoColour);
     Piece.fill(kNoPiece);
 }
@@ -32,6 +36,14 @@ void SearchBoard::SetSquare(int s, int colour, int type) noexcept {
     const std::uint64_t bit = std::uint64_t{1} << s;
     PieceSet[colour][type] |= bit;
     ColourSet[colour] |= bit;
+    TableScore[colour] += (*squareTable_)[colour][type][s];
+}
+
+void SearchBoard::AttachSquareTable(const SquareTableSet* table) noexcept {
+    squareTable_ = table != nullptr ? table : &kNoSquareTable;
+    TableScore = {0, 0};
+    for (int s = 0; s < 64; ++s)
+        if (Colour[s] != kNoColour) TableScore[Colour[s]] += (*squareTable_)[Colour[s]][Piece[s]][s];
 }
 
 void SearchBoard::EmptySquare(int s) noexcept {
@@ -40,6 +52,7 @@ void SearchBoard::EmptySquare(int s) noexcept {
         const std::uint64_t keep = ~(std::uint64_t{1} << s);
         PieceSet[colour][Piece[s]] &= keep;
         ColourSet[colour] &= keep;
+        TableScore[colour] -= (*squareTable_)[colour][Piece[s]][s];
     }
     Colour[s] = kNoColour;
     Piece[s] = kNoPiece;
@@ -49,6 +62,7 @@ void SearchBoard::Load(const PositionSnapshot& pos) noexcept {
     int kings[2] = {0, 0};
     for (auto& sets : PieceSet) sets.fill(0);
     ColourSet.fill(0);
+    TableScore = {0, 0};
     for (int s = 0; s < 64; ++s) {
         const char c = pos.Squares[s];
         int type = kNoPiece;

@@ -67,6 +67,14 @@ public:
     bool InCheck(int colour) const noexcept;
     bool IsAttacked(int square, int by) const noexcept;
 
+    // Per-colour sum of the attached square table over the pieces on the
+    // board, kept up to date by every change of a square. The table (owned by
+    // the caller, which keeps it alive while attached) is read at attachment
+    // and on every change; without one the sums stay 0.
+    using SquareTableSet = std::array<std::array<std::array<int, 64>, 6>, 2>;
+    void AttachSquareTable(const SquareTableSet* table) noexcept;
+    std::array<int, 2> TableScore{};
+
     // The position back in the board's terms (Ply is not looked at).
     PositionSnapshot ToSnapshot() const noexcept;
 
@@ -100,6 +108,7 @@ private:
     // colour has several and InCheck must look for the first.
     static constexpr int kScanForKing = -2;
     std::array<int, 2> kingSquare_{-1, -1};
+    const SquareTableSet* squareTable_;
 };
 
 }  // namespace tablerix

@@ -1,0 +1,81 @@
+#include "EngineControl.h"
+
+#include <QCoreApplication>
+
+namespace tablerix {
+
+EngineControl::EngineControl(ChessBrdCore& board) : board_(board), worker_(std::make_unique<TChessThread>(board)) {
+    worker_->SetCallbacks([this](Square fromSq, Square toSq) { return board_.PerformMove(fromSq, toSq); },
+                          [this] { EngineCycleDone(); });
+}
+
+EngineControl::~EngineControl() { Shutdown(); }
+
+void EngineControl::Shutdown() {
+    if (!worker_) return;
+    worker_->Terminate();
+    worker_.reset();
+}
+
+void EngineControl::StopThinking() {
+    board_.ChessBrdCore::StopThinking();  // ThinkingPaused, before any event can run the hook
+    if (!worker_) return;
+    worker_->BoardChanged();
+    if (board_.GameOver()) return;
+    worker_->RequestStop();
+    if (worker_->InBoardCall()) return;
+    // Also in CustomEngine mode: a worker still running from before the
+    // switch must not search on while the board changes.
+    while (!worker_->Parked()) {
+        if (worker_->RunPendingCall()) continue;
+        // Input waits until the stop is over, so that no move or click is
+        // handled halfway through the operation that stopped the engine.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        worker_->WaitForWorker(kStopPollInterval);
+    }
+}
+
+void EngineControl::StartThinking() {
+    if (board_.CustomEngine()) {
+        AskCustomEngine();
+        return;
+    }
+    if (!worker_) return;
+    worker_->ClearStop();
+    worker_->Release();
+}
+
+void EngineControl::ApplyPriority() {
+    if (worker_) worker_->ApplyPriority(board_.ThinkingPriority());
+}
+
+void EngineControl::EventHook() {
+    if (!board_.ThinkingPaused() && board_.CustomEngine() && board_.ComputerToMove()) StartThinking();
+}
+
+void EngineControl::EngineCycleDone() {
+    worker_->ClearThinking();
+    worker_->Park();
+    if (!worker_->StopRequested()) StartThinking();
+}
+
+void EngineControl::AskCustomEngine() {
+    // Not again from inside itself: an owner that processes events in
+    // OnCalculateMove, or the repaints of PerformMove, would otherwise run the
+    // hook and nest one question (and move) inside the other.
+    if (asking_ || !board_.ComputerToMove() || !board_.OnCalculateMove || board_.ThinkingPaused()) return;
+    struct Guard {
+        bool& flag;
+        explicit Guard(bool& f) : flag(f) { flag = true; }
+        ~Guard() { flag = false; }
+        Guard(const Guard&) = delete;
+        Guard& operator=(const Guard&) = delete;
+    } guard(asking_);
+    Square oldSq = Square::None;
+    Square newSq = Square::None;
+    board_.OnCalculateMove(board_, oldSq, newSq);
+    if (board_.ThinkingPaused()) return;
+    if (!board_.PerformMove(oldSq, newSq) && board_.OnCalculationFailed) board_.OnCalculationFailed(board_, oldSq, newSq);
+}
+
+}  // namespace tablerix

@@ -1,0 +1,62 @@
+#pragma once
+// The board's side of the engine: StopThinking, StartThinking, the cycle
+// callback that parks and re-releases the worker, the custom-engine mode
+// (the owner is asked for the computer's moves), and the message/timer hook.
+//
+// The board (TChessBrd, or any ChessBrdCore that forwards its engine seams
+// here) owns one EngineControl, created after everything else, and destroys
+// it first: that parks the worker where it stands and ends it, and the worker
+// never calls into the board again.
+//
+// Threads: every member is for the board's (user-interface) thread.
+
+#include "ChessBrdCore.h"
+#include "TChessThread.h"
+
+#include <chrono>
+#include <memory>
+
+namespace tablerix {
+
+class EngineControl {
+public:
+    // Creates the worker parked, wired to the board's PerformMove.
+    explicit EngineControl(ChessBrdCore& board);
+    ~EngineControl();  // Shutdown()
+    EngineControl(const EngineControl&) = delete;
+    EngineControl& operator=(const EngineControl&) = delete;
+
+    // Sets ThinkingPaused. Unless GameOver is set: sets the stop request and
+    // processes the thread's events until the worker is parked. Inside a
+    // call the worker is waiting for (its move's events) it returns at once:
+    // the worker is held there and parks at the end of its cycle.
+    void StopThinking();
+    // Built-in engine: clears the stop request and releases a parked worker.
+    // CustomEngine: asks OnCalculateMove for the computer's move when the
+    // computer is to move and ThinkingPaused is clear, and performs it.
+    void StartThinking();
+    bool Thinking() const noexcept { return worker_ && worker_->Thinking(); }
+    // Applies the board's ThinkingPriority to the worker now.
+    void ApplyPriority();
+    // Run after every event the board handles and on each 500 ms tick: in
+    // CustomEngine mode, asks again while the computer is to move.
+    void EventHook();
+    // Parks and ends the worker; afterwards Stop/Start only set flags.
+    void Shutdown();
+
+    // Nullptr after Shutdown().
+    TChessThread* Worker() noexcept { return worker_.get(); }
+
+    // Longest wait between two rounds of event processing inside StopThinking.
+    static constexpr std::chrono::milliseconds kStopPollInterval{5};
+
+private:
+    void EngineCycleDone();
+    void AskCustomEngine();
+
+    ChessBrdCore& board_;
+    std::unique_ptr<TChessThread> worker_;
+    bool asking_ = false;  // OnCalculateMove is running
+};
+
+}  // namespace tablerix
