@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace tablerix {
 
 namespace {
@@ -119,7 +121,9 @@ QFrame* Form1Layout::ClockPanel(QWidget* parent, const QString& caption, int top
         label->setAlignment(Qt::AlignCenter);
         return label;
     };
-    field(caption, 0)->setGeometry(4, 2, 44, 15);
+    QLabel* title = field(caption, 0);
+    title->setGeometry(3, 2, 44, 15);
+    title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     hours = field(QStringLiteral("00"), 48);
     field(QStringLiteral(":"), 61);
     minutes = field(QStringLiteral("00"), 65);
@@ -303,7 +307,10 @@ void Form1Layout::BuildStartPanel(TForm1& form) {
     form.myLabel3d2->SetAVShadeOffSet(0);
     form.myLabel3d2->setFont(PixelFont(13, false));
     form.myLabel3d2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    form.myLabel3d2->setGeometry(63, 45, 89, 16);
+    // Centred on the form's 89-pixel box, widened when the face in use is
+    // wider than the original one, so the caption stays on one line.
+    const int width = std::max(89, form.myLabel3d2->fontMetrics().horizontalAdvance(form.myLabel3d2->text()) + 4);
+    form.myLabel3d2->setGeometry(63 + 89 / 2 - width / 2, 45, width, 16);
 
     form.BAceptar = new QPushButton(QStringLiteral("Empezar"), form.PEmpezar);
     form.BAceptar->setGeometry(70, 72, 75, 25);
@@ -359,6 +366,23 @@ void Form1Layout::ConfigureBoard(TForm1& form) {
     board.SetThinkingPriority(TThreadPriority::tpNormal);
     board.SetPosition(kStartPosition);
     board.SetWhiteToMove(true);
+
+    board.SetBoardLines(false);
+    board.SetBorderColor(Qt::black);
+    QFont coords;
+    coords.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    coords.setPointSize(8);
+    board.SetCoordFont(coords, Qt::white);
+    board.SetDisplayCoords(CoordSet::All());
+    board.SetResizable(false);
+    board.SetSizeOfBorder(24);
+    board.SetSizeOfSquare(40);
+    board.SetSquareColorDark(QColor(128, 128, 128));
+    board.SetSquareColorLight(kSilver);
+    board.SetSquareDark(form.MarronOscuro2);
+    board.SetSquareLight(form.MarronClaro2);
+    board.SetBorderBitmap(form.MaderaBorde);
+    board.SetWhiteOnTop(false);
 }
 
 }  // namespace tablerix
