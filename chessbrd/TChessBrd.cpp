@@ -215,6 +215,7 @@ void TChessBrd::paintEvent(QPaintEvent* event) {
 // ---------------------------------------------------------------- mouse
 
 void TChessBrd::mousePressEvent(QMouseEvent* event) {
+    if (drag_.Busy()) return;  // the drag owns the pointer until it ends
     const QPoint pos = event->position().toPoint();
     if (OnMouseDown) OnMouseDown(*this, event->button(), event->modifiers(), pos.x(), pos.y());
     drag_.Press(pos, event->button());
@@ -238,6 +239,12 @@ void TChessBrd::mouseReleaseEvent(QMouseEvent* event) {
         OnMouseUp(*this, event->button(), event->modifiers(), pos.x(), pos.y());
     }
     resizer_.Release();
+}
+
+void TChessBrd::hideEvent(QHideEvent* event) {
+    // A hidden board cannot keep the pointer grabbed.
+    drag_.CancelDrag();
+    QWidget::hideEvent(event);
 }
 
 // ---------------------------------------------------------------- engine seams

@@ -122,6 +122,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     // The board's 500 ms timer, started by the first paint; engine hook.
     void EngineTimerTick();
 

@@ -165,8 +165,13 @@ void DragController::ShowCursor(bool accept) {
     }
 }
 
+void DragController::CancelDrag() {
+    if (state_ != State::Idle) Cancel(lastPos_);
+}
+
 bool DragController::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == watched_ && event->type() == QEvent::WindowBlocked && state_ != State::Idle) Cancel(lastPos_);
+    // A modal window takes the pointer away from the board's window.
+    if (watched == watched_ && event->type() == QEvent::WindowBlocked) CancelDrag();
     return QObject::eventFilter(watched, event);
 }
 

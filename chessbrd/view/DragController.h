@@ -32,6 +32,10 @@ public:
     void Move(QPoint pos);
     void Release(QPoint pos, Qt::MouseButton button);
 
+    // Ends an armed or active drag as a cancel at the last pointer position
+    // (piece redrawn, OnIllegalMove, OnEndDrag); nothing when idle.
+    void CancelDrag();
+
     bool Armed() const noexcept { return state_ == State::Armed; }
     bool Active() const noexcept { return state_ == State::Active; }
     bool Busy() const noexcept { return state_ != State::Idle; }

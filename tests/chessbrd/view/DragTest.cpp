@@ -176,6 +176,7 @@ TEST_F(DragTest, DragStatesAndRightButton) {
     MoveTo(b1 + QPoint(0, -20));
     MoveTo(QPoint(-10, 300));  // off the board
     MoveTo(Centre(Square::C3));
+    Press(Centre(Square::C3), Qt::LeftButton);  // the drag owns the pointer: no OnMouseDown
     Release(Centre(Square::C3), Qt::LeftButton);  // not the button that armed it
     EXPECT_TRUE(board_->Dragging());
     Release(Centre(Square::C3), Qt::RightButton);
@@ -183,7 +184,7 @@ TEST_F(DragTest, DragStatesAndRightButton) {
     EXPECT_EQ(states, (std::vector<TDragState>{TDragState::dsDragEnter, TDragState::dsDragMove,
                                                TDragState::dsDragLeave, TDragState::dsDragEnter,
                                                TDragState::dsDragMove}));
-    EXPECT_EQ(log.back(), "end on board");
+    EXPECT_EQ(log, (Log{"down", "start", "drop", "move 58-43", "end on board"}));
     EXPECT_EQ(board_->Board()[ToInt(Square::C3)], 'N');
 }
 
@@ -201,6 +202,16 @@ TEST_F(DragTest, ModalWindowCancelsTheDrag) {
     EXPECT_EQ(log, (Log{"down", "start", "illegal 53", "end cancelled"}));
     dialog.close();
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
+TEST_F(DragTest, HidingTheBoardCancels) {
+    const QPoint e2 = Centre(Square::E2);
+    Press(e2);
+    MoveTo(e2 + QPoint(0, -30));
+    board_->hide();
+    EXPECT_EQ(log, (Log{"down", "start", "illegal 53", "end cancelled"}));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_FALSE(board_->DragPicture().IsUp());
 }
 
 TEST_F(DragTest, EngineMoveDuringDragTakesPictureDown) {
