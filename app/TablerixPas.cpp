@@ -1,9 +1,13 @@
 #include "TablerixPas.h"
 
+#include "AppearanceChoices.h"
 #include "Blinklbl.h"
 #include "Form1Layout.h"
+#include "GameFileCommands.h"
 #include "MoveListText.h"
 #include "Mylabel.h"
+#include "PrintCommand.h"
+#include "TFormAcercaDe.h"
 #include "TablerixMessage.h"
 
 #include <QComboBox>
@@ -451,17 +455,31 @@ void TForm1::ListBoxRepeClick() {
 }
 
 // ------------------------------------------------------------------------
-// Game files, printing, appearance lists and the about window: their bodies
-// belong to the code that implements those features.
+// Game files, printing, appearance lists and the about window.
 
-void TForm1::BSalvarClick() {}
-void TForm1::BCargarConClick() {}
-void TForm1::BCargarSinClick() {}
-void TForm1::BImprimirClick() {}
-void TForm1::BAcercaDeClick() {}
-void TForm1::ComboPiezasChange() {}
-void TForm1::ComboOscuroChange() {}
-void TForm1::ComboClaroChange() {}
-void TForm1::ComboBordeChange() {}
+void TForm1::BSalvarClick() { GameFileCommands(*this).Save(); }
+
+void TForm1::BCargarConClick() { GameFileCommands(*this).Load(); }
+
+void TForm1::BCargarSinClick() {
+    AnimateLoad = false;
+    GameFileCommands(*this).Load();
+}
+
+void TForm1::BImprimirClick() { PrintCommand::Run(*this); }
+
+void TForm1::BAcercaDeClick() {
+    ClocksRunning = false;
+    {
+        TFormAcercaDe about(this);
+        about.exec();
+    }
+    ClocksRunning = true;
+}
+
+void TForm1::ComboPiezasChange() { AppearanceChoices::ApplyPieceSet(*ChessBrd1, ComboPiezas->currentIndex()); }
+void TForm1::ComboOscuroChange() { AppearanceChoices::ApplyDark(*ChessBrd1, ComboOscuro->currentIndex()); }
+void TForm1::ComboClaroChange() { AppearanceChoices::ApplyLight(*ChessBrd1, ComboClaro->currentIndex()); }
+void TForm1::ComboBordeChange() { AppearanceChoices::ApplyLines(*ChessBrd1, ComboBorde->currentIndex()); }
 
 }  // namespace tablerix

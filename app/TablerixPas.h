@@ -9,6 +9,7 @@
 // Threads: user-interface thread only. The board's events reach the handlers
 // on that thread, also for the engine's moves.
 
+#include "FormDialogs.h"
 #include "GameClocks.h"
 #include "TChessBrd.h"
 
@@ -17,6 +18,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <string_view>
 
 class QComboBox;
@@ -135,6 +137,9 @@ public:
     QImage MarronOscuro2;  // dark wood of "Oscuro 1"
     QImage MarronClaro2;   // light wood of "Claro 1"
     QImage MaderaBorde;    // wood of the board's border
+    // The save, open and printer dialogs as the commands run them, and the
+    // printer; tests put in their own.
+    std::unique_ptr<FormDialogs> Dialogs = std::make_unique<FormDialogs>();
 
     // ---- Game flow ----
     void FormCreate();    // the start screen

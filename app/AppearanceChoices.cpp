@@ -1,0 +1,58 @@
+#include "AppearanceChoices.h"
+
+#include "TChessBrd.h"
+
+#include <QHash>
+
+namespace tablerix {
+
+namespace {
+
+QString Pick(int index, std::initializer_list<const char*> names) {
+    if (index < 0 || index >= static_cast<int>(names.size())) return {};
+    return QString::fromLatin1(names.begin()[index]);
+}
+
+}  // namespace
+
+QString AppearanceChoices::PieceSetResource(int index) {
+    return Pick(index, {"", ":/pieces/ImageFr40.png", ":/pieces/ImageCm36.png", ":/pieces/SetGen40.png"});
+}
+
+QString AppearanceChoices::DarkResource(int index) {
+    return Pick(index, {":/textures/MarronOscuro2.png", ":/textures/MarronOscuro1.png",
+                        ":/textures/MarronOscuro3.png"});
+}
+
+QString AppearanceChoices::LightResource(int index) {
+    return Pick(index, {":/textures/MarronClaro2.png", ":/textures/MarronClaro1.png",
+                        ":/textures/MarronClaro3.png"});
+}
+
+const QImage& AppearanceChoices::Picture(const QString& resource) {
+    // Decoded once per run; the board keeps its own copy of what it is given.
+    static QHash<QString, QImage> cache;
+    auto it = cache.find(resource);
+    if (it == cache.end()) it = cache.insert(resource, QImage(resource));
+    return *it;
+}
+
+void AppearanceChoices::ApplyPieceSet(TChessBrd& board, int index) {
+    if (index < 0 || index > 3) return;
+    // A null picture brings back the board's built-in set.
+    board.SetCustomPieceSet(index == 0 ? QImage() : Picture(PieceSetResource(index)));
+}
+
+void AppearanceChoices::ApplyDark(TChessBrd& board, int index) {
+    if (const QString r = DarkResource(index); !r.isEmpty()) board.SetSquareDark(Picture(r));
+}
+
+void AppearanceChoices::ApplyLight(TChessBrd& board, int index) {
+    if (const QString r = LightResource(index); !r.isEmpty()) board.SetSquareLight(Picture(r));
+}
+
+void AppearanceChoices::ApplyLines(TChessBrd& board, int index) {
+    if (index == 0 || index == 1) board.SetBoardLines(index == 1);
+}
+
+}  // namespace tablerix

@@ -1,0 +1,28 @@
+#include "FormDialogs.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace tablerix {
+
+FormDialogs::FormDialogs() = default;
+FormDialogs::~FormDialogs() = default;
+
+QString FormDialogs::ChooseFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+bool FormDialogs::SetUpPrinter(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QPrinter& FormDialogs::Printer() {
+    // Made on first use: finding the system's printers can take a moment.
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+}  // namespace tablerix

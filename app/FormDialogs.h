@@ -1,0 +1,39 @@
+#pragma once
+// The modal dialogs behind the save, load and print commands, and the
+// printer they set up. The main window owns one; tests put in a subclass
+// that answers without showing anything. User-interface thread only.
+
+#include <QString>
+
+#include <memory>
+
+class QFileDialog;
+class QPrinter;
+class QWidget;
+
+namespace tablerix {
+
+class FormDialogs {
+public:
+    FormDialogs();
+    virtual ~FormDialogs();
+    FormDialogs(const FormDialogs&) = delete;
+    FormDialogs& operator=(const FormDialogs&) = delete;
+
+    // Runs a file dialog modally: the chosen path, or empty when cancelled.
+    virtual QString ChooseFile(QFileDialog& dialog);
+    // Runs the printer setup dialog on printer: true when confirmed.
+    virtual bool SetUpPrinter(QPrinter& printer, QWidget* parent);
+
+    // The printer the sheet goes to; it keeps the user's choices between prints.
+    QPrinter& Printer();
+
+    // The name the open dialog holds once a load has been tried; a save
+    // proposes it. Empty before the first load.
+    QString OpenedFile;
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace tablerix
