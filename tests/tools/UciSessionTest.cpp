@@ -135,6 +135,8 @@ TEST_F(UciSessionTest, DepthOptionAndClamping) {
     EXPECT_EQ(depths(Run({"go depth 0"})), 1);
     EXPECT_EQ(depths(Run({"go depth -7"})), 1);
     EXPECT_EQ(depths(Run({"setoption name Depth value 0", "go movetime 10"})), 1);
+    EXPECT_EQ(depths(Run({"setoption name Depth value -99999999999999999999", "go"})), 1);
+    EXPECT_EQ(depths(Run({"position fen 6k1/5ppp/8/8/8/8/8/R6K w - - 0 1", "go depth 99999999999999999999"})), 8);
 
     EXPECT_EQ(Run({"setoption name Depth value two"}),
               std::vector<std::string>{"info string Depth needs a whole number"});

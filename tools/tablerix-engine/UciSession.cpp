@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <limits>
 #include <sstream>
 
 namespace tablerix {
@@ -24,10 +25,17 @@ std::vector<std::string> Split(std::string_view line) {
     return words;
 }
 
+// A whole number; one too large for an int reads as the nearest int, since
+// every caller clamps it anyway.
 bool ParseInt(const std::string& text, int& value) {
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end;
+    if (ptr != end) return false;
+    if (ec == std::errc::result_out_of_range) {
+        value = text[0] == '-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+        return true;
+    }
+    return ec == std::errc();
 }
 
 std::string Lower(std::string text) {
