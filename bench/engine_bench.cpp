@@ -61,6 +61,7 @@ void SearchBench(benchmark::State& state, int index) {
     }
     state.counters["nodes"] = static_cast<double>(nodes);
     state.counters["nps"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["maxply"] = engine->MaxPlyReached();  // the tables end at ply 63
     state.SetLabel(MoveText(engine->BestMove()) + " score " + std::to_string(engine->CompletedScore()));
 }
 
