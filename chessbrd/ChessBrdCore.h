@@ -5,8 +5,12 @@
 // and engine seams (the virtual functions below).
 //
 // Threads: every member is for the owner's (user-interface) thread, except
-// Snapshot(), ComputerToMove(), SearchDepth() and ThinkingPriority(), which the
-// engine worker may call at any time.
+// Snapshot(), ComputerToMove(), ComputerPlaysWhite/Black(), SearchDepth(),
+// ThinkingPriority() and GameOver(), which the engine worker may call at any
+// time. The worker never reads Board() or the other fields directly.
+//
+// Ownership: the core owns the board array and the game record; event
+// handlers are copies held by the core and called with the core as Sender.
 
 #include "ChessTypes.h"
 #include "GameRecord.h"
@@ -41,6 +45,7 @@ public:
     int PieceColor(Square sq) const noexcept;
 
     // ---- Board array: index 0 never a piece, 1..64 squares, 65 NUL ----
+    // Indexes 1..64 always hold one of "PNBRQKpnbrqk" or a blank.
     const std::array<char, 66>& Board() const noexcept { return board_; }
 
     // ---- Published properties (getter / Set… setter) ----
