@@ -19,11 +19,9 @@ constexpr std::array<std::array<int, 8>, 5> SliderRays = {{
     {}, {}, {0, 2, 5, 7}, {1, 3, 4, 6}, {0, 1, 2, 3, 4, 5, 6, 7},
 }};
 
-}  // namespace
-
-namespace {
 const SearchBoard::SquareTableSet kNoSquareTable{};
-}
+
+}  // namespace
 
 SearchBoard::SearchBoard() noexcept : squareTable_(&kNoSquareTable) {
     Colour.fill(kNoColour);
