@@ -263,7 +263,6 @@ void Form1Layout::BuildBottomRow(TForm1& form) {
     form.PSalir->setGeometry(592, 424, 79, 29);
     form.BSalir = new QPushButton(QIcon(QStringLiteral(":/icons/salir.png")), QStringLiteral("Salir"), form.PSalir);
     form.BSalir->setGeometry(2, 2, 75, 25);
-    form.BSalir->setCursor(Qt::PointingHandCursor);
 }
 
 void Form1Layout::BuildStatusBar(TForm1& form) {
