@@ -27,16 +27,18 @@ TEST(SnapshotThread, WorkerSeesOnlyWholePositions) {
     ChessBrdCore b;
     b.SetComputerPlaysBlack(true);
     std::set<std::string> published{Key(b)};
-    std::atomic<bool> done{false};
+    std::atomic<bool> started{false}, done{false};
     std::vector<std::string> seen;
     std::thread worker([&] {
-        while (!done.load()) {
+        do {
             seen.push_back(Key(b.Snapshot()));
             (void)b.ComputerToMove();
-        }
+            started = true;
+        } while (!done.load());
     });
+    while (!started.load()) std::this_thread::yield();
     const char* game[] = {"e2e4", "d7d5", "e4d5", "c7c5", "d5c6", "g8f6", "f1e2", "e7e5", "g1f3", "f8c5", "e1g1", "e8g8"};
-    for (int round = 0; round < 30; ++round) {
+    for (int round = 0; round < 200; ++round) {
         b.ResetGame();
         published.insert(Key(b));
         for (const char* m : game) {
