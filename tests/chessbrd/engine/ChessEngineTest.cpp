@@ -138,12 +138,6 @@ TEST(ChessEngineTest, ReportsEveryIterationInOrder) {
     EXPECT_EQ(its.back().Line.front(), MoveText(engine->BestMove()));
 }
 
-TEST(ChessEngineTest, DepthIsClampedToOneToEight) {
-    auto engine = std::make_unique<ChessEngine>();
-    const auto its = ThinkAndRecord(*engine, Fen(kMateInOne), 0);
-    EXPECT_EQ(its.size(), 1u);
-}
-
 TEST(ChessEngineTest, StopRequestEndsADepthEightSearch) {
     auto engine = std::make_unique<ChessEngine>();
     const PositionSnapshot pos = Fen(kKiwipete);

@@ -35,18 +35,6 @@ TEST(PerftTest, PromotionsAndChecks) { ExpectCounts(Fen(kPromotions), {6, 264, 9
 
 TEST(PerftTest, UnderPromotionPosition) { ExpectCounts(Fen(kTalkchess), {44, 1486, 62379}); }
 
-TEST(PerftTest, DivideSumsToCountInGenerationOrder) {
-    SearchBoard board;
-    board.Load(FenParser::StartPosition());
-    const auto divide = Perft::Divide(board, 3);
-    ASSERT_EQ(divide.size(), 20u);
-    EXPECT_EQ(MoveText(divide.front().Move), "a2a3");
-    EXPECT_EQ(MoveText(divide.back().Move), "g1h3");
-    std::uint64_t total = 0;
-    for (const auto& root : divide) total += root.Nodes;
-    EXPECT_EQ(total, 8902u);
-}
-
 TEST(PerftTest, SetStopFlagEndsEarly) {
     SearchBoard board;
     board.Load(FenParser::StartPosition());
