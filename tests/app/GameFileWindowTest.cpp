@@ -1,0 +1,574 @@
+// Saving and loading games through the main window, printing its sheet, the
+// appearance lists and the about window, driven headless. Dialogs answer
+// through a scripted FormDialogs; message boxes are closed by the test.
+#include "AppearanceChoices.h"
+#include "Blinklbl.h"
+#include "FormDialogs.h"
+#include "GameFile.h"
+#include "GameFileCommands.h"
+#include "TFormAcercaDe.h"
+#include "TablerixPas.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <random>
+
+namespace tablerix {
+namespace {
+
+using S = Square;
+
+// Closes every modal box that opens while it lives, recording its caption and text.
+class MessageCloser {
+public:
+    explicit MessageCloser(std::function<void()> whileOpen = {}) : whileOpen_(std::move(whileOpen)) {
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                texts << box->text();
+                titles << box->windowTitle();
+                if (whileOpen_) whileOpen_();
+                box->button(QMessageBox::Ok)->click();
+            } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                titles << dialog->windowTitle();
+                if (whileOpen_) whileOpen_();
+                dialog->reject();
+            }
+        });
+        poll_.start(5);
+    }
+    QStringList texts;
+    QStringList titles;
+
+private:
+    std::function<void()> whileOpen_;
+    QTimer poll_;
+};
+
+// Answers the file dialogs from a script and prints to a PDF file.
+class ScriptedDialogs : public FormDialogs {
+public:
+    QString ChooseFile(QFileDialog& dialog) override {
+        seen << dialog.windowTitle();
+        proposed << dialog.selectedFiles().value(0);
+        lastDialog = &dialog;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    bool SetUpPrinter(QPrinter& printer, QWidget*) override {
+        orientation = printer.pageLayout().orientation();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return !pdf.isEmpty();
+    }
+    QStringList answers;  // one per dialog; an empty one cancels
+    QStringList seen;
+    QStringList proposed;
+    QFileDialog* lastDialog = nullptr;
+    QString pdf;
+    QPageLayout::Orientation orientation = QPageLayout::Landscape;
+};
+
+QStringList Lines(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Legal's mate: a check on move 6, mate on move 7.
+const std::vector<std::pair<S, S>> kLegal = {
+    {S::E2, S::E4}, {S::E7, S::E5}, {S::G1, S::F3}, {S::D7, S::D6}, {S::F1, S::C4}, {S::C8, S::G4}, {S::B1, S::C3},
+    {S::G7, S::G6}, {S::F3, S::E5}, {S::G4, S::D1}, {S::C4, S::F7}, {S::E8, S::E7}, {S::C3, S::D5}};
+
+class GameFileWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<TForm1>();
+        auto owned = std::make_unique<ScriptedDialogs>();
+        dialogs = owned.get();
+        form->Dialogs = std::move(owned);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        form->Timer1->stop();  // the clocks are set by hand here
+    }
+
+    void StartTwoPlayers() {
+        form->ComboJugadores->setCurrentIndex(1);
+        form->ComboJugadoresChange();
+        QTest::mouseClick(form->BAceptar, Qt::LeftButton);
+    }
+
+    void Play(const std::vector<std::pair<S, S>>& moves) {
+        form->ChessBrd1->SetAnimateMoves(false);
+        for (auto [from, to] : moves) ASSERT_TRUE(form->ChessBrd1->MakeMove(from, to));
+        form->ChessBrd1->SetAnimateMoves(true);
+    }
+
+    QString Clocks() const {
+        const TForm1& f = *form;
+        return QStringList{f.LBHor->text(), f.LBMin->text(), f.LBSeg->text(), f.LNHor->text(), f.LNMin->text(),
+                           f.LNSeg->text(), f.LPHor->text(), f.LPMin->text(), f.LPseg->text()}
+            .join(u' ');
+    }
+
+    std::array<int, 6> Choices() const {
+        const TForm1& f = *form;
+        return {f.ComboJugadores->currentIndex(), f.ComboDificultad->currentIndex(), f.ComboPiezas->currentIndex(),
+                f.ComboOscuro->currentIndex(),    f.ComboClaro->currentIndex(),      f.ComboBorde->currentIndex()};
+    }
+
+    void Load(const QString& path, bool animated = false) {
+        dialogs->answers << path;
+        if (animated) form->BCargarConClick();
+        else form->BCargarSinClick();
+    }
+
+    QString File(const QString& name) const { return dir.filePath(name); }
+
+    // A shot of the window for a look by eye, when TABLERIX_SHOTS names a directory.
+    void Shot(const QString& name) const {
+        if (const QString d = qEnvironmentVariable("TABLERIX_SHOTS"); !d.isEmpty())
+            form->grab().save(d + u'/' + name + QStringLiteral(".png"));
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<TForm1> form;
+    ScriptedDialogs* dialogs = nullptr;
+};
+
+TEST_F(GameFileWindowTest, SaveAndLoadBringBackTheWholeGame) {
+    StartTwoPlayers();
+    {
+        MessageCloser closer;
+        Play(kLegal);
+        EXPECT_EQ(closer.texts, QStringList{"      ***   Jaque Mate   ***"});
+    }
+    form->Clocks.WhiteClock = {0, 1, 5};
+    form->Clocks.BlackClock = {0, 0, 47};
+    form->Clocks.GameClock = {0, 1, 52};
+    form->ShowClocks();
+    form->ComboDificultad->setCurrentIndex(2);
+    form->ComboPiezas->setCurrentIndex(2);
+    form->ComboPiezasChange();
+    form->ComboOscuro->setCurrentIndex(2);
+    form->ComboOscuroChange();
+    form->ComboClaro->setCurrentIndex(1);
+    form->ComboClaroChange();
+    form->ComboBorde->setCurrentIndex(1);
+    form->ComboBordeChange();
+    const QString notes = QStringLiteral("Mate de Legal, ¡qué rápido!\n\tÁrbitro: Łukasz ♞ 𝄞\núltima línea");
+    form->MNotas->setPlainText(notes);
+    Shot(QStringLiteral("before_save"));
+
+    const QStringList hidden = Lines(form->ListBox1);
+    const QStringList visible = Lines(form->ListBoxRepe);
+    ASSERT_EQ(hidden.size(), 13);
+    EXPECT_TRUE(visible[10].endsWith(QStringLiteral("   Jaque")));
+    EXPECT_TRUE(visible[12].endsWith(QStringLiteral("   Jaque Mate")));
+    const std::string position = form->ChessBrd1->Position();
+    const QString clocks = Clocks();
+    const std::array<int, 6> choices = Choices();
+    EXPECT_EQ(choices, (std::array<int, 6>{1, 2, 2, 2, 1, 1}));
+
+    const QString path = File("legal.Chess");
+    dialogs->answers << path;
+    form->BSalvarClick();
+    EXPECT_EQ(dialogs->seen.value(0), QStringLiteral("Tablerix ( Salvar Partida )."));
+    EXPECT_FALSE(form->ClocksRunning);
+    const QByteArray bytes = ReadAll(path);
+    EXPECT_TRUE(bytes.startsWith("1. E2-E4\r\n              E7-E5\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\nTiempos...\r\n000105000047000152122211\r\nJugadas Jaque...\r\n"));
+    EXPECT_TRUE(bytes.contains(notes.toUtf8().replace("\n", "\r\n")));  // UTF-8: some notes are not Windows-1252
+
+    // Something else on the board and in the lists, then the file back.
+    form->BNuevaParClick();
+    form->ComboPiezas->setCurrentIndex(0);
+    form->ComboPiezasChange();
+    form->ComboBorde->setCurrentIndex(0);
+    form->ComboBordeChange();
+    form->ComboOscuro->setCurrentIndex(0);
+    form->ComboOscuroChange();
+    Play({{S::D2, S::D4}});
+
+    // The computer's colours stay off and the board does not slide while replaying.
+    int replayed = 0;
+    bool animatedDuringReplay = false;
+    QStringList captions;
+    TMoveEvent original = form->ChessBrd1->OnLegalMove;
+    form->ChessBrd1->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
+        ++replayed;
+        animatedDuringReplay |= b.AnimateMoves();
+        EXPECT_FALSE(b.ComputerPlaysBlack() || b.ComputerPlaysWhite());
+        captions << form->PJugadasCarga->text();
+        original(b, a, c);
+    };
+    MessageCloser closer;
+    Load(path);
+    form->ChessBrd1->OnLegalMove = original;
+
+    EXPECT_EQ(replayed, 13);
+    EXPECT_EQ(captions.value(0), QStringLiteral("E2 - E4"));
+    EXPECT_EQ(captions.value(12), QStringLiteral("C3 - D5"));
+    EXPECT_FALSE(animatedDuringReplay);
+    EXPECT_EQ(closer.texts, (QStringList{"      ***   Jaque Mate   ***", "        Continuar Partida"}));
+    EXPECT_EQ(closer.titles, (QStringList{"Tablerix  Aviso", "Tablerix  Aviso"}));
+    EXPECT_EQ(Lines(form->ListBox1), hidden);
+    EXPECT_EQ(Lines(form->ListBoxRepe), visible);
+    EXPECT_EQ(form->ChessBrd1->Position(), position);
+    EXPECT_EQ(form->MNotas->toPlainText(), notes);
+    EXPECT_EQ(Clocks(), clocks);
+    EXPECT_EQ(form->Clocks.GameClock, (GameClocks::Counter{0, 1, 52}));
+    EXPECT_EQ(form->Clocks.BlackClock, (GameClocks::Counter{0, 0, 47}));
+    EXPECT_EQ(Choices(), choices);
+    EXPECT_EQ(form->LPartida->text(), path);
+    EXPECT_EQ(form->ListBox1->currentRow(), 12);
+    EXPECT_EQ(form->ListBoxRepe->currentRow(), 12);
+    EXPECT_EQ(form->BLJaque->text(), QStringLiteral("Jaque Mate"));
+    EXPECT_TRUE(form->PJaque->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->ClocksRunning);  // the game had ended
+    EXPECT_FALSE(form->Loading);
+    EXPECT_TRUE(form->AnimateLoad);
+    EXPECT_TRUE(form->ChessBrd1->AnimateMoves());
+    EXPECT_EQ(form->ChessBrd1->AnimationDelay(), 1);
+    EXPECT_FALSE(form->PJugadasCarga->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->ListBoxRepe->isVisibleTo(form.get()) && form->PTablero->isEnabled());
+    EXPECT_TRUE(form->BSalvar->isEnabled() && form->BImprimir->isEnabled() && form->BNuevaPar->isEnabled());
+    EXPECT_TRUE(form->ComboPiezas->isEnabled() && form->BAcercaDe->isEnabled());
+    // The look came back with the lists: "Piezas 3", "Oscuro 3", "Claro 2", "Con Líneas".
+    EXPECT_TRUE(form->ChessBrd1->BoardLines());
+    EXPECT_EQ(form->ChessBrd1->SquareDark(), QImage(QStringLiteral(":/textures/MarronOscuro3.png")));
+    EXPECT_EQ(form->ChessBrd1->SquareLight(), QImage(QStringLiteral(":/textures/MarronClaro1.png")));
+    EXPECT_EQ(form->ChessBrd1->PieceCellSize(), 36);
+    Shot(QStringLiteral("after_load"));
+
+    // The next save proposes the loaded file.
+    dialogs->answers << QString();
+    form->BSalvarClick();
+    EXPECT_EQ(QFileInfo(dialogs->proposed.value(2)).fileName(), QStringLiteral("legal.Chess"));
+    EXPECT_TRUE(form->ClocksRunning);  // a cancelled save lets the clocks run again
+}
+
+TEST_F(GameFileWindowTest, DialogsHaveTheirTitlesFilterAndFolder) {
+    form->FormActivate();
+    MessageCloser closer;
+    dialogs->answers << QString();
+    form->BCargarConClick();
+    ASSERT_NE(dialogs->lastDialog, nullptr);
+    const QFileDialog& open = *dialogs->lastDialog;
+    EXPECT_EQ(open.windowTitle(), QStringLiteral("Tablerix ( Cargar Partida )."));
+    EXPECT_TRUE(open.nameFilters().value(0).contains(QStringLiteral("*.Chess")));
+    EXPECT_EQ(open.defaultSuffix(), QStringLiteral("Chess"));
+    EXPECT_EQ(open.directory().absolutePath(), QDir(QCoreApplication::applicationDirPath()).absolutePath());
+    EXPECT_TRUE(closer.texts.isEmpty());  // a cancelled load only runs the final steps
+    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_TRUE(form->ChessBrd1->ComputerPlaysBlack());  // "Ordenador" applied again
+
+    StartTwoPlayers();
+    dialogs->answers << QString();
+    form->BSalvarClick();
+    const QFileDialog& save = *dialogs->lastDialog;
+    EXPECT_EQ(save.windowTitle(), QStringLiteral("Tablerix ( Salvar Partida )."));
+    EXPECT_EQ(save.acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(save.testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(save.defaultSuffix(), QStringLiteral("Chess"));
+}
+
+TEST_F(GameFileWindowTest, Windows1252FileWithLowerCaseSquaresAndLfLineEnds) {
+    QByteArray bytes = "1. e2-e4\n              e7-e5\n2. g1-f3\nTiempos...\n000003000002000005101000\n"
+                       "Jugadas Jaque...\n1. E2-E4\n              E7-E5\n2. G1-F3\nNotas...\n"
+                       "Peón, alfil y caballo: \xA1" "buena apertura!\n\x80 5";
+    bytes.replace("ó", "\xF3");
+    WriteAll(File("latin.Chess"), bytes);
+    MessageCloser closer;
+    Load(File("latin.Chess"));
+    EXPECT_EQ(closer.texts, QStringList{"        Continuar Partida"});
+    EXPECT_EQ(Lines(form->ListBox1),
+              (QStringList{"1. E2-E4", QString(14, u' ') + "E7-E5", "2. G1-F3"}));
+    EXPECT_EQ(form->MNotas->toPlainText(), QStringLiteral("Peón, alfil y caballo: ¡buena apertura!\n€ 5"));
+    EXPECT_EQ(Choices(), (std::array<int, 6>{1, 0, 1, 0, 0, 0}));
+    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_FALSE(form->ChessBrd1->ComputerPlaysBlack());
+}
+
+// A random game without an ending, long enough for three-digit move numbers.
+std::vector<std::string> LongGame(std::string& position) {
+    for (unsigned seed = 1;; ++seed) {
+        ChessBrdCore core;
+        bool ended = false;
+        core.OnMate = [&](ChessBrdCore&, S, S) { ended = true; };
+        core.OnDraw = [&](ChessBrdCore&) { ended = true; };
+        std::mt19937 rng(seed);
+        while (!ended && core.LastMove() <= 105) {
+            std::vector<std::pair<int, int>> legal;
+            for (int a = 1; a <= 64; ++a)
+                for (int b = 1; b <= 64; ++b)
+                    if (core.IsLegalMove(ToSquare(a), ToSquare(b))) legal.emplace_back(a, b);
+            if (legal.empty()) break;
+            const auto [a, b] = legal[rng() % legal.size()];
+            core.MakeMove(ToSquare(a), ToSquare(b));
+        }
+        if (ended || core.LastMove() <= 105) continue;
+        std::vector<std::string> lines;
+        core.GetMoveList(lines);
+        position = core.Position();
+        return lines;
+    }
+}
+
+TEST_F(GameFileWindowTest, MoveNumbersOfTwoAndThreeDigits) {
+    std::string position;
+    const std::vector<std::string> lines = LongGame(position);
+    ASSERT_GT(lines.size(), 200u);
+    GameRecordText g;
+    for (const auto& l : lines) g.MoveLines << QString::fromStdString(l);
+    EXPECT_TRUE(g.MoveLines[18].startsWith(QStringLiteral("10. ")));
+    EXPECT_TRUE(g.MoveLines[198].startsWith(QStringLiteral("100. ")));
+    g.ClockTexts = {"00", "00", "00", "00", "00", "00", "00", "00", "00"};
+    g.Choices = {1, 0, 0, 0, 0, 0};
+    g.Entries = g.MoveLines;
+    ASSERT_TRUE(GameFile::Save(File("long.Chess"), g));
+    MessageCloser closer;
+    Load(File("long.Chess"));
+    EXPECT_EQ(Lines(form->ListBox1), g.MoveLines);
+    EXPECT_EQ(form->ChessBrd1->Position(), position);
+}
+
+TEST_F(GameFileWindowTest, GameSavedBeforeAnyMoveCannotBeLoaded) {
+    StartTwoPlayers();
+    form->MNotas->setPlainText(QStringLiteral("sin jugadas"));
+    dialogs->answers << File("vacia.Chess");
+    form->BSalvarClick();
+    MessageCloser closer;
+    Load(File("vacia.Chess"));
+    EXPECT_EQ(closer.texts, (QStringList{"        Continuar Partida", "*****     Error en el Fichero     *****"}));
+    EXPECT_EQ(closer.titles, (QStringList{"Tablerix  Aviso", "Tablerix  Error"}));
+    EXPECT_TRUE(form->LPartida->text().isEmpty());  // a new game
+    EXPECT_TRUE(form->MNotas->toPlainText().isEmpty());
+    EXPECT_EQ(form->ListBox1->count(), 0);
+    EXPECT_TRUE(form->ClocksRunning);
+}
+
+TEST_F(GameFileWindowTest, WithoutTimesLineClocksAndChoicesStay) {
+    StartTwoPlayers();
+    form->Clocks.WhiteClock = {1, 2, 3};
+    form->ShowClocks();
+    form->ComboPiezas->setCurrentIndex(3);
+    form->ComboPiezasChange();
+    const std::array<int, 6> choices = Choices();
+    const QString clocks = Clocks();
+    WriteAll(File("sin_tiempos.Chess"), "1. E2-E4\r\nJugadas Jaque...\r\n1. E2-E4\r\nNotas...\r\n");
+    MessageCloser closer;
+    Load(File("sin_tiempos.Chess"));
+    EXPECT_EQ(closer.texts, QStringList{"        Continuar Partida"});
+    EXPECT_EQ(Choices(), choices);
+    EXPECT_EQ(Clocks(), clocks);
+    EXPECT_EQ(form->Clocks.WhiteClock, (GameClocks::Counter{1, 2, 3}));
+    EXPECT_EQ(Lines(form->ListBox1), QStringList{"1. E2-E4"});
+}
+
+TEST_F(GameFileWindowTest, DamagedSettingsFieldsLeaveTheirControlsAlone) {
+    StartTwoPlayers();
+    form->ComboPiezas->setCurrentIndex(3);
+    form->ComboPiezasChange();
+    // White's minutes "x5", difficulty 7 and pieces "?" are damaged; the line stops after the dark texture.
+    WriteAll(File("mal.Chess"), "1. E2-E4\r\nTiempos...\r\n01x50300000000000917?2\r\nJugadas Jaque...\r\n1. E2-E4\r\n");
+    MessageCloser closer;
+    Load(File("mal.Chess"));
+    EXPECT_EQ(Clocks(), QStringLiteral("01 00 03 00 00 00 00 00 09"));
+    EXPECT_EQ(Choices(), (std::array<int, 6>{1, 0, 3, 2, 0, 0}));
+}
+
+TEST_F(GameFileWindowTest, DISABLED_ComputerMovesAfterTheLoadWhenItIsItsTurn) {
+    WriteAll(File("ordenador.Chess"), "1. E2-E4\r\n              E7-E5\r\n2. G1-F3\r\nTiempos...\r\n"
+                                       "000000000000000000000000\r\nJugadas Jaque...\r\n1. E2-E4\r\n"
+                                       "              E7-E5\r\n2. G1-F3\r\nNotas...\r\n");
+    MessageCloser closer;
+    Load(File("ordenador.Chess"));
+    EXPECT_TRUE(form->ChessBrd1->ComputerPlaysBlack());
+    EXPECT_EQ(form->ChessBrd1->SearchDepth(), 3);
+    // Exactly the file's moves were replayed; then the engine answers.
+    EXPECT_EQ(form->ListBox1->count(), 3);
+    QElapsedTimer t;
+    t.start();
+    while (form->ListBox1->count() < 4 && t.elapsed() < 20000) QTest::qWait(10);
+    ASSERT_EQ(form->ListBox1->count(), 4);
+    EXPECT_EQ(Lines(form->ListBox1).mid(0, 3), (QStringList{"1. E2-E4", QString(14, u' ') + "E7-E5", "2. G1-F3"}));
+    EXPECT_EQ(form->ListBoxRepe->count(), 4);
+    EXPECT_TRUE(form->ChessBrd1->WhiteToMove());
+}
+
+TEST_F(GameFileWindowTest, AnimatedLoadSlidesTheMoves) {
+    WriteAll(File("corta.Chess"), "1. E2-E4\r\n              E7-E5\r\nTiempos...\r\n000000000000000000100000\r\n"
+                                  "Jugadas Jaque...\r\n1. E2-E4\r\n              E7-E5\r\nNotas...\r\n");
+    int animated = 0;
+    TMoveEvent original = form->ChessBrd1->OnLegalMove;
+    form->ChessBrd1->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
+        animated += b.AnimateMoves() && b.AnimationDelay() == 1;
+        original(b, a, c);
+    };
+    MessageCloser closer;
+    Load(File("corta.Chess"), true);
+    form->ChessBrd1->OnLegalMove = original;
+    EXPECT_EQ(animated, 2);
+    EXPECT_EQ(form->ListBox1->count(), 2);
+}
+
+TEST_F(GameFileWindowTest, MissingFileAndAnyJunkEndInANewGame) {
+    StartTwoPlayers();
+    {
+        MessageCloser closer;
+        Load(File("no_existe.Chess"));
+        EXPECT_EQ(closer.texts, QStringList{"Error No Encuentro el Fichero"});
+        EXPECT_EQ(closer.titles, QStringList{"Tablerix  Error"});
+        EXPECT_TRUE(form->ClocksRunning);
+    }
+    QByteArray binary;
+    std::mt19937 rng(7);
+    for (int i = 0; i < 200000; ++i) binary.append(static_cast<char>(rng()));
+    QByteArray junkLines;
+    while (junkLines.size() < 3'000'000) junkLines += "1. Z9-Q0 Notas Tiempos\r\n              X1-\r\n";
+    const std::vector<std::pair<QString, QByteArray>> files = {
+        {"empty", QByteArray()},
+        {"binary", binary},
+        {"oneline", QByteArray(2'000'000, 'A')},
+        {"junk", junkLines},
+        {"markers", "Notas...\r\nNotas...\r\nJugadas Jaque...\r\nTiempos...\r\nTiempos...\r\n\r\n"},
+        {"huge", QByteArray(GameFile::kMaxFileBytes + 10, '\n')},
+    };
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name.toStdString());
+        WriteAll(File(name), bytes);
+        MessageCloser closer;
+        QElapsedTimer clock;
+        clock.start();
+        Load(File(name));
+        EXPECT_LT(clock.elapsed(), 20000);
+        EXPECT_EQ(closer.texts.value(1), QStringLiteral("*****     Error en el Fichero     *****"));
+        EXPECT_EQ(form->ListBox1->count(), 0);
+        EXPECT_EQ(form->ChessBrd1->Position(), std::string(kStartPosition));
+        EXPECT_FALSE(form->Loading);
+    }
+}
+
+TEST_F(GameFileWindowTest, FailedSaveSaysSoAndKeepsTheOldFile) {
+    StartTwoPlayers();
+    Play({{S::E2, S::E4}});
+    const QString path = File("buena.Chess");
+    dialogs->answers << path;
+    form->BSalvarClick();
+    const QByteArray before = ReadAll(path);
+    ASSERT_FALSE(before.isEmpty());
+    MessageCloser closer;
+    dialogs->answers << File("no/hay/carpeta.Chess");
+    form->BSalvarClick();
+    EXPECT_EQ(closer.texts, QStringList{"Error al Salvar el Fichero"});
+    EXPECT_EQ(closer.titles, QStringList{"Tablerix  Error"});
+    EXPECT_FALSE(form->ClocksRunning);
+    EXPECT_EQ(ReadAll(path), before);
+}
+
+TEST_F(GameFileWindowTest, PrintsTheSheetToPdf) {
+    form->ComboDificultad->setCurrentIndex(1);
+    QTest::mouseClick(form->BAceptar, Qt::LeftButton);  // Black: "Ordenador"
+    form->ChessBrd1->SetComputerPlaysBlack(false);       // keep the engine out of the way
+    Play({{S::E2, S::E4}, {S::E7, S::E5}});
+    form->MNotas->setPlainText(QStringLiteral("Nota impresa"));
+    dialogs->pdf = File("hoja.pdf");
+    form->BImprimirClick();
+    EXPECT_EQ(dialogs->orientation, QPageLayout::Portrait);
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {dialogs->pdf, QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    const QStringList want{"***** Partida *****", "Negras ... Ordenador", "Dificultad ... Normal", "1. E2-E4",
+                           "E7-E5", "***** Tiempos *****", "Blancas ... 00:00:00", "Nota impresa"};
+    qsizetype at = 0;
+    for (const QString& w : want) {
+        const qsizetype found = text.indexOf(w, at);
+        EXPECT_GE(found, at) << w.toStdString();
+        at = std::max(found, at);
+    }
+    // Nothing the user sees has changed.
+    EXPECT_EQ(form->ListBoxRepe->count(), 2);
+    EXPECT_FALSE(form->EditorNotasImprimir->isVisibleTo(form.get()));
+}
+
+TEST_F(GameFileWindowTest, AppearanceListsHandTheirPicturesToTheBoard) {
+    TChessBrd& board = *form->ChessBrd1;
+    StartTwoPlayers();
+    const QStringList dark{"MarronOscuro2", "MarronOscuro1", "MarronOscuro3"};
+    const QStringList light{"MarronClaro2", "MarronClaro1", "MarronClaro3"};
+    for (int i = 0; i < 3; ++i) {
+        form->ComboOscuro->setCurrentIndex(i);
+        form->ComboOscuroChange();
+        form->ComboClaro->setCurrentIndex(i);
+        form->ComboClaroChange();
+        EXPECT_EQ(board.SquareDark(), QImage(":/textures/" + dark[i] + ".png")) << i;
+        EXPECT_EQ(board.SquareLight(), QImage(":/textures/" + light[i] + ".png")) << i;
+        for (int p = 0; p < 4; ++p) {
+            form->ComboPiezas->setCurrentIndex(p);
+            form->ComboPiezasChange();
+            EXPECT_EQ(board.PieceCellSize(), p == 2 ? 36 : 40) << p;
+            EXPECT_EQ(board.CustomPieceSet().isNull(), p == 0) << p;
+            form->ComboBorde->setCurrentIndex((i + p) % 2);
+            form->ComboBordeChange();
+            EXPECT_EQ(board.BoardLines(), (i + p) % 2 == 1);
+            Shot(QStringLiteral("look_o%1_c%1_p%2_l%3").arg(i + 1).arg(p + 1).arg((i + p) % 2));
+        }
+    }
+    // No selection changes nothing.
+    form->ComboOscuro->setCurrentIndex(-1);
+    form->ComboOscuroChange();
+    EXPECT_EQ(board.SquareDark(), QImage(QStringLiteral(":/textures/MarronOscuro3.png")));
+}
+
+TEST_F(GameFileWindowTest, ClocksStandStillWhileTheAboutWindowIsOpen) {
+    bool runningWhileOpen = true;
+    QString title;
+    QTimer::singleShot(50, form.get(), [&] {
+        auto* about = qobject_cast<TFormAcercaDe*>(QApplication::activeModalWidget());
+        ASSERT_NE(about, nullptr);
+        title = about->windowTitle();
+        runningWhileOpen = form->ClocksRunning;
+        if (const QString d = qEnvironmentVariable("TABLERIX_SHOTS"); !d.isEmpty())
+            about->grab().save(d + QStringLiteral("/about_from_window.png"));
+        QTest::mouseClick(about->BOkDatos, Qt::LeftButton);
+    });
+    form->BAcercaDeClick();
+    EXPECT_EQ(title, TFormAcercaDe::kCaption);
+    EXPECT_FALSE(runningWhileOpen);
+    EXPECT_TRUE(form->ClocksRunning);  // also when they were stopped before
+}
+
+}  // namespace
+}  // namespace tablerix
