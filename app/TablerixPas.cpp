@@ -98,6 +98,8 @@ void TForm1::WireControls() {
     // A move chosen in the visible list: by keyboard (selection change) or by
     // mouse (the press changes the selection, the click follows; one run).
     connect(ListBoxRepe, &QListWidget::itemSelectionChanged, this, [this] {
+        // A list emptied under the selection is not a choice of the user's.
+        if (Loading || ListBoxRepe->selectedItems().isEmpty()) return;
         repeRowHandled_ = ListBoxRepe->currentRow();
         ListBoxRepeClick();
     });
