@@ -434,6 +434,7 @@ TEST_F(GameFileWindowTest, AnimatedLoadSlidesTheMoves) {
     TMoveEvent original = form->ChessBrd1->OnLegalMove;
     form->ChessBrd1->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
         animated += b.AnimateMoves() && b.AnimationDelay() == 1;
+        if (animated == 1) Shot(QStringLiteral("loading_panel"));
         original(b, a, c);
     };
     MessageCloser closer;

@@ -2,6 +2,7 @@
 #include "GameSheet.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
@@ -100,6 +101,9 @@ TEST(GameSheet, PrintsInOrderOverSeveralPages) {
         }));
         EXPECT_EQ(setups, 1);
         EXPECT_EQ(printer.docName(), QString());
+        // TABLERIX_SHOTS=<dir> keeps the PDF for a look by eye.
+        if (const QString shots = qEnvironmentVariable("TABLERIX_SHOTS"); !shots.isEmpty())
+            QFile::copy(pdf, shots + u'/' + QFileInfo(pdf).fileName());
         int pages = 0;
         const QStringList got = PdfLines(pdf, &pages);
         EXPECT_GE(pages, 2);
