@@ -1,5 +1,6 @@
 #include "FormDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -15,6 +16,10 @@ QString FormDialogs::ChooseFile(QFileDialog& dialog) {
 }
 
 bool FormDialogs::SetUpPrinter(QPrinter& printer, QWidget* parent) {
+    // Without a printer the dialog offers a PDF file; propose one by name
+    // rather than a bare folder.
+    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
+        printer.setOutputFileName(QDir::home().filePath(QStringLiteral("Partida.pdf")));
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }

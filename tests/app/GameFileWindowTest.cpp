@@ -12,11 +12,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -522,6 +524,37 @@ TEST_F(GameFileWindowTest, PrintsTheSheetToPdf) {
     // Nothing the user sees has changed.
     EXPECT_EQ(form->ListBoxRepe->count(), 2);
     EXPECT_FALSE(form->EditorNotasImprimir->isVisibleTo(form.get()));
+}
+
+TEST_F(GameFileWindowTest, TheRealPrintDialogPrintsToAPdfFile) {
+    form->Dialogs = std::make_unique<FormDialogs>();
+    StartTwoPlayers();
+    Play({{S::D2, S::D4}});
+    const QString pdf = File("dialogo.pdf");
+    bool offered = false;
+    QTimer::singleShot(50, form.get(), [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        ASSERT_TRUE(printers && file);
+        for (int i = 0; i < printers->count(); ++i) {
+            if (!printers->itemText(i).contains(QStringLiteral("PDF"))) continue;
+            offered = true;
+            printers->setCurrentIndex(i);
+        }
+        EXPECT_TRUE(file->text().endsWith(QStringLiteral(".pdf")));
+        if (const QString d = qEnvironmentVariable("TABLERIX_SHOTS"); !d.isEmpty())
+            dialog->grab().save(d + QStringLiteral("/print_dialog.png"));
+        file->setText(pdf);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    form->BImprimirClick();
+    EXPECT_TRUE(offered);
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_TRUE(p.readAllStandardOutput().contains("1. D2-D4"));
 }
 
 TEST_F(GameFileWindowTest, AppearanceListsHandTheirPicturesToTheBoard) {
