@@ -446,6 +446,28 @@ TEST_F(GameFileWindowTest, AnimatedLoadSlidesTheMoves) {
     EXPECT_EQ(form->ListBox1->count(), 2);
 }
 
+TEST_F(GameFileWindowTest, ClosingTheWindowDuringALoadEndsItQuietly) {
+    StartTwoPlayers();
+    GameRecordText g;
+    g.MoveLines = {"1. E2-E4", QString(14, u' ') + "E7-E5", "2. G1-F3", QString(14, u' ') + "B8-C6"};
+    g.Entries = g.MoveLines;
+    g.Choices = {1, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(GameFile::Save(File("cerrar.Chess"), g));
+    int replayed = 0;
+    TMoveEvent original = form->ChessBrd1->OnLegalMove;
+    form->ChessBrd1->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
+        if (++replayed == 2) QTest::mouseClick(form->BSalir, Qt::LeftButton);  // "Salir" stays usable
+        original(b, a, c);
+    };
+    MessageCloser closer;
+    Load(File("cerrar.Chess"), true);
+    form->ChessBrd1->OnLegalMove = original;
+    EXPECT_EQ(replayed, 2);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(closer.texts.isEmpty());  // no "Continuar Partida" for a closed window
+    EXPECT_FALSE(form->Loading);
+}
+
 TEST_F(GameFileWindowTest, MissingFileAndAnyJunkEndInANewGame) {
     StartTwoPlayers();
     {
