@@ -410,7 +410,7 @@ TEST_F(GameFileWindowTest, DamagedSettingsFieldsLeaveTheirControlsAlone) {
     EXPECT_EQ(Choices(), (std::array<int, 6>{1, 0, 3, 2, 0, 0}));
 }
 
-TEST_F(GameFileWindowTest, DISABLED_ComputerMovesAfterTheLoadWhenItIsItsTurn) {
+TEST_F(GameFileWindowTest, ComputerMovesAfterTheLoadWhenItIsItsTurn) {
     WriteAll(File("ordenador.Chess"), "1. E2-E4\r\n              E7-E5\r\n2. G1-F3\r\nTiempos...\r\n"
                                        "000000000000000000000000\r\nJugadas Jaque...\r\n1. E2-E4\r\n"
                                        "              E7-E5\r\n2. G1-F3\r\nNotas...\r\n");
