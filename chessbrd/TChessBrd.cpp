@@ -27,9 +27,12 @@ TChessBrd::TChessBrd(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);  // the resize corner changes the pointer without a button
     resize(8 * style_.SizeOfSquare + 2 * style_.SizeOfBorder, 8 * style_.SizeOfSquare + 2 * style_.SizeOfBorder);
+    engine_ = std::make_unique<EngineControl>(*this);  // parked until StartThinking
 }
 
-TChessBrd::~TChessBrd() = default;
+// The worker is parked and ended before anything it reads goes away, and
+// never calls into the board again.
+TChessBrd::~TChessBrd() { engine_.reset(); }
 
 // ---------------------------------------------------------------- setters
 
@@ -249,12 +252,32 @@ void TChessBrd::hideEvent(QHideEvent* event) {
 
 // ---------------------------------------------------------------- engine seams
 
-void TChessBrd::StopThinking() { ChessBrdCore::StopThinking(); }
+void TChessBrd::StopThinking() {
+    if (engine_)
+        engine_->StopThinking();
+    else
+        ChessBrdCore::StopThinking();
+}
 
-void TChessBrd::StartThinking() { ChessBrdCore::StartThinking(); }
+void TChessBrd::StartThinking() {
+    if (engine_) engine_->StartThinking();
+}
 
-bool TChessBrd::Thinking() const { return ChessBrdCore::Thinking(); }
+bool TChessBrd::Thinking() const { return engine_ && engine_->Thinking(); }
 
-void TChessBrd::EngineTimerTick() {}
+void TChessBrd::SetThinkingPriority(TThreadPriority p) {
+    ChessBrdCore::SetThinkingPriority(p);
+    if (engine_) engine_->ApplyPriority();
+}
+
+bool TChessBrd::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (engine_) engine_->EventHook();
+    return handled;
+}
+
+void TChessBrd::EngineTimerTick() {
+    if (engine_) engine_->EventHook();
+}
 
 }  // namespace tablerix

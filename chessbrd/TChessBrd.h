@@ -11,6 +11,7 @@
 #include "CornerResizer.h"
 #include "DragController.h"
 #include "DragImage.h"
+#include "EngineControl.h"
 #include "MoveAnimator.h"
 #include "PieceSet.h"
 #include "ViewEvents.h"
@@ -18,6 +19,8 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 namespace tablerix {
 
@@ -112,10 +115,16 @@ public:
     DragImage& DragPicture() noexcept { return dragImage_; }
     MoveAnimator& Animator() noexcept { return animator_; }
 
-    // ---- Engine seams (the engine worker fills these in) ----
+    // ---- Engine (engine/EngineControl, engine/TChessThread) ----
+    // Parks the worker (processing events until it is parked) unless
+    // GameOver is set; always sets ThinkingPaused.
     void StopThinking() override;
+    // Releases the worker, or in CustomEngine mode asks OnCalculateMove.
     void StartThinking() override;
-    bool Thinking() const override;
+    bool Thinking() const override;  // the worker is searching
+    void SetThinkingPriority(TThreadPriority p) override;  // applied to the worker at once
+    // The worker; nullptr once the board is being destroyed.
+    TChessThread* EngineThread() noexcept { return engine_ ? engine_->Worker() : nullptr; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -123,6 +132,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // After the ordinary handling of any event: the custom-engine hook.
+    bool event(QEvent* event) override;
     // The board's 500 ms timer, started by the first paint; engine hook.
     void EngineTimerTick();
 
@@ -149,6 +160,9 @@ private:
     MoveAnimator animator_{dragImage_};
     CornerResizer resizer_{*this};
     DragController drag_{*this};
+
+    // ---- Engine: created last, ended first ----
+    std::unique_ptr<EngineControl> engine_;
 };
 
 }  // namespace tablerix
