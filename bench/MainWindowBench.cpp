@@ -6,12 +6,19 @@
 #include "TablerixPas.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 using namespace tablerix;
 
@@ -52,6 +59,66 @@ void BM_ClockTick(benchmark::State& state) {
     for (auto _ : state) form.Timer1Timer();
 }
 BENCHMARK(BM_ClockTick)->Unit(benchmark::kMicrosecond);
+
+// A game of the engine against itself at "Difícil" (search depth 5), played
+// through the window as far as move `range(0)`: how long Black's replies take
+// in the opening (moves 1-10) and after it. Animation off, so the figures are
+// the search; mate and draw messages are closed as they come.
+void BM_RepliesAtDificil(benchmark::State& state) {
+    const int lastMove = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        TForm1 form;
+        form.Timer1->stop();
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Ok)->click();
+        });
+        closer.start(20);
+        form.ComboDificultad->setCurrentIndex(2);
+        form.BAceptarClick();
+        form.ChessBrd1->SetAnimateMoves(false);
+        form.ComboJugadorBlancas->setCurrentIndex(0);  // the engine plays White too
+        form.ComboJugadorBlancasChange();
+
+        std::vector<double> opening, later;
+        QElapsedTimer sinceWhite;
+        int seen = 0;
+        QElapsedTimer budget;
+        budget.start();
+        while (seen < 2 * lastMove && !form.ChessBrd1->GameOver() && budget.elapsed() < 300000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 2);
+            const int count = form.ListBox1->count();
+            if (count == seen) continue;
+            seen = count;
+            if (count % 2 == 1) {
+                sinceWhite.start();  // White has just moved
+            } else if (sinceWhite.isValid()) {
+                const double ms = static_cast<double>(sinceWhite.nsecsElapsed()) / 1e6;
+                (count / 2 <= 10 ? opening : later).push_back(ms);
+            }
+        }
+        form.ComboJugadorBlancas->setCurrentIndex(1);
+        form.ComboJugadorBlancasChange();
+        form.ComboJugadores->setCurrentIndex(1);
+        form.ComboJugadoresChange();
+
+        const auto median = [](std::vector<double> v) {
+            if (v.empty()) return 0.0;
+            std::sort(v.begin(), v.end());
+            return v[v.size() / 2];
+        };
+        const auto slowest = [](const std::vector<double>& v) {
+            return v.empty() ? 0.0 : *std::max_element(v.begin(), v.end());
+        };
+        state.counters["opening_median_ms"] = median(opening);
+        state.counters["opening_max_ms"] = slowest(opening);
+        state.counters["later_median_ms"] = median(later);
+        state.counters["later_max_ms"] = slowest(later);
+        state.counters["black_moves"] = static_cast<double>(opening.size() + later.size());
+    }
+}
+BENCHMARK(BM_RepliesAtDificil)->Arg(40)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 
