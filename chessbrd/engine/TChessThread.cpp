@@ -170,6 +170,7 @@ void TChessThread::RunCycle() {
         IdlePause();
     }
     CallOnBoardThread(onCycleDone_);
+    cycles_.fetch_add(1);
 }
 
 void TChessThread::IdlePause() {

@@ -104,6 +104,8 @@ public:
     const ChessEngine& Engine() const noexcept { return *engine_; }
     // Searches finished since construction (any thread).
     std::uint64_t SearchCount() const noexcept { return searches_.load(); }
+    // Cycles finished since construction (any thread).
+    std::uint64_t CycleCount() const noexcept { return cycles_.load(); }
 
 protected:
     void run() override;
@@ -127,6 +129,7 @@ private:
     std::atomic<bool> thinking_{false};
     std::atomic<std::uint64_t> boardEpoch_{0};
     std::atomic<std::uint64_t> searches_{0};
+    std::atomic<std::uint64_t> cycles_{0};
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;
