@@ -428,6 +428,36 @@ TEST_F(MainWindowTest, ClocksFollowTheTickHandler) {
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^[1-9]\\d?-[1-9]\\d?-\\d{4}$")).match(date).hasMatch());
 }
 
+TEST_F(MainWindowTest, ComputerRepliesAtFacil) {
+    form->Timer1->stop();
+    QTest::mouseClick(form->BAceptar, Qt::LeftButton);  // Black: "Ordenador", "Fácil"
+    ASSERT_EQ(form->ChessBrd1->SearchDepth(), 3);
+    Drag(S::E2, S::E4);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->ListBox1->count() == 2; }, 30000));
+    const QStringList lines = Lines(form->ListBox1);
+    EXPECT_EQ(lines[0], "1. E2-E4");
+    EXPECT_TRUE(lines[1].startsWith(kBlack)) << lines[1].toStdString();
+    EXPECT_EQ(Lines(form->ListBoxRepe), lines);
+    EXPECT_EQ(form->ListBoxRepe->currentRow(), 1);
+    EXPECT_EQ(form->PMueve->text(), "Mueve Blancas");
+    EXPECT_TRUE(form->ChessBrd1->WhiteToMove());
+    EXPECT_TRUE(form->ClocksRunning);
+}
+
+TEST_F(MainWindowTest, ChoosingTheComputerAgainResumesFromTheShownPosition) {
+    StartTwoPlayers();
+    Play({{S::E2, S::E4}, {S::E7, S::E5}, {S::G1, S::F3}});
+    ClickRepe(0);  // back to Black's first reply, the rest still listed
+    ASSERT_EQ(form->ListBox1->count(), 3);
+    form->ComboJugadores->setCurrentIndex(0);
+    form->ComboJugadoresChange();  // Black to move: the engine answers from here
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->ListBoxRepe->count() == 2; }, 30000));
+    EXPECT_EQ(form->ListBox1->count(), 2);
+    EXPECT_EQ(form->ListBoxRepe->item(0)->text(), "1. E2-E4");
+    EXPECT_EQ(form->PMueve->text(), "Mueve Blancas");
+    EXPECT_TRUE(form->ClocksRunning);
+}
+
 TEST_F(MainWindowTest, SalirClosesTheWindow) {
     QTest::mouseClick(form->BSalir, Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
