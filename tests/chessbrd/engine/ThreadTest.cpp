@@ -7,8 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <iostream>
 #include <chrono>
+#include <functional>
+#include <iostream>
 #include <thread>
 
 namespace tablerix::test {
@@ -181,6 +182,31 @@ TEST(EngineThread, StopFromHandlerOfEngineMoveDoesNotHang) {
     RunEventsFor(100ms);
     EXPECT_EQ(moves, 1);
     EXPECT_TRUE(board.ThinkingPaused());
+}
+
+// Each operation that changes the position, the side to move or the
+// computer's colours parks a released worker before it changes anything.
+TEST(EngineThread, BoardChangesParkTheWorkerFirst) {
+    EngineBoard board;
+    ASSERT_TRUE(board.MakeMove(Sq("e2"), Sq("e4")));
+    ASSERT_TRUE(board.MakeMove(Sq("e7"), Sq("e5")));
+    const std::vector<std::pair<const char*, std::function<void()>>> operations = {
+        {"SetPosition", [&] { board.SetPosition(board.Position()); }},
+        {"SetEnPassant", [&] { board.SetEnPassant(Sq("e6")); }},
+        {"SetWhiteToMove", [&] { board.SetWhiteToMove(true); }},
+        {"GotoMove", [&] { board.GotoMove(2, true); }},
+        {"MoveBack", [&] { board.MoveBack(); }},
+        {"ResetGame", [&] { board.ResetGame(); }},
+        {"NewGame", [&] { board.NewGame(); }},
+    };
+    for (const auto& [name, operation] : operations) {
+        board.SetComputerPlaysBlack(true);  // White to move: released, polling
+        ASSERT_FALSE(board.Worker().Parked()) << name;
+        operation();
+        EXPECT_TRUE(board.Worker().Parked()) << name;
+        board.SetComputerPlaysBlack(false);
+        board.StopThinking();
+    }
 }
 
 TEST(EngineThread, CustomEngineAsksOnlyAfterAHumanMove) {
