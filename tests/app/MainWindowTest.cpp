@@ -260,6 +260,23 @@ TEST_F(MainWindowTest, ScholarsMateDraggedWithMessage) {
     form->ChessBrd1CalculateMove(from, to);
     EXPECT_EQ(from, S::None);
     EXPECT_EQ(to, S::None);
+
+    // The pause message after a mate leaves the clocks running.
+    QTest::mouseClick(form->ButtonStop, Qt::LeftButton);
+    ASSERT_EQ(closer.texts.size(), 2);
+    EXPECT_EQ(closer.texts[1], "         Juego en Pausa");
+    EXPECT_TRUE(form->ClocksRunning);
+}
+
+TEST_F(MainWindowTest, CustomEngineHandlerFindsALegalPair) {
+    Square from = S::None, to = S::None;
+    form->ChessBrd1CalculateMove(from, to);
+    EXPECT_TRUE(form->ChessBrd1->IsLegalMove(from, to));
+    from = S::G1;  // an already legal pair is kept
+    to = S::F3;
+    form->ChessBrd1CalculateMove(from, to);
+    EXPECT_EQ(from, S::G1);
+    EXPECT_EQ(to, S::F3);
 }
 
 TEST_F(MainWindowTest, CheckIsAnnotatedAndClearedByTheNextMove) {
