@@ -14,10 +14,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QLocale>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
