@@ -10,6 +10,12 @@
 // kIdlePause first, so that waiting for a human move costs next to nothing;
 // a stop request or Terminate cuts the pause short.
 //
+// A move is handed over only if, when the board's thread runs the hand-over,
+// no stop has been requested and the board still holds the searched position.
+// A position whose move the board refused (a repetition, or no legal move)
+// is not searched again until it changes or the board calls BoardChanged();
+// until then its cycles pause like idle ones.
+//
 // Parking: the worker is parked (blocked, reading nothing) until Release().
 // The cycle callback parks it with Park() while the worker waits in
 // FinishCycle; it then stays parked once that call returns, unless released
