@@ -55,7 +55,7 @@ bool save(const QImage& img, const QString& file, QString& error) {
     return true;
 }
 
-struct GlyphSetSpec {
+struct GlyphSetRecipe {
     const char* name;
     const char* fontFile; // under kFontDir
     int cell;
@@ -68,7 +68,7 @@ PieceStyle style(QRgb top, QRgb bottom, QRgb outline, QRgb detail, double band) 
     return {QColor(top), QColor(bottom), QColor(outline), QColor(detail), band};
 }
 
-const GlyphSetSpec kGlyphSets[] = {
+const GlyphSetRecipe kGlyphSets[] = {
     // Ivory and ebony with a thin rim.
     {"SETORVANE40", "dejavu/DejaVuSans.ttf", 40, 1.5, style(0xfffdf6, 0xe8e0cc, 0x141414, 0x141414, 2.0),
      style(0x3a3a3a, 0x101010, 0xe4e4e4, 0xe4e4e4, 2.0)},
@@ -80,13 +80,13 @@ const GlyphSetSpec kGlyphSets[] = {
      style(0x343c4c, 0x080a10, 0xfafafa, 0xfafafa, 2.6)},
 };
 
-bool writeGlyphSet(const QString& dir, const GlyphSetSpec& spec, QString& error) {
+bool writeGlyphSet(const QString& dir, const GlyphSetRecipe& recipe, QString& error) {
     GlyphPieces g;
-    if (!GlyphPieces::load(kFontDir + QLatin1String(spec.fontFile), spec.cell, spec.margin, spec.white.outlineWidth, g,
+    if (!GlyphPieces::load(kFontDir + QLatin1String(recipe.fontFile), recipe.cell, recipe.margin, recipe.white.outlineWidth, g,
                            error))
         return false;
-    return save(PieceSheet::render(spec.cell, g.white, spec.white, g.black, spec.black),
-                dir + "/pieces/" + spec.name + ".png", error);
+    return save(PieceSheet::render(recipe.cell, g.white, recipe.white, g.black, recipe.black),
+                dir + "/pieces/" + recipe.name + ".png", error);
 }
 
 // Flat vector pieces: white and charcoal with a crisp black outline.
@@ -105,7 +105,7 @@ bool ArtworkWriter::writeAll(const QString& resourcesDir, QString& error) {
     for (const char* name : kIcons)
         if (!save(ButtonIcons::render(QLatin1String(name)), resourcesDir + "/icons/" + name + ".png", error))
             return false;
-    for (const GlyphSetSpec& g : kGlyphSets)
+    for (const GlyphSetRecipe& g : kGlyphSets)
         if (!writeGlyphSet(resourcesDir, g, error)) return false;
     return writeVectorSet(resourcesDir, error);
 }
