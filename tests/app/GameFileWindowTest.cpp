@@ -34,6 +34,7 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <utility>
 
 namespace tablerix {
 namespace {
@@ -51,7 +52,7 @@ public:
                 titles << box->windowTitle();
                 if (whileOpen_) whileOpen_();
                 box->button(QMessageBox::Ok)->click();
-            } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            } else if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && !qobject_cast<QFileDialog*>(modal)) {
                 titles << dialog->windowTitle();
                 if (whileOpen_) whileOpen_();
                 dialog->reject();
@@ -305,6 +306,41 @@ TEST_F(GameFileWindowTest, DialogsHaveTheirTitlesFilterAndFolder) {
     EXPECT_EQ(save.defaultSuffix(), QStringLiteral("Chess"));
 }
 
+TEST_F(GameFileWindowTest, TheRealFileDialogsSaveAndLoad) {
+    form->Dialogs = std::make_unique<FormDialogs>();
+    StartTwoPlayers();
+    Play({{S::E2, S::E4}});
+    const QString path = File("real.Chess");
+    // Answers the next file dialog as soon as it is up.
+    QTimer poll;
+    QString answer;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || answer.isEmpty()) return;
+        // Typed into the name field, as a user would.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!name) {
+            ADD_FAILURE() << "no name field";
+            dialog->reject();
+            return;
+        }
+        name->setText(std::exchange(answer, QString()));
+        static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+    });
+    poll.start(10);
+    const auto answerWith = [&](const QString& name) { answer = name; };
+    answerWith(path);
+    form->BSalvarClick();
+    ASSERT_TRUE(QFile::exists(path));
+    form->BNuevaParClick();
+    answerWith(path);
+    MessageCloser closer;
+    form->BCargarConClick();
+    EXPECT_EQ(closer.texts, QStringList{"        Continuar Partida"});
+    EXPECT_EQ(Lines(form->ListBox1), QStringList{"1. E2-E4"});
+    EXPECT_EQ(form->LPartida->text(), path);
+}
+
 TEST_F(GameFileWindowTest, Windows1252FileWithLowerCaseSquaresAndLfLineEnds) {
     QByteArray bytes = "1. e2-e4\n              e7-e5\n2. g1-f3\nTiempos...\n000003000002000005101000\n"
                        "Jugadas Jaque...\n1. E2-E4\n              E7-E5\n2. G1-F3\nNotas...\n"
@@ -555,11 +591,16 @@ TEST_F(GameFileWindowTest, TheRealPrintDialogPrintsToAPdfFile) {
     const QString pdf = File("dialogo.pdf");
     bool offered = false;
     QTimer::singleShot(50, form.get(), [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
         auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
-        ASSERT_TRUE(printers && file);
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        if (!printers || !file || !buttons) {
+            ADD_FAILURE() << "print dialog without its fields";
+            dialog->reject();
+            return;
+        }
         for (int i = 0; i < printers->count(); ++i) {
             if (!printers->itemText(i).contains(QStringLiteral("PDF"))) continue;
             offered = true;
@@ -569,7 +610,7 @@ TEST_F(GameFileWindowTest, TheRealPrintDialogPrintsToAPdfFile) {
         if (const QString d = qEnvironmentVariable("TABLERIX_SHOTS"); !d.isEmpty())
             dialog->grab().save(d + QStringLiteral("/print_dialog.png"));
         file->setText(pdf);
-        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        buttons->button(QDialogButtonBox::Ok)->click();
     });
     form->BImprimirClick();
     EXPECT_TRUE(offered);
