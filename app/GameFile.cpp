@@ -88,6 +88,7 @@ QByteArray GameFile::Encode(const QString& text) {
 bool GameFile::Save(const QString& path, const GameRecordText& game) {
     if (path.isEmpty()) return false;
     const QByteArray bytes = Encode(Compose(game));
+    if (bytes.size() > kMaxFileBytes) return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     if (file.write(bytes) != bytes.size()) {

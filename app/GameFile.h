@@ -53,8 +53,10 @@ public:
     // never be reached and would only bloat the list.
     static constexpr int kMaxEntries = 512;
     // Real game files are a few kilobytes; anything larger is not one and is
-    // refused before it is decoded.
-    static constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
+    // refused before it is decoded (every notes line becomes a block of the
+    // notes field, so a few million short lines would freeze the window).
+    // Saving refuses the same size, so whatever is saved loads back.
+    static constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
     static inline const QString kTimesMarker = QStringLiteral("Tiempos...");
     static inline const QString kEntriesMarker = QStringLiteral("Jugadas Jaque...");
@@ -70,7 +72,8 @@ public:
     // for UTF-8), otherwise UTF-8 without a BOM.
     static QByteArray Encode(const QString& text);
     // Writes through a temporary file that replaces the target only once it
-    // is complete, so a failure leaves any old file intact. False on failure.
+    // is complete, so a failure leaves any old file intact. False on failure,
+    // also for a text larger than kMaxFileBytes.
     static bool Save(const QString& path, const GameRecordText& game);
 
     // ---- Reading ----

@@ -196,6 +196,9 @@ TEST(GameFileSave, AFailedSaveKeepsTheOldFile) {
     EXPECT_FALSE(GameFile::Save(dir.filePath("no/such/dir/x.Chess"), small));
     EXPECT_FALSE(GameFile::Save(QString(), small));
     EXPECT_FALSE(GameFile::Save(dir.path(), small));  // a directory
+    GameRecordText unreadable = small;  // more than a load accepts
+    unreadable.Notes = QString(GameFile::kMaxFileBytes, u'n');
+    EXPECT_FALSE(GameFile::Save(path, unreadable));
 
     // A full disk: the file-size limit makes the write fail part-way.
     GameRecordText big = small;

@@ -516,14 +516,16 @@ TEST_F(GameFileWindowTest, MissingFileAndAnyJunkEndInANewGame) {
     QByteArray binary;
     std::mt19937 rng(7);
     for (int i = 0; i < 200000; ++i) binary.append(static_cast<char>(rng()));
-    QByteArray junkLines;
-    while (junkLines.size() < 3'000'000) junkLines += "1. Z9-Q0 Notas Tiempos\r\n              X1-\r\n";
+    QByteArray junkLines;  // just under the size limit: every line goes through the replay
+    while (junkLines.size() < GameFile::kMaxFileBytes - 100) junkLines += "1. Z9-Q0 Notas\r\n              X1-\r\n";
     const std::vector<std::pair<QString, QByteArray>> files = {
         {"empty", QByteArray()},
         {"binary", binary},
         {"oneline", QByteArray(2'000'000, 'A')},
         {"junk", junkLines},
         {"markers", "Notas...\r\nNotas...\r\nJugadas Jaque...\r\nTiempos...\r\nTiempos...\r\n\r\n"},
+        {"notes", "Notas...\n" + QByteArray(GameFile::kMaxFileBytes / 4, '\n')},
+        {"megabytes", junkLines + junkLines + junkLines},
         {"huge", QByteArray(GameFile::kMaxFileBytes + 10, '\n')},
     };
     for (const auto& [name, bytes] : files) {
