@@ -31,6 +31,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "MessageCloser.h"
+
 #include <functional>
 #include <memory>
 #include <random>
@@ -40,33 +42,6 @@ namespace tablerix {
 namespace {
 
 using S = Square;
-
-// Closes every modal box that opens while it lives, recording its caption and text.
-class MessageCloser {
-public:
-    explicit MessageCloser(std::function<void()> whileOpen = {}) : whileOpen_(std::move(whileOpen)) {
-        QObject::connect(&poll_, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                texts << box->text();
-                titles << box->windowTitle();
-                if (whileOpen_) whileOpen_();
-                box->button(QMessageBox::Ok)->click();
-            } else if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && !qobject_cast<QFileDialog*>(modal)) {
-                titles << dialog->windowTitle();
-                if (whileOpen_) whileOpen_();
-                dialog->reject();
-            }
-        });
-        poll_.start(5);
-    }
-    QStringList texts;
-    QStringList titles;
-
-private:
-    std::function<void()> whileOpen_;
-    QTimer poll_;
-};
 
 // Answers the file dialogs from a script and prints to a PDF file.
 class ScriptedDialogs : public FormDialogs {

@@ -20,6 +20,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "MessageCloser.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,33 +31,6 @@ namespace tablerix {
 namespace {
 
 using S = Square;
-
-// Closes every message box that opens while it lives, recording what it said;
-// `whileOpen` runs with the box still on screen.
-class MessageCloser {
-public:
-    explicit MessageCloser(std::function<void()> whileOpen = {}) : whileOpen_(std::move(whileOpen)) {
-        QObject::connect(&poll_, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            texts.push_back(box->text());
-            titles.push_back(box->windowTitle());
-            icons.push_back(box->icon());
-            buttons.push_back(static_cast<int>(box->buttons().size()));
-            if (whileOpen_) whileOpen_();
-            box->button(QMessageBox::Ok)->click();
-        });
-        poll_.start(5);
-    }
-    QStringList texts;
-    QStringList titles;
-    std::vector<QMessageBox::Icon> icons;
-    std::vector<int> buttons;
-
-private:
-    std::function<void()> whileOpen_;
-    QTimer poll_;
-};
 
 class MainWindowTest : public ::testing::Test {
 protected:
