@@ -14,7 +14,6 @@
 #include <sys/resource.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 namespace {
@@ -98,13 +97,3 @@ void BM_IdleWorkerWhileHumanToMove(benchmark::State& state) {
 BENCHMARK(BM_IdleWorkerWhileHumanToMove)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 
 using namespace tablerix;
@@ -62,12 +61,3 @@ void BM_MoveRedraw(benchmark::State& state) {
 BENCHMARK(BM_MoveRedraw)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
