@@ -1,80 +1,173 @@
-// tablerix-engine driven through its standard input, as a GUI would.
+// tablerix-engine driven through pipes, as a GUI would, with the timing of
+// real input: commands typed while a search or a perft runs must still be
+// read, and a perft cut short must print nothing that is not true.
+
+#include "EngineProcess.h"
+#include "FenParser.h"
+#include "Perft.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <algorithm>
+#include <memory>
+#include <regex>
 #include <string>
-#include <unistd.h>
+#include <thread>
+#include <vector>
 
+namespace tablerix::test {
 namespace {
 
+using namespace std::chrono_literals;
+
+const char* const kDeepFen = "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1";
+
 struct Result {
-    int ExitCode = -1;
-    std::string Output;
+    std::optional<int> ExitCode;
+    std::vector<std::string> Lines;
 };
 
+// All the input at once, then end of input.
 Result RunEngine(const std::string& input) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("tablerix-uci-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const fs::path in = dir / "in.txt";
-    const fs::path out = dir / "out.txt";
-    std::ofstream(in, std::ios::binary) << input;
-    const std::string command = std::string("'") + TABLERIX_ENGINE_PATH + "' < '" + in.string() + "' > '" +
-                                out.string() + "'";
-    const int status = std::system(command.c_str());
+    EngineProcess engine(TABLERIX_ENGINE_PATH);
+    EXPECT_TRUE(engine.Started());
+    engine.Send(input);
+    engine.CloseInput();
     Result r;
-    r.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream o(out, std::ios::binary);
-    std::stringstream text;
-    text << o.rdbuf();
-    r.Output = text.str();
-    fs::remove_all(dir);
+    r.ExitCode = engine.WaitForExit();
+    r.Lines = engine.Lines();
     return r;
 }
 
-bool HasLine(const std::string& output, const std::string& line) {
-    return ("\n" + output).find("\n" + line + "\n") != std::string::npos;
+bool Has(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
+bool HasPrefix(const std::vector<std::string>& lines, const std::string& prefix) {
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+}
+
+// Lines a perft prints: "e2e4: 20", "a7a8q: 3", "Nodes searched: 400".
+std::vector<std::string> CountLines(const std::vector<std::string>& lines) {
+    static const std::regex count(R"(([a-h][1-8][a-h][1-8][nbrq]?|Nodes searched): .*)");
+    std::vector<std::string> counts;
+    for (const auto& l : lines)
+        if (std::regex_match(l, count)) counts.push_back(l);
+    return counts;
+}
+
+// Waits as a person typing would, so that the command before has been read
+// and its search is under way; nothing depends on how long it takes.
+void Pause() { std::this_thread::sleep_for(200ms); }
+
 TEST(UciProgramTest, AnswersAndEndsAtEndOfInput) {
-    // No quit: the search still finishes and reports before the program ends.
+    // End of input stops the search as quit would; it still names a move.
     const Result r = RunEngine("uci\nisready\nposition startpos moves e2e4\ngo depth 2\n");
     EXPECT_EQ(r.ExitCode, 0);
-    EXPECT_TRUE(HasLine(r.Output, "id name Tablerix 1.0"));
-    EXPECT_TRUE(HasLine(r.Output, "option name Depth type spin default 5 min 1 max 8"));
-    EXPECT_TRUE(HasLine(r.Output, "uciok"));
-    EXPECT_TRUE(HasLine(r.Output, "readyok"));
-    EXPECT_NE(r.Output.find("info depth 2 score cp "), std::string::npos);
-    EXPECT_NE(r.Output.find("\nbestmove "), std::string::npos);
+    EXPECT_TRUE(Has(r.Lines, "id name Tablerix 1.0"));
+    EXPECT_TRUE(Has(r.Lines, "option name Depth type spin default 5 min 1 max 8"));
+    EXPECT_TRUE(Has(r.Lines, "uciok"));
+    EXPECT_TRUE(Has(r.Lines, "readyok"));
+    EXPECT_TRUE(HasPrefix(r.Lines, "bestmove "));
+    EXPECT_FALSE(Has(r.Lines, "bestmove 0000"));
 }
 
 TEST(UciProgramTest, HostileInputIsIgnored) {
+    EngineProcess engine(TABLERIX_ENGINE_PATH);
+    ASSERT_TRUE(engine.Started());
     std::string input = "\n\r\n   \n\x01\x02\xff garbage\nposition fen\nposition fen a b c d e f g\n";
     input += "go " + std::string(3 << 20, 'x') + "\n";  // a very long line
     input += std::string(100, '\0') + "\n";
     input += "setoption name Depth value 99999999999999999999\n";
     input += "position startpos moves " + std::string(5000, 'e') + "\n";
-    input += "go perft 1\r\nposition startpos\nquit\nuci\n";  // position waits for perft
-    const Result r = RunEngine(input);
-    EXPECT_EQ(r.ExitCode, 0);
-    EXPECT_TRUE(HasLine(r.Output, "Nodes searched: 20"));
-    EXPECT_FALSE(HasLine(r.Output, "uciok"));  // nothing after quit is read
-    EXPECT_EQ(r.Output.find("bestmove"), std::string::npos);
+    input += "go perft 1\r\n";
+    ASSERT_TRUE(engine.Send(input));
+    EXPECT_TRUE(engine.WaitForLine("Nodes searched: 20"));
+    engine.Send("position startpos\nquit\nuci\n");
+    EXPECT_EQ(engine.WaitForExit(), 0);
+    EXPECT_FALSE(Has(engine.Lines(), "uciok"));  // nothing after quit is read
+    EXPECT_FALSE(HasPrefix(engine.Lines(), "bestmove"));
 }
 
 TEST(UciProgramTest, QuitStopsARunningSearch) {
-    const Result r = RunEngine(
-        "position fen r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1\ngo depth 8\nquit\n");
+    const Result r = RunEngine(std::string("position fen ") + kDeepFen + "\ngo depth 8\nquit\n");
     EXPECT_EQ(r.ExitCode, 0);
-    EXPECT_NE(r.Output.find("bestmove "), std::string::npos);
-    EXPECT_EQ(r.Output.find("info depth 8"), std::string::npos);
+    EXPECT_TRUE(HasPrefix(r.Lines, "bestmove "));
+    EXPECT_FALSE(HasPrefix(r.Lines, "info depth 8"));
+}
+
+TEST(UciProgramTest, StopAndIsReadyAreReadBehindAWaitingCommand) {
+    EngineProcess engine(TABLERIX_ENGINE_PATH);
+    ASSERT_TRUE(engine.Started());
+    // A perft that would never end, and a position that must wait for it.
+    engine.Send("go perft 20\nposition startpos moves e2e4\n");
+    Pause();
+    engine.Send("isready\n");
+    ASSERT_TRUE(engine.WaitForLine("readyok"));
+    engine.Send("stop\n");
+    Pause();
+    // The waiting position was taken after the perft: Black has 20 moves.
+    engine.Send("go perft 1\n");
+    ASSERT_TRUE(engine.WaitForLine("Nodes searched: 20"));
+    EXPECT_TRUE(Has(engine.Lines(), "e7e5: 1"));
+    // The stopped perft printed no count at all.
+    EXPECT_EQ(CountLines(engine.Lines()).size(), 21u);
+    engine.Send("quit\n");
+    EXPECT_EQ(engine.WaitForExit(), 0);
+}
+
+TEST(UciProgramTest, StopIsReadBehindADeepSearch) {
+    EngineProcess engine(TABLERIX_ENGINE_PATH);
+    ASSERT_TRUE(engine.Started());
+    engine.Send(std::string("position fen ") + kDeepFen + "\ngo depth 8\nposition startpos\n");
+    Pause();
+    engine.Send("stop\n");
+    ASSERT_TRUE(engine.WaitForLineStarting("bestmove "));
+    EXPECT_FALSE(HasPrefix(engine.Lines(), "info depth 8"));
+    // The position that waited behind the search is the one searched next.
+    engine.Send("go depth 1\n");
+    ASSERT_TRUE(engine.WaitForLineStarting("bestmove "));
+    const std::string best = engine.Lines().back();
+    static const std::regex startMove(R"(bestmove ([a-h]2[a-h][34]|[bg]1[a-h]3))");
+    EXPECT_TRUE(std::regex_match(best, startMove)) << best;
+    engine.Send("quit\n");
+    EXPECT_EQ(engine.WaitForExit(), 0);
+}
+
+TEST(UciProgramTest, EndOfInputDuringAPerftEndsTheProgram) {
+    EngineProcess engine(TABLERIX_ENGINE_PATH);
+    ASSERT_TRUE(engine.Started());
+    engine.Send("go perft 20\n");
+    Pause();
+    engine.CloseInput();
+    EXPECT_EQ(engine.WaitForExit(), 0);
+    EXPECT_TRUE(CountLines(engine.Lines()).empty());
+}
+
+// Paths of the given length after the root move from the start position; 0
+// for a move that is not legal there.
+std::uint64_t TrueCount(const std::string& rootMove, int depth) {
+    auto board = std::make_unique<SearchBoard>();
+    board->Load(FenParser::StartPosition());
+    board->GenerateMoves();
+    for (int i = board->PlyMoves[0].First; i < board->PlyMoves[0].End; ++i) {
+        const EngineMove m = board->MoveStack[i].Move;
+        if (MoveText(m) == rootMove && board->TryMove(m)) return Perft::Count(*board, depth);
+    }
+    return 0;
+}
+
+TEST(UciProgramTest, QuitRightAfterAPerftPrintsOnlyTrueCounts) {
+    // Usually nothing is counted before quit is read; whatever is printed
+    // must be the true count of its root move, and there is no total.
+    const Result r = RunEngine("position startpos\ngo perft 5\nquit\n");
+    EXPECT_EQ(r.ExitCode, 0);
+    for (const auto& line : CountLines(r.Lines)) {
+        const std::string move = line.substr(0, line.find(':'));
+        ASSERT_NE(move, "Nodes searched");
+        EXPECT_EQ(line, move + ": " + std::to_string(TrueCount(move, 4)));
+    }
 }
 
 }  // namespace
+}  // namespace tablerix::test

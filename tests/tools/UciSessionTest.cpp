@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <sstream>
 #include <thread>
@@ -15,10 +16,11 @@ namespace {
 
 class UciSessionTest : public ::testing::Test {
 protected:
-    // Feeds the lines, waits for any search, and returns what was written since the last call.
+    // Feeds the lines, waits until all are carried out, and returns what was
+    // written since the last call.
     std::vector<std::string> Run(const std::vector<std::string>& lines) {
         for (const auto& line : lines) EXPECT_TRUE(session.Handle(line)) << line;
-        session.WaitForSearch();
+        session.WaitUntilIdle();
         std::vector<std::string> result;
         std::istringstream in(out.str().substr(consumed));
         consumed = out.str().size();
@@ -176,14 +178,45 @@ TEST_F(UciSessionTest, StopEndsADeepSearchWithACompletedMove) {
     EXPECT_FALSE(session.Handle("quit"));
 }
 
+TEST_F(UciSessionTest, WaitingCommandsRunInOrderAfterAStop) {
+    // Read while a perft that would never end runs: isready is answered at
+    // once, the position waits, the perft is stopped without a count, and the
+    // perft read after the stop runs on the new position.
+    for (const char* line : {"go perft 20", "position startpos moves e2e4", "isready", "stop", "go perft 1"})
+        EXPECT_TRUE(session.Handle(line)) << line;
+    const auto lines = Run({});
+    ASSERT_EQ(lines.size(), 23u);
+    EXPECT_EQ(lines[0], "readyok");
+    EXPECT_EQ(lines[1], "b8a6: 1");
+    EXPECT_EQ(lines[22], "Nodes searched: 20");
+}
+
+TEST_F(UciSessionTest, StopAlsoEndsAGoStillWaiting) {
+    // Both were read before the stop: neither prints a count; the search
+    // still names a legal move.
+    for (const char* line : {"go perft 20", "go perft 2", "go depth 8", "stop"}) EXPECT_TRUE(session.Handle(line));
+    const auto stopped = Run({});
+    ASSERT_EQ(stopped.size(), 1u);
+    EXPECT_EQ(stopped[0], "bestmove a2a3");
+    // A stop applies only to what was read before it.
+    EXPECT_EQ(Run({"go perft 2"}).back(), "Nodes searched: 400");
+}
+
+TEST_F(UciSessionTest, QuitDropsWaitingCommandsAndIgnoresLaterLines) {
+    for (const char* line : {"go perft 20", "uci", "go perft 1"}) EXPECT_TRUE(session.Handle(line));
+    EXPECT_FALSE(session.Handle("quit"));
+    EXPECT_FALSE(session.Handle("isready"));
+    EXPECT_TRUE(Run({}).empty());
+}
+
 TEST(UciScoreTest, MateScoresInMoves) {
-    EXPECT_EQ(UciSession::ScoreText(25), "cp 25");
-    EXPECT_EQ(UciSession::ScoreText(-9000), "cp -9000");
-    EXPECT_EQ(UciSession::ScoreText(9999), "mate 1");
-    EXPECT_EQ(UciSession::ScoreText(9997), "mate 2");
-    EXPECT_EQ(UciSession::ScoreText(-9998), "mate -1");
-    EXPECT_EQ(UciSession::ScoreText(-9996), "mate -2");
-    EXPECT_EQ(UciSession::ScoreText(-10000), "mate 0");
+    EXPECT_EQ(UciCommands::ScoreText(25), "cp 25");
+    EXPECT_EQ(UciCommands::ScoreText(-9000), "cp -9000");
+    EXPECT_EQ(UciCommands::ScoreText(9999), "mate 1");
+    EXPECT_EQ(UciCommands::ScoreText(9997), "mate 2");
+    EXPECT_EQ(UciCommands::ScoreText(-9998), "mate -1");
+    EXPECT_EQ(UciCommands::ScoreText(-9996), "mate -2");
+    EXPECT_EQ(UciCommands::ScoreText(-10000), "mate 0");
 }
 
 }  // namespace

@@ -1,69 +1,77 @@
 #pragma once
-// The engine behind the Universal Chess Interface: interprets one command
-// line at a time and writes the answers to a stream. Searches run on a worker
-// thread so that "stop", "isready" and "quit" are answered while it thinks.
+// The engine behind the Universal Chess Interface: takes the input one line
+// at a time and never stops reading it.
 //
-// Threads: Handle and WaitForSearch are for one reading thread; the worker
-// writes its "info" and "bestmove" lines to the same stream under a lock.
-// The session owns its engine and its worker; destroying it stops and joins
-// a running search.
+// - "stop" ends the running search or perft at once, and any "go" read
+//   before it that is still waiting; a stopped search still answers
+//   "bestmove", a stopped perft prints no count it has not finished.
+// - "quit" stops the same way, drops every waiting command and ends the
+//   session; the end of input does the same.
+// - "isready" is answered at once, even while a search runs.
+// - The other commands ("uci", "setoption", "ucinewgame", "position", "go")
+//   are carried out in the order read: at once when nothing runs, otherwise
+//   queued behind the running search and carried out after it on the worker
+//   thread. Unknown commands are ignored.
+//
+// Threads: Handle, Quit and WaitUntilIdle are for one reading thread; the
+// worker writes its lines through the same writer, which locks each line.
+// Ownership: the session owns its commands' state, the queue and the worker;
+// destroying it quits.
 
-#include "ChessEngine.h"
-#include "ChessTypes.h"
-#include "SearchBoard.h"
+#include "UciCommands.h"
+#include "UciWriter.h"
 
-#include <atomic>
-#include <memory>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
 #include <mutex>
 #include <ostream>
-#include <string>
 #include <string_view>
 #include <thread>
-#include <vector>
 
 namespace tablerix {
 
 class UciSession {
 public:
-    static constexpr int kDefaultDepth = 5;
-    static constexpr int kMaxPerftDepth = 20;
+    // Waiting commands beyond this much text are refused (and said so), so
+    // that input typed during a long search cannot fill the memory.
+    static constexpr std::size_t kMaxQueuedText = std::size_t{16} << 20;
 
     explicit UciSession(std::ostream& out);
     ~UciSession();
     UciSession(const UciSession&) = delete;
     UciSession& operator=(const UciSession&) = delete;
 
-    // Handles one input line; false once "quit" has been handled.
+    // Handles one input line; false once the session has quit.
     bool Handle(std::string_view line);
-    // End of input: lets a running search finish and report its move.
-    void WaitForSearch();
-
-    // "cp 25", "mate 1", "mate -1" for a root score.
-    static std::string ScoreText(int score);
+    // Stops everything, drops what waits and joins the worker ("quit", and
+    // the end of input). Further lines are ignored.
+    void Quit();
+    // Returns once every command read so far has been carried out.
+    void WaitUntilIdle();
 
 private:
-    using Words = std::vector<std::string>;
+    struct Pending {
+        UciCommands::Words Words;
+        std::uint64_t Serial = 0;  // order of reading
+        std::size_t Size = 0;      // its text, for the queue limit
+    };
 
-    void Uci();
-    void SetOption(const Words& words);
-    void NewGame();
-    void Position(const Words& words);
-    void Go(const Words& words);
     void Stop();
+    void Run(const Pending& command);
+    void Work(Pending first);
 
-    void RunSearch(PositionSnapshot pos, int depth, std::vector<EngineMove> legal);
-    void RunPerft(PositionSnapshot pos, int depth);
-    std::vector<EngineMove> LegalMoves(const PositionSnapshot& pos);
-    void Join();
-    void Write(const std::string& text);
+    UciWriter out_;
+    UciCommands commands_;
+    bool quit_ = false;  // reading thread only
 
-    std::ostream& out_;
-    std::mutex outMutex_;
-    std::unique_ptr<ChessEngine> engine_;
-    std::unique_ptr<SearchBoard> scratch_;  // for checking moves on the reading thread
-    PositionSnapshot position_;
-    int depthOption_ = kDefaultDepth;
-    std::atomic<bool> perftStop_{false};
+    std::mutex mutex_;  // guards everything below
+    std::condition_variable idle_;
+    std::deque<Pending> queue_;
+    std::size_t queuedText_ = 0;
+    bool busy_ = false;  // the worker owns commands_ and drains the queue
+    std::uint64_t nextSerial_ = 0;
+    std::uint64_t stoppedBelow_ = 0;  // a go read before this serial starts stopped
     std::thread worker_;
 };
 

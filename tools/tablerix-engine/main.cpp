@@ -1,5 +1,11 @@
 // tablerix-engine: the Tablerix engine behind the Universal Chess Interface,
 // on standard input and output.
+//
+// Input is read all the time, also while a search or a perft runs: "stop"
+// and "quit" end it at once, "isready" is answered at once, and every other
+// command waits its turn. A perft ("go perft N") that is stopped prints only
+// the root moves it counted to the end and no total, so every number it
+// prints is true. The end of input acts as "quit".
 
 #include "LineReader.h"
 #include "UciSession.h"
@@ -14,6 +20,6 @@ int main() {
     while (reader.Next(line)) {
         if (!session.Handle(line)) return 0;
     }
-    session.WaitForSearch();
+    session.Quit();
     return 0;
 }

@@ -35,11 +35,47 @@ TEST(PerftTest, PromotionsAndChecks) { ExpectCounts(Fen(kPromotions), {6, 264, 9
 
 TEST(PerftTest, UnderPromotionPosition) { ExpectCounts(Fen(kTalkchess), {44, 1486, 62379}); }
 
-TEST(PerftTest, SetStopFlagEndsEarly) {
+TEST(PerftTest, DivideReportsEachRootMoveInOrder) {
+    SearchBoard board;
+    board.Load(Fen(kKiwipete));
+    std::vector<Perft::RootCount> roots;
+    EXPECT_TRUE(Perft::Divide(board, 2, nullptr, [&](const Perft::RootCount& r) { roots.push_back(r); }));
+    ASSERT_EQ(roots.size(), 48u);
+    std::uint64_t total = 0;
+    for (const auto& r : roots) total += r.Nodes;
+    EXPECT_EQ(total, 2039u);
+    EXPECT_EQ(board.Ply, 0);
+    // In the generator's order.
+    board.GenerateMoves();
+    std::size_t next = 0;
+    for (const std::string& move : GeneratedMoves(board)) {
+        if (next < roots.size() && MoveText(roots[next].Move) == move) ++next;
+    }
+    EXPECT_EQ(next, roots.size());
+}
+
+TEST(PerftTest, StoppedDivideReportsOnlyWholeCounts) {
     SearchBoard board;
     board.Load(FenParser::StartPosition());
-    const std::atomic<bool> stop{true};
-    EXPECT_EQ(Perft::Count(board, 4, &stop), 0u);
+    std::atomic<bool> stop{true};
+    int reports = 0;
+    EXPECT_FALSE(Perft::Divide(board, 4, &stop, [&](const Perft::RootCount&) { ++reports; }));
+    EXPECT_EQ(reports, 0);
+
+    // Stopped after the third root move: the fourth, cut short, is not
+    // reported, and the three that are hold their true counts.
+    stop = false;
+    std::vector<Perft::RootCount> roots;
+    EXPECT_FALSE(Perft::Divide(board, 3, &stop, [&](const Perft::RootCount& r) {
+        roots.push_back(r);
+        if (roots.size() == 3) stop = true;
+    }));
+    ASSERT_EQ(roots.size(), 3u);
+    for (const auto& r : roots) {
+        ASSERT_TRUE(board.TryMove(r.Move));
+        EXPECT_EQ(r.Nodes, Perft::Count(board, 2)) << MoveText(r.Move);
+        board.UndoMove();
+    }
     EXPECT_EQ(board.Ply, 0);
 }
 

@@ -1,0 +1,77 @@
+#pragma once
+// The commands of the Universal Chess Interface that change or use the
+// engine's state, carried out one at a time in the order they were read:
+// "uci", "setoption", "ucinewgame", "position" and "go". A "go" runs its
+// search or perft to its end on the calling thread. Plain C++.
+//
+// Threads: Execute belongs to one thread at a time (UciSession hands it from
+// the reading thread to its worker and back, never both at once).
+// RequestStop and ClearStop may be called from any thread.
+// Ownership: owns its engine and scratch board; writes through the caller's
+// writer, which must outlive it.
+
+#include "ChessEngine.h"
+#include "ChessTypes.h"
+#include "SearchBoard.h"
+#include "UciWriter.h"
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tablerix {
+
+class UciCommands {
+public:
+    using Words = std::vector<std::string>;
+
+    static constexpr int kDefaultDepth = 5;
+    static constexpr int kMaxPerftDepth = 20;
+
+    explicit UciCommands(UciWriter& out);
+    UciCommands(const UciCommands&) = delete;
+    UciCommands& operator=(const UciCommands&) = delete;
+
+    // The line cut into blank-separated words.
+    static Words Split(std::string_view line);
+    // The command word names one of the commands above.
+    static bool Handles(const std::string& command);
+
+    // Carries out one command (words as Split gives them; anything Handles
+    // refuses is ignored). A search writes its "info" lines and always a
+    // "bestmove"; a perft writes each root move's count as it is complete and
+    // the total only when every root move was counted.
+    void Execute(const Words& words);
+
+    // Ends a running search or perft as soon as possible, and any started
+    // before ClearStop is called (a stopped search still names a legal
+    // move; a stopped perft writes no further count).
+    void RequestStop() noexcept;
+    // Lets the next search or perft run; call it before Execute, never while
+    // one runs.
+    void ClearStop() noexcept;
+
+    // "cp 25", "mate 1", "mate -1" for a root score.
+    static std::string ScoreText(int score);
+
+private:
+    void Uci();
+    void SetOption(const Words& words);
+    void NewGame();
+    void Position(const Words& words);
+    void Go(const Words& words);
+    void RunSearch(int depth);
+    void RunPerft(int depth);
+    std::vector<EngineMove> LegalMoves(const PositionSnapshot& pos);
+
+    UciWriter& out_;
+    std::unique_ptr<ChessEngine> engine_;
+    std::unique_ptr<SearchBoard> scratch_;  // for checking moves outside a search
+    PositionSnapshot position_;
+    int depthOption_ = kDefaultDepth;
+    std::atomic<bool> perftStop_{false};
+};
+
+}  // namespace tablerix
