@@ -202,6 +202,20 @@ TEST_F(UciSessionTest, StopAlsoEndsAGoStillWaiting) {
     EXPECT_EQ(Run({"go perft 2"}).back(), "Nodes searched: 400");
 }
 
+TEST_F(UciSessionTest, TextWaitingBehindASearchIsBounded) {
+    const std::string half(UciSession::kMaxQueuedText / 2, 'x');
+    for (const std::string& line : {std::string("go perft 20"), "position " + half, "position " + half,
+                                    std::string("position startpos moves e2e4"), std::string("stop"),
+                                    std::string("go perft 1")})
+        EXPECT_TRUE(session.Handle(line));
+    const auto lines = Run({});
+    // The second long line did not fit; what fitted still runs in order.
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "info string too much input waiting; ignored position");
+    EXPECT_EQ(lines[1], "info string position needs startpos or fen");
+    EXPECT_EQ(lines.back(), "Nodes searched: 20");
+}
+
 TEST_F(UciSessionTest, QuitDropsWaitingCommandsAndIgnoresLaterLines) {
     for (const char* line : {"go perft 20", "uci", "go perft 1"}) EXPECT_TRUE(session.Handle(line));
     EXPECT_FALSE(session.Handle("quit"));

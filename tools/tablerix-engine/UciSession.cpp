@@ -29,20 +29,21 @@ bool UciSession::Handle(std::string_view line) {
     }
     if (!UciCommands::Handles(command)) return true;
 
+    const bool isGo = command == "go";
     Pending pending{std::move(words), 0, line.size()};
     std::unique_lock lock(mutex_);
     pending.Serial = nextSerial_++;
     if (busy_) {
         if (queuedText_ + pending.Size > kMaxQueuedText) {
             lock.unlock();
-            out_.Line("info string too much input waiting; ignored " + command);
+            out_.Line("info string too much input waiting; ignored " + pending.Words[0]);
             return true;
         }
         queuedText_ += pending.Size;
         queue_.push_back(std::move(pending));
         return true;
     }
-    if (command != "go") {
+    if (!isGo) {
         // Nothing runs and only this thread could start anything: carry it
         // out here, so that a later "isready" is answered after it.
         lock.unlock();
