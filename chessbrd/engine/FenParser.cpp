@@ -113,9 +113,8 @@ bool FenParser::Parse(std::string_view fen, PositionSnapshot& pos, std::string& 
 
     if (f[3] != "-") {
         const std::string& ep = f[3];
-        const char wantRank = result.WhiteToMove ? '6' : '3';
-        if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] != wantRank) {
-            error = std::string("FEN en passant square must be - or a square on rank ") + wantRank;
+        if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] < '1' || ep[1] > '8') {
+            error = "FEN en passant square must be - or a square";
             return false;
         }
         result.EnPassant = ToSquare((8 - (ep[1] - '0')) * 8 + (ep[0] - 'a') + 1);
@@ -133,6 +132,9 @@ bool FenParser::Parse(std::string_view fen, PositionSnapshot& pos, std::string& 
         error = "FEN leaves the side not to move in check";
         return false;
     }
+    // An en passant square that no pawn can just have passed over means
+    // nothing: the engine has dropped it, and so does the position read.
+    if (board.EnPassantSquare < 0) result.EnPassant = Square::None;
 
     pos = result;
     return true;

@@ -99,14 +99,25 @@ void SearchBoard::Load(const PositionSnapshot& pos) noexcept {
     if (!stands(7, kBlack, kRook)) CastleBits &= ~4;
     if (!stands(0, kBlack, kRook)) CastleBits &= ~8;
 
-    // Only a square on rank 6 (White to move) or rank 3 (Black to move) can
-    // have just been passed over by a double push.
     const int ep = ToInt(pos.EnPassant) - 1;
-    const bool epRankOk = SideToMove == kWhite ? (ep >= 16 && ep <= 23) : (ep >= 40 && ep <= 47);
-    EnPassantSquare = epRankOk ? ep : -1;
+    EnPassantSquare = JustPassedOver(ep) ? ep : -1;
 
     Ply = 0;
     PlyMoves[0] = PlyRange{};
+}
+
+// The other side's pawn can just have passed over the square with a double
+// push: the square lies on rank 6 (White to move) or rank 3, is empty, the
+// pawn stands right in front of it and the square it started from is empty.
+// Anything else would let the generator take a piece that is no such pawn (a
+// king even) and UndoMove put a pawn back in its place.
+bool SearchBoard::JustPassedOver(int square) const noexcept {
+    const bool white = SideToMove == kWhite;
+    if (white ? (square < 16 || square > 23) : (square < 40 || square > 47)) return false;
+    const int landed = white ? square + 8 : square - 8;
+    const int started = white ? square - 8 : square + 8;
+    return Colour[square] == kNoColour && Colour[started] == kNoColour && Colour[landed] == Opponent &&
+           Piece[landed] == kPawn;
 }
 
 PositionSnapshot SearchBoard::ToSnapshot() const noexcept {

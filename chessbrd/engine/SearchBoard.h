@@ -42,9 +42,9 @@ public:
 
     // Copies the board's position, with Ply 0. Unknown letters read as empty
     // squares; castle bits whose king or rook is not on its home square are
-    // dropped, and an en passant square off the rank a double push of the
-    // other side passes over is ignored, so that a hand-made position never
-    // lets the engine invent a rook or an impossible capture.
+    // dropped, and so is an en passant square that no pawn of the other side
+    // can just have passed over (see JustPassedOver), so that a hand-made
+    // position never lets the engine invent a rook or an impossible capture.
     void Load(const PositionSnapshot& pos) noexcept;
 
     // Replace the current ply's moves by all pseudo-legal moves of
@@ -103,6 +103,9 @@ private:
     void Generate() noexcept;
     void Append(int from, int to, int promote, int flags, std::int32_t score) noexcept;
     int FindKing(int colour) const noexcept;
+    // After the squares and the side are loaded: a pawn of Opponent can just
+    // have made the double push that passed over square (0..63 or anything).
+    bool JustPassedOver(int square) const noexcept;
 
     // Square of each colour's king, -1 without one; kScanForKing when the
     // colour has several and InCheck must look for the first.

@@ -73,7 +73,7 @@ TEST_F(UciSessionTest, BadPositionsAndMovesKeepThePreviousPosition) {
         {"position startpos moves e2e4x", "info string malformed move e2e4x"},
         {"position startpos moves i2i4", "info string malformed move i2i4"},
         {"position fen 8/8/8 w - -", ""},
-        {"position fen rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq e3 0 1", ""},
+        {"position fen rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq e9 0 1", ""},
         {"position", "info string position needs startpos or fen"},
         {"position sideways", "info string position needs startpos or fen"},
         {"position startpos e2e4", "info string unexpected 'e2e4' in position"},

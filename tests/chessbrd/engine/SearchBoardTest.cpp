@@ -179,20 +179,35 @@ TEST(SearchBoardTest, PawnsOnFirstOrLastRankStayOnTheBoard) {
     }
 }
 
-TEST(SearchBoardTest, LoadDropsCastleBitsWithoutKingOrRookAndOffRankEnPassant) {
+TEST(SearchBoardTest, LoadDropsCastleBitsWithoutKingOrRookAndImpossibleEnPassant) {
     // No rook on h1 or a8, king e8 moved to f8.
     auto board = Loaded(Letters("     k rpppppppp" + std::string(32, ' ') + "PPPPPPPPR   K   ", true, 15));
     EXPECT_EQ(board->CastleBits, 2);
     board = Loaded(Letters("r   k  rpppppppp" + std::string(32, ' ') + "PPPPPPPPR   K  R", true, 15));
     EXPECT_EQ(board->CastleBits, 15);
 
-    // White to move: only a rank-6 square can be an en passant square.
-    board = Loaded(Letters("    k   " + std::string(48, ' ') + "    K   ", true, 0, Square::E3));
-    EXPECT_EQ(board->EnPassantSquare, -1);
-    board = Loaded(Letters("    k   " + std::string(48, ' ') + "    K   ", true, 0, Square::E6));
-    EXPECT_EQ(board->EnPassantSquare, 20);
-    board = Loaded(Letters("    k   " + std::string(48, ' ') + "    K   ", false, 0, Square::H1));
-    EXPECT_EQ(board->EnPassantSquare, -1);
+    // An en passant square is kept only where the other side's pawn can just
+    // have passed over it: on the right rank, empty, the pawn in front of it,
+    // its start square empty.
+    struct Case {
+        const char* Fen;
+        Square Ep;
+        int Kept;
+    };
+    for (const Case& c : {Case{"4k3/8/8/3Pp3/8/8/8/4K3 w - -", Square::E6, 20},
+                          Case{"4k3/8/8/3Pp3/8/8/8/4K3 w - -", Square::E3, -1},     // rank for Black to move
+                          Case{"4k3/8/8/3Pp3/8/8/8/4K3 w - -", Square::D6, -1},     // no black pawn on d5
+                          Case{"4k3/8/8/3Pp3/8/8/8/4K3 w - -", Square::H1, -1},     // no e.p. square at all
+                          Case{"4k3/4r3/8/3Pp3/8/8/8/4K3 w - -", Square::E6, -1},   // e7 taken
+                          Case{"4k3/8/4r3/3Pp3/8/8/8/4K3 w - -", Square::E6, -1},   // e6 taken
+                          Case{"8/8/8/3Pk3/8/8/8/4K3 w - -", Square::E6, -1},       // a king in front
+                          Case{"4k3/8/8/3PP3/8/8/8/4K3 w - -", Square::E6, -1},     // White's own pawn
+                          Case{"4k3/8/8/8/3Pp3/8/8/4K3 b - -", Square::D3, 43},
+                          Case{"4k3/8/8/8/3Pp3/8/3B4/4K3 b - -", Square::D3, -1}}) {
+        PositionSnapshot pos = Fen(c.Fen);
+        pos.EnPassant = c.Ep;
+        EXPECT_EQ(Loaded(pos)->EnPassantSquare, c.Kept) << c.Fen << " " << ToInt(c.Ep);
+    }
 }
 
 TEST(SearchBoardTest, MoveStackIsNeverOverrun) {
@@ -210,7 +225,9 @@ TEST(SearchBoardTest, FenParserRejectsMalformedPositions) {
                             "rnbqkbnr/pppppppp/9/8/8/8/PPPPPPPP/RNBQKBNR w KQkq -",
                             "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR x KQkq -",
                             "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkx -",
-                            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq e3",
+                            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq e9",
+                            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq e33",
+                            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq i6",
                             "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - a 1",
                             "4k3/8/8/8/8/8/8/4K2P w - -", "4k3/8/8/8/8/8/8/4R1K1 w - -",
                             "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNZ w KQkq -"}) {
@@ -223,6 +240,12 @@ TEST(SearchBoardTest, FenParserRejectsMalformedPositions) {
     EXPECT_TRUE(FenParser::Parse("4k3/8/8/8/8/8/8/R3K3 w Q - 0 1", pos, error));
     EXPECT_EQ(pos.Squares[56], 'R');
     EXPECT_EQ(pos.Castling, CastleSet{CanStillCastle::WhiteQueenSide});
+
+    // An en passant square no pawn can just have passed over is dropped.
+    EXPECT_TRUE(FenParser::Parse("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq e3 0 1", pos, error));
+    EXPECT_EQ(pos.EnPassant, Square::None);
+    EXPECT_TRUE(FenParser::Parse("rnbqkbnr/pppp1ppp/8/4p3/8/8/PPPPPPPP/RNBQKBNR w KQkq e6 0 2", pos, error));
+    EXPECT_EQ(pos.EnPassant, Square::E6);
 }
 
 }  // namespace
