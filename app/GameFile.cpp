@@ -91,7 +91,12 @@ bool GameFile::Save(const QString& path, const GameRecordText& game) {
     if (bytes.size() > kMaxFileBytes) return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
+    // write() only fills Qt's buffer for a small game, and commit() would
+    // rename a short file over the old one even when its own final flush
+    // fails: push every byte out and check before committing.
+    const bool written = file.write(bytes) == bytes.size() && file.flush() &&
+                         file.error() == QFileDevice::NoError && file.size() == bytes.size();
+    if (!written) {
         file.cancelWriting();
         return false;
     }

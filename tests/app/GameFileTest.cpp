@@ -8,7 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using tablerix::Cp1252;
 using tablerix::GameFile;
@@ -200,21 +204,103 @@ TEST(GameFileSave, AFailedSaveKeepsTheOldFile) {
     unreadable.Notes = QString(GameFile::kMaxFileBytes, u'n');
     EXPECT_FALSE(GameFile::Save(path, unreadable));
 
-    // A full disk: the file-size limit makes the write fail part-way.
-    GameRecordText big = small;
-    big.Notes = QString(200000, u'z');
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tight = old;
-    tight.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const bool saved = GameFile::Save(path, big);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(saved);
     EXPECT_EQ(ReadAll(path), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"vieja.Chess"});
+}
+
+namespace {
+
+// Saves over an existing file in a child process whose file-size limit is
+// `limit` bytes, so the write runs out of room as on a full disk. The child
+// exits 0 when Save reported success, 1 when it refused.
+int SaveUnderFileSizeLimit(const QString& path, const GameRecordText& game, rlim_t limit) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead
+        rlimit r{};
+        if (getrlimit(RLIMIT_FSIZE, &r) != 0) _exit(3);
+        r.rlim_cur = limit;
+        if (setrlimit(RLIMIT_FSIZE, &r) != 0) _exit(3);
+        _exit(GameFile::Save(path, game) ? 0 : 1);
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+}  // namespace
+
+TEST(GameFileSave, RunningOutOfRoomKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("vieja.Chess");
+    GameRecordText old = SampleGame();
+    ASSERT_TRUE(GameFile::Save(path, old));
+    const QByteArray before = ReadAll(path);
+    ASSERT_LT(before.size(), 4096);
+
+    // Smaller than Qt's write buffer, so write() itself cannot notice; and
+    // larger, so it can.
+    for (const int notes : {12000, 200000}) {
+        SCOPED_TRACE(notes);
+        GameRecordText big = old;
+        big.Notes = QString(notes, u'z');
+        EXPECT_EQ(SaveUnderFileSizeLimit(path, big, 4096), 1);
+        EXPECT_EQ(ReadAll(path), before);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"vieja.Chess"});
+    }
+    // The same save with room to spare succeeds.
+    GameRecordText fits = old;
+    fits.Notes = QString(12000, u'z');
+    EXPECT_EQ(SaveUnderFileSizeLimit(path, fits, RLIM_INFINITY), 0);
+    EXPECT_EQ(ReadAll(path), GameFile::Encode(GameFile::Compose(fits)));
+}
+
+namespace {
+
+// Child side of the full file system test: mounts a 64 KiB tmpfs in a mount
+// namespace of its own (gone with the child), stores a game there, fills the
+// rest, and saves over the game. Exit codes: 0 as wanted, 10 no mount
+// allowed, other values name the step that went wrong.
+int FullFileSystemChild(const QString& mountPoint) {
+    const QByteArray where = QFile::encodeName(mountPoint);
+    if (unshare(CLONE_NEWNS) != 0) return 10;
+    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) return 10;
+    if (mount("tmpfs", where.constData(), "tmpfs", 0, "size=64k") != 0) return 10;
+    const QString path = QDir(mountPoint).filePath("partida.Chess");
+    const GameRecordText old = SampleGame();
+    if (!GameFile::Save(path, old)) return 20;
+    const QByteArray before = ReadAll(path);
+
+    // Fill up what is left, then give back a little: a full and a nearly full disk.
+    QFile filler(QDir(mountPoint).filePath("relleno"));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return 21;
+    const QByteArray block(4096, 'r');
+    while (filler.write(block) == block.size()) {
+    }
+    GameRecordText big = old;
+    big.Notes = QString(12000, u'z');  // below Qt's write buffer
+    for (const qint64 room : {0, 8192}) {
+        if (room > 0 && !filler.resize(filler.size() - room)) return 22;
+        if (GameFile::Save(path, big)) return 30 + static_cast<int>(room / 4096);
+        if (ReadAll(path) != before) return 40 + static_cast<int>(room / 4096);
+        if (QDir(mountPoint).entryList(QDir::Files).size() != 2) return 50 + static_cast<int>(room / 4096);
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(GameFileSave, FullFileSystemKeepsTheOldFile) {
+    if (geteuid() != 0) GTEST_SKIP() << "mounting a small file system needs root";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const pid_t pid = fork();
+    if (pid == 0) _exit(FullFileSystemChild(dir.path()));
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 10) GTEST_SKIP() << "no private mount namespace here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "30/31: the save claimed success; 40/41: the old file changed; "
+                                         "50/51: a stray file was left";
 }
 
 TEST(GameFileRead, ReadReportsMissingUnreadableAndOversized) {

@@ -33,10 +33,13 @@
 
 #include "MessageCloser.h"
 
+#include <csignal>
 #include <functional>
 #include <memory>
 #include <random>
 #include <utility>
+
+#include <sys/resource.h>
 
 namespace tablerix {
 namespace {
@@ -533,6 +536,54 @@ TEST_F(GameFileWindowTest, FailedSaveSaysSoAndKeepsTheOldFile) {
     EXPECT_EQ(closer.titles, QStringList{"Tablerix  Error"});
     EXPECT_FALSE(form->ClocksRunning);
     EXPECT_EQ(ReadAll(path), before);
+}
+
+// Lowers this process's file-size limit while it lives, so that a write runs
+// out of room as on a full disk (SIGXFSZ ignored: the write fails instead).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        ok_ = getrlimit(RLIMIT_FSIZE, &old_) == 0;
+        rlimit tight = old_;
+        tight.rlim_cur = bytes;
+        ok_ = ok_ && setrlimit(RLIMIT_FSIZE, &tight) == 0;
+    }
+    ~FileSizeLimit() {
+        if (ok_) setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool Ok() const { return ok_; }
+
+private:
+    rlimit old_{};
+    bool ok_ = false;
+    void (*oldHandler_)(int);
+};
+
+TEST_F(GameFileWindowTest, SaveThatRunsOutOfRoomSaysSoAndKeepsTheOldFile) {
+    StartTwoPlayers();
+    Play({{S::E2, S::E4}});
+    const QString path = File("llena.Chess");
+    dialogs->answers << path;
+    form->BSalvarClick();
+    const QByteArray before = ReadAll(path);
+    ASSERT_FALSE(before.isEmpty());
+    // Notes that need more room than is left, yet fit Qt's write buffer.
+    form->MNotas->setPlainText(QString(12000, u'n'));
+    MessageCloser closer;
+    {
+        FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.Ok());
+        dialogs->answers << path;
+        form->BSalvarClick();
+    }
+    EXPECT_EQ(closer.texts, QStringList{"Error al Salvar el Fichero"});
+    EXPECT_EQ(closer.titles, QStringList{"Tablerix  Error"});
+    EXPECT_FALSE(form->ClocksRunning);
+    EXPECT_EQ(ReadAll(path), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"llena.Chess"});
 }
 
 TEST_F(GameFileWindowTest, PrintsTheSheetToPdf) {
