@@ -251,11 +251,21 @@ std::optional<int> GameFile::Choice(int k) const {
     return v;
 }
 
+bool GameFile::SettingsComplete() const {
+    for (int k = 0; k < kClockFields; ++k) {
+        if (!ClockField(k)) return false;
+    }
+    for (int k = 0; k < kChoiceCount; ++k) {
+        if (!Choice(k)) return false;
+    }
+    return true;
+}
+
 QStringList GameFile::Entries() const {
     QStringList out;
     if (entriesBegin_ < 0) return out;
-    const int end = std::min(entriesEnd_, entriesBegin_ + kMaxEntries);
-    for (int i = entriesBegin_; i < end; ++i) out.append(Cut(Line(i), kEntryWidth));
+    out.reserve(EntryCount());
+    for (int i = entriesBegin_; i < entriesEnd_; ++i) out.append(Cut(Line(i), kEntryWidth));
     return out;
 }
 

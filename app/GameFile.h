@@ -49,9 +49,6 @@ public:
     static constexpr int kSettingsWidth = 24;
     static constexpr int kEntryWidth = 50;
     static constexpr int kNotesLineWidth = 500;
-    // The board's record holds 256 moves of both sides; more entries can
-    // never be reached and would only bloat the list.
-    static constexpr int kMaxEntries = 512;
     // Real game files are a few kilobytes; anything larger is not one and is
     // refused before it is decoded (every notes line becomes a block of the
     // notes field, so a few million short lines would freeze the window).
@@ -104,10 +101,16 @@ public:
     std::optional<QString> ClockField(int k) const;
     // A choice index, when present, a digit, and inside its list.
     std::optional<int> Choice(int k) const;
+    // Every clock field and choice of the settings line is there and sound,
+    // as in any file this program saved.
+    bool SettingsComplete() const;
 
-    // Lines after the first "Jugadas Jaque..." up to the next "Notas...",
-    // each cut to kEntryWidth, at most kMaxEntries of them.
+    // A "Jugadas Jaque..." marker exists (its list may be empty).
+    bool HasEntriesMarker() const { return entriesBegin_ >= 0; }
+    // Lines after the first "Jugadas Jaque..." up to the next "Notas...", or
+    // to the end, each cut to kEntryWidth; the size limit bounds their number.
     QStringList Entries() const;
+    int EntryCount() const { return entriesBegin_ < 0 ? 0 : entriesEnd_ - entriesBegin_; }
     // Lines after the first "Notas..." to the end, each cut to kNotesLineWidth.
     QStringList NotesLines() const;
 

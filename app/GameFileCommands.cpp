@@ -56,17 +56,47 @@ void GameFileCommands::Save() {
 }
 
 void GameFileCommands::Load() {
-    TForm1& f = form_;
-    const QString path = f.Dialogs->ChooseFile(*f.Open);
-    if (!path.isEmpty()) {
-        f.Dialogs->OpenedFile = path;
-        LoadFile(path);
+    const QString path = form_.Dialogs->ChooseFile(*form_.Open);
+    if (path.isEmpty()) {
+        FinalSteps();
+        return;
     }
-    FinalSteps();
+    LoadPath(path);
 }
 
-void GameFileCommands::LoadFile(const QString& path) {
+void GameFileCommands::LoadPath(const QString& path) {
+    form_.Dialogs->OpenedFile = path;
+    // The whole file is judged before anything of the game in progress goes.
+    const GameFileCheck check = GameFileCheck::OfPath(path);
+    switch (check.Result()) {
+    case GameFileCheck::Verdict::Playable:
+        LoadChecked(path, check);
+        FinalSteps();
+        return;
+    case GameFileCheck::Verdict::Missing: Refuse(kNotFound); break;
+    case GameFileCheck::Verdict::Unreadable: Refuse(kReadFailed); break;
+    case GameFileCheck::Verdict::Unusable: Refuse(kBadFile); break;
+    }
+    // Of the final steps only this one: the rest would set the clocks
+    // running or hand the start screen's choices to the board.
+    form_.AnimateLoad = true;
+}
+
+void GameFileCommands::Refuse(const QString& text) {
     TForm1& f = form_;
+    // As with the pause: nothing moves while the message is up, then the
+    // clocks and the engine go on as they were.
+    const bool running = f.ClocksRunning;
+    f.ClocksRunning = false;
+    f.ChessBrd1->StopThinking();
+    TablerixMessage::Error(&f, text);
+    f.ChessBrd1->StartThinking();
+    f.ClocksRunning = running;
+}
+
+void GameFileCommands::LoadChecked(const QString& path, const GameFileCheck& check) {
+    TForm1& f = form_;
+    const GameFile& file = check.File();
     f.Memo1->clear();
     f.MNotas->clear();
     {
@@ -77,24 +107,9 @@ void GameFileCommands::LoadFile(const QString& path) {
     f.ChessBrd1->NewGame();
     f.PJaque->hide();
 
-    QByteArray bytes;
-    const GameFile::ReadStatus status = GameFile::Read(path, bytes);
-    if (status == GameFile::ReadStatus::Missing) {
-        f.LPartida->clear();
-        f.ClocksRunning = false;
-        TablerixMessage::Error(&f, kNotFound);
-        f.BNuevaParClick();
-        return;
-    }
     f.ClocksRunning = false;
     f.LPartida->setText(QFileInfo(path).absoluteFilePath());
-    if (status == GameFile::ReadStatus::Unreadable) return;
-    // Far too large to be a game: read as no game at all, which the
-    // validity check below reports.
-    const GameFile file(status == GameFile::ReadStatus::Ok ? bytes : QByteArray());
-    bytes.clear();
     f.PJugadasCarga->show();
-
     f.Quita_Campos();
     f.Quito_Carga();
     f.PEmpezar->hide();
@@ -110,13 +125,16 @@ void GameFileCommands::LoadFile(const QString& path) {
     }
 
     f.Loading = true;
-    const bool open = Replay(file);
+    const bool open = Replay(check);
     f.Loading = false;
     f.PJugadasCarga->hide();
     f.ChessBrd1->SetAnimateMoves(true);
     f.ChessBrd1->SetAnimationDelay(1);
-    if (!open) return;
+    if (open) TakeListsNotesAndClocks(file);
+}
 
+void GameFileCommands::TakeListsNotesAndClocks(const GameFile& file) {
+    TForm1& f = form_;
     {
         const QSignalBlocker block(f.ListBoxRepe);
         f.ListBoxRepe->addItems(file.Entries());
@@ -136,13 +154,9 @@ void GameFileCommands::LoadFile(const QString& path) {
 
     f.Pon_Campos();
     f.Pongo_Carga();
-
-    if (f.ListBoxRepe->count() == 0 || f.ListBox1->count() == 0) {
-        TablerixMessage::Error(&f, kBadFile);
-        f.BNuevaParClick();
-    } else {
-        f.Situacion();
-    }
+    // The check has made sure the lists hold the game (or that it was saved
+    // before its first move), so there is nothing left to refuse here.
+    f.Situacion();
 }
 
 void GameFileCommands::ApplySettings(const GameFile& file) {
@@ -166,18 +180,15 @@ void GameFileCommands::ApplySettings(const GameFile& file) {
     f.ComboBordeChange();
 }
 
-bool GameFileCommands::Replay(const GameFile& file) {
+bool GameFileCommands::Replay(const GameFileCheck& check) {
     TForm1& f = form_;
     const bool wasVisible = f.isVisible();
-    for (int i = 0; i < file.ReplayCount(); ++i) {
-        const ReplayMove move = file.ReplayAt(i);
-        f.PJugadasCarga->setText(move.FromText + QStringLiteral(" - ") + move.ToText);
-        const Square from = ChessBrdCore::StrToSquare(move.FromText.toStdString());
-        const Square to = ChessBrdCore::StrToSquare(move.ToText.toStdString());
-        // A malformed square is refused by the board anyway; not asking
-        // keeps a file of junk lines quick.
-        if (from == Square::None || to == Square::None) continue;
-        if (f.ChessBrd1->MakeMove(from, to)) f.PJugadasCarga->repaint();
+    // Only the moves the check saw accepted: the board, starting the same
+    // new game, takes exactly those.
+    for (const ReplayCheck::Accepted& move : check.Moves()) {
+        const ReplayMove text = check.File().ReplayAt(static_cast<int>(move.Index));
+        f.PJugadasCarga->setText(text.FromText + QStringLiteral(" - ") + text.ToText);
+        if (f.ChessBrd1->MakeMove(move.Played.From, move.Played.To)) f.PJugadasCarga->repaint();
         // "Salir" stays usable while moves slide; a closed window ends the load.
         if (wasVisible && !f.isVisible()) return false;
     }

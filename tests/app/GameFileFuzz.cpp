@@ -1,6 +1,8 @@
 // libFuzzer target for the game-file reader: any bytes must parse without a
-// crash, and every accessor must stay inside its bounds.
+// crash, every accessor must stay inside its bounds, and the check a load
+// makes first must agree with what it found.
 #include "GameFile.h"
+#include "GameFileCheck.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
     }
     const QStringList entries = f.Entries();
-    if (entries.size() > GameFile::kMaxEntries) std::abort();
+    if (entries.size() != f.EntryCount()) std::abort();
     for (const QString& e : entries) {
         if (e.size() > GameFile::kEntryWidth) std::abort();
     }
@@ -38,5 +40,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray out = GameFile::Encode(GameFile::Compose(again));
     const GameFile back(out);
     if (back.Entries() != entries) std::abort();
+    const tablerix::GameFileCheck check = tablerix::GameFileCheck::OfBytes(bytes);
+    if (check.Playable()) {
+        const bool game = !check.Moves().empty() && !entries.isEmpty();
+        if (game == check.BeforeFirstMove()) std::abort();
+        for (const auto& m : check.Moves()) {
+            if (m.Index >= static_cast<std::size_t>(f.ReplayCount())) std::abort();
+        }
+    }
     return 0;
 }

@@ -176,11 +176,13 @@ TEST(GameFileRead, SettingsFieldsAreJudgedOneByOne) {
 TEST(GameFileRead, EntriesAndNotesAreCut) {
     QByteArray bytes = "Jugadas Jaque...\r\n";
     bytes += QByteArray(80, 'x') + "\r\n";
-    for (int i = 0; i < GameFile::kMaxEntries + 10; ++i) bytes += "e\r\n";
+    const int many = 600;  // more than a game's half-moves: all are kept
+    for (int i = 0; i < many; ++i) bytes += "e\r\n";
     bytes += "Notas...\r\n" + QByteArray(900, 'n') + "\r\nNotas...\r\n";
     const GameFile f(bytes);
     const QStringList entries = f.Entries();
-    EXPECT_EQ(entries.size(), GameFile::kMaxEntries);
+    EXPECT_EQ(entries.size(), many + 1);
+    EXPECT_EQ(f.EntryCount(), many + 1);
     EXPECT_EQ(entries[0].size(), 50);
     const QStringList notes = f.NotesLines();
     ASSERT_EQ(notes.size(), 2);

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
@@ -31,6 +32,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "GameFileWindowFixture.h"
 #include "MessageCloser.h"
 
 #include <csignal>
@@ -43,109 +45,6 @@
 
 namespace tablerix {
 namespace {
-
-using S = Square;
-
-// Answers the file dialogs from a script and prints to a PDF file.
-class ScriptedDialogs : public FormDialogs {
-public:
-    QString ChooseFile(QFileDialog& dialog) override {
-        seen << dialog.windowTitle();
-        proposed << dialog.selectedFiles().value(0);
-        lastDialog = &dialog;
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-    bool SetUpPrinter(QPrinter& printer, QWidget*) override {
-        orientation = printer.pageLayout().orientation();
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return !pdf.isEmpty();
-    }
-    QStringList answers;  // one per dialog; an empty one cancels
-    QStringList seen;
-    QStringList proposed;
-    QFileDialog* lastDialog = nullptr;
-    QString pdf;
-    QPageLayout::Orientation orientation = QPageLayout::Landscape;
-};
-
-QStringList Lines(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-    return out;
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-// Legal's mate: a check on move 6, mate on move 7.
-const std::vector<std::pair<S, S>> kLegal = {
-    {S::E2, S::E4}, {S::E7, S::E5}, {S::G1, S::F3}, {S::D7, S::D6}, {S::F1, S::C4}, {S::C8, S::G4}, {S::B1, S::C3},
-    {S::G7, S::G6}, {S::F3, S::E5}, {S::G4, S::D1}, {S::C4, S::F7}, {S::E8, S::E7}, {S::C3, S::D5}};
-
-class GameFileWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        form = std::make_unique<TForm1>();
-        auto owned = std::make_unique<ScriptedDialogs>();
-        dialogs = owned.get();
-        form->Dialogs = std::move(owned);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        form->Timer1->stop();  // the clocks are set by hand here
-    }
-
-    void StartTwoPlayers() {
-        form->ComboJugadores->setCurrentIndex(1);
-        form->ComboJugadoresChange();
-        QTest::mouseClick(form->BAceptar, Qt::LeftButton);
-    }
-
-    void Play(const std::vector<std::pair<S, S>>& moves) {
-        form->ChessBrd1->SetAnimateMoves(false);
-        for (auto [from, to] : moves) ASSERT_TRUE(form->ChessBrd1->MakeMove(from, to));
-        form->ChessBrd1->SetAnimateMoves(true);
-    }
-
-    QString Clocks() const {
-        const TForm1& f = *form;
-        return QStringList{f.LBHor->text(), f.LBMin->text(), f.LBSeg->text(), f.LNHor->text(), f.LNMin->text(),
-                           f.LNSeg->text(), f.LPHor->text(), f.LPMin->text(), f.LPseg->text()}
-            .join(u' ');
-    }
-
-    std::array<int, 6> Choices() const {
-        const TForm1& f = *form;
-        return {f.ComboJugadores->currentIndex(), f.ComboDificultad->currentIndex(), f.ComboPiezas->currentIndex(),
-                f.ComboOscuro->currentIndex(),    f.ComboClaro->currentIndex(),      f.ComboBorde->currentIndex()};
-    }
-
-    void Load(const QString& path, bool animated = false) {
-        dialogs->answers << path;
-        if (animated) form->BCargarConClick();
-        else form->BCargarSinClick();
-    }
-
-    QString File(const QString& name) const { return dir.filePath(name); }
-
-    // A shot of the window for a look by eye, when TABLERIX_SHOTS names a directory.
-    void Shot(const QString& name) const {
-        if (const QString d = qEnvironmentVariable("TABLERIX_SHOTS"); !d.isEmpty())
-            form->grab().save(d + u'/' + name + QStringLiteral(".png"));
-    }
-
-    QTemporaryDir dir;
-    std::unique_ptr<TForm1> form;
-    ScriptedDialogs* dialogs = nullptr;
-};
 
 TEST_F(GameFileWindowTest, SaveAndLoadBringBackTheWholeGame) {
     StartTwoPlayers();
@@ -379,21 +278,6 @@ TEST_F(GameFileWindowTest, MoveNumbersOfTwoAndThreeDigits) {
     EXPECT_EQ(form->ChessBrd1->Position(), position);
 }
 
-TEST_F(GameFileWindowTest, GameSavedBeforeAnyMoveCannotBeLoaded) {
-    StartTwoPlayers();
-    form->MNotas->setPlainText(QStringLiteral("sin jugadas"));
-    dialogs->answers << File("vacia.Chess");
-    form->BSalvarClick();
-    MessageCloser closer;
-    Load(File("vacia.Chess"));
-    EXPECT_EQ(closer.texts, (QStringList{"        Continuar Partida", "*****     Error en el Fichero     *****"}));
-    EXPECT_EQ(closer.titles, (QStringList{"Tablerix  Aviso", "Tablerix  Error"}));
-    EXPECT_TRUE(form->LPartida->text().isEmpty());  // a new game
-    EXPECT_TRUE(form->MNotas->toPlainText().isEmpty());
-    EXPECT_EQ(form->ListBox1->count(), 0);
-    EXPECT_TRUE(form->ClocksRunning);
-}
-
 TEST_F(GameFileWindowTest, WithoutTimesLineClocksAndChoicesStay) {
     StartTwoPlayers();
     form->Clocks.WhiteClock = {1, 2, 3};
@@ -482,62 +366,6 @@ TEST_F(GameFileWindowTest, ClosingTheWindowDuringALoadEndsItQuietly) {
     EXPECT_FALSE(form->Loading);
 }
 
-TEST_F(GameFileWindowTest, MissingFileAndAnyJunkEndInANewGame) {
-    StartTwoPlayers();
-    {
-        MessageCloser closer;
-        Load(File("no_existe.Chess"));
-        EXPECT_EQ(closer.texts, QStringList{"Error No Encuentro el Fichero"});
-        EXPECT_EQ(closer.titles, QStringList{"Tablerix  Error"});
-        EXPECT_TRUE(form->ClocksRunning);
-    }
-    QByteArray binary;
-    std::mt19937 rng(7);
-    for (int i = 0; i < 200000; ++i) binary.append(static_cast<char>(rng()));
-    QByteArray junkLines;  // just under the size limit: every line goes through the replay
-    while (junkLines.size() < GameFile::kMaxFileBytes - 100) junkLines += "1. Z9-Q0 Notas\r\n              X1-\r\n";
-    const std::vector<std::pair<QString, QByteArray>> files = {
-        {"empty", QByteArray()},
-        {"binary", binary},
-        {"oneline", QByteArray(2'000'000, 'A')},
-        {"junk", junkLines},
-        {"markers", "Notas...\r\nNotas...\r\nJugadas Jaque...\r\nTiempos...\r\nTiempos...\r\n\r\n"},
-        {"notes", "Notas...\n" + QByteArray(GameFile::kMaxFileBytes / 4, '\n')},
-        {"megabytes", junkLines + junkLines + junkLines},
-        {"huge", QByteArray(GameFile::kMaxFileBytes + 10, '\n')},
-    };
-    for (const auto& [name, bytes] : files) {
-        SCOPED_TRACE(name.toStdString());
-        WriteAll(File(name), bytes);
-        MessageCloser closer;
-        QElapsedTimer clock;
-        clock.start();
-        Load(File(name));
-        EXPECT_LT(clock.elapsed(), 20000);
-        EXPECT_EQ(closer.texts.value(1), QStringLiteral("*****     Error en el Fichero     *****"));
-        EXPECT_EQ(form->ListBox1->count(), 0);
-        EXPECT_EQ(form->ChessBrd1->Position(), std::string(kStartPosition));
-        EXPECT_FALSE(form->Loading);
-    }
-}
-
-TEST_F(GameFileWindowTest, FailedSaveSaysSoAndKeepsTheOldFile) {
-    StartTwoPlayers();
-    Play({{S::E2, S::E4}});
-    const QString path = File("buena.Chess");
-    dialogs->answers << path;
-    form->BSalvarClick();
-    const QByteArray before = ReadAll(path);
-    ASSERT_FALSE(before.isEmpty());
-    MessageCloser closer;
-    dialogs->answers << File("no/hay/carpeta.Chess");
-    form->BSalvarClick();
-    EXPECT_EQ(closer.texts, QStringList{"Error al Salvar el Fichero"});
-    EXPECT_EQ(closer.titles, QStringList{"Tablerix  Error"});
-    EXPECT_FALSE(form->ClocksRunning);
-    EXPECT_EQ(ReadAll(path), before);
-}
-
 // Lowers this process's file-size limit while it lives, so that a write runs
 // out of room as on a full disk (SIGXFSZ ignored: the write fails instead).
 class FileSizeLimit {
@@ -562,28 +390,31 @@ private:
     void (*oldHandler_)(int);
 };
 
-TEST_F(GameFileWindowTest, SaveThatRunsOutOfRoomSaysSoAndKeepsTheOldFile) {
+TEST_F(GameFileWindowTest, FailedSaveSaysSoAndKeepsTheOldFile) {
     StartTwoPlayers();
     Play({{S::E2, S::E4}});
-    const QString path = File("llena.Chess");
+    const QString path = File("buena.Chess");
     dialogs->answers << path;
     form->BSalvarClick();
     const QByteArray before = ReadAll(path);
     ASSERT_FALSE(before.isEmpty());
-    // Notes that need more room than is left, yet fit Qt's write buffer.
-    form->MNotas->setPlainText(QString(12000, u'n'));
     MessageCloser closer;
+    dialogs->answers << File("no/hay/carpeta.Chess");
+    form->BSalvarClick();
+    // A disk that fills up: notes that need more room than is left, yet
+    // fit Qt's write buffer.
+    form->MNotas->setPlainText(QString(12000, u'n'));
     {
         FileSizeLimit limit(4096);
         ASSERT_TRUE(limit.Ok());
         dialogs->answers << path;
         form->BSalvarClick();
     }
-    EXPECT_EQ(closer.texts, QStringList{"Error al Salvar el Fichero"});
-    EXPECT_EQ(closer.titles, QStringList{"Tablerix  Error"});
+    EXPECT_EQ(closer.texts, (QStringList{"Error al Salvar el Fichero", "Error al Salvar el Fichero"}));
+    EXPECT_EQ(closer.titles, (QStringList{"Tablerix  Error", "Tablerix  Error"}));
     EXPECT_FALSE(form->ClocksRunning);
     EXPECT_EQ(ReadAll(path), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"llena.Chess"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"buena.Chess"});
 }
 
 TEST_F(GameFileWindowTest, PrintsTheSheetToPdf) {

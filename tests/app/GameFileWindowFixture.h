@@ -1,0 +1,146 @@
+#pragma once
+// The main window driven headless for the game-file tests: file dialogs
+// answered from a script, printing into a PDF file, and small helpers to
+// set up a game. Message boxes are closed by the tests (MessageCloser).
+
+#include "FormDialogs.h"
+#include "GameClocks.h"
+#include "TablerixPas.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace tablerix {
+
+using S = Square;
+
+// Answers the file dialogs from a script and prints to a PDF file.
+class ScriptedDialogs : public FormDialogs {
+public:
+    QString ChooseFile(QFileDialog& dialog) override {
+        seen << dialog.windowTitle();
+        proposed << dialog.selectedFiles().value(0);
+        lastDialog = &dialog;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    bool SetUpPrinter(QPrinter& printer, QWidget*) override {
+        orientation = printer.pageLayout().orientation();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return !pdf.isEmpty();
+    }
+    QStringList answers;  // one per dialog; an empty one cancels
+    QStringList seen;
+    QStringList proposed;
+    QFileDialog* lastDialog = nullptr;
+    QString pdf;
+    QPageLayout::Orientation orientation = QPageLayout::Landscape;
+};
+
+inline QStringList Lines(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+}
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Legal's mate: a check on move 6, mate on move 7.
+inline const std::vector<std::pair<S, S>> kLegal = {
+    {S::E2, S::E4}, {S::E7, S::E5}, {S::G1, S::F3}, {S::D7, S::D6}, {S::F1, S::C4}, {S::C8, S::G4}, {S::B1, S::C3},
+    {S::G7, S::G6}, {S::F3, S::E5}, {S::G4, S::D1}, {S::C4, S::F7}, {S::E8, S::E7}, {S::C3, S::D5}};
+
+class GameFileWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<TForm1>();
+        auto owned = std::make_unique<ScriptedDialogs>();
+        dialogs = owned.get();
+        form->Dialogs = std::move(owned);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        form->Timer1->stop();  // the clocks are set by hand here
+    }
+
+    void StartTwoPlayers() {
+        form->ComboJugadores->setCurrentIndex(1);
+        form->ComboJugadoresChange();
+        QTest::mouseClick(form->BAceptar, Qt::LeftButton);
+    }
+
+    void Play(const std::vector<std::pair<S, S>>& moves) {
+        form->ChessBrd1->SetAnimateMoves(false);
+        for (auto [from, to] : moves) ASSERT_TRUE(form->ChessBrd1->MakeMove(from, to));
+        form->ChessBrd1->SetAnimateMoves(true);
+    }
+
+    // A choice made as the user makes it, so the list's handler runs.
+    static void Pick(QComboBox* list, int index) {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+
+    void SetClocks(GameClocks::Counter white, GameClocks::Counter black, GameClocks::Counter game) {
+        form->Clocks.WhiteClock = white;
+        form->Clocks.BlackClock = black;
+        form->Clocks.GameClock = game;
+        form->ShowClocks();
+    }
+
+    QString Clocks() const {
+        const TForm1& f = *form;
+        return QStringList{f.LBHor->text(), f.LBMin->text(), f.LBSeg->text(), f.LNHor->text(), f.LNMin->text(),
+                           f.LNSeg->text(), f.LPHor->text(), f.LPMin->text(), f.LPseg->text()}
+            .join(u' ');
+    }
+
+    std::array<int, 6> Choices() const {
+        const TForm1& f = *form;
+        return {f.ComboJugadores->currentIndex(), f.ComboDificultad->currentIndex(), f.ComboPiezas->currentIndex(),
+                f.ComboOscuro->currentIndex(),    f.ComboClaro->currentIndex(),      f.ComboBorde->currentIndex()};
+    }
+
+    void Load(const QString& path, bool animated = false) {
+        dialogs->answers << path;
+        if (animated) form->BCargarConClick();
+        else form->BCargarSinClick();
+    }
+
+    QString File(const QString& name) const { return dir.filePath(name); }
+
+    // A shot of the window for a look by eye, when TABLERIX_SHOTS names a directory.
+    void Shot(const QString& name) const {
+        if (const QString d = qEnvironmentVariable("TABLERIX_SHOTS"); !d.isEmpty())
+            form->grab().save(d + u'/' + name + QStringLiteral(".png"));
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<TForm1> form;
+    ScriptedDialogs* dialogs = nullptr;
+};
+
+}  // namespace tablerix
