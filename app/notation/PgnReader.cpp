@@ -16,12 +16,22 @@ enum class SymbolKind { MoveNumber, Move, Result, Glyph };
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsAsciiAlnum(char c) { return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-// Drops a leading move number ("12." "12...") from a symbol; true when one was there.
+// Drops a leading move number ("12." "12..." "12…") from a symbol; true when one was there.
 bool StripMoveNumber(std::string_view& s) {
+    constexpr std::string_view kEllipsis = "\xE2\x80\xA6";
     std::size_t i = 0;
     while (i < s.size() && IsDigit(s[i])) ++i;
-    if (i == 0 || i == s.size() || s[i] != '.') return false;
-    while (i < s.size() && s[i] == '.') ++i;
+    const std::size_t digits = i;
+    for (;;) {
+        if (i < s.size() && s[i] == '.') {
+            ++i;
+        } else if (s.substr(i, kEllipsis.size()) == kEllipsis) {
+            i += kEllipsis.size();
+        } else {
+            break;
+        }
+    }
+    if (digits == 0 || i == digits) return false;
     s.remove_prefix(i);
     return true;
 }
@@ -120,6 +130,7 @@ PgnReader::Result PgnReader::ReadFirstGame(std::string_view text) {
         }
         if (c == '[' && movetext) break;  // the next game's tags
         std::string_view symbol;
+        const std::size_t before = in.Pos();
         switch (c) {
             case '{': addNotes(in.BraceComment()); break;
             case ';': addNotes(Trimmed(in.LineComment())); break;
@@ -128,11 +139,16 @@ PgnReader::Result PgnReader::ReadFirstGame(std::string_view text) {
                 anything = true;
                 break;
             case '(': in.SkipVariation(); movetext = true; break;
-            case '*': in.Advance(1); game.Result = "*"; anything = true; break;
+            case '*':  // push_back: GCC 12 wrongly warns (-Wrestrict) on assigning "*" here
+                in.Advance(1);
+                game.Result.push_back('*');
+                anything = true;
+                break;
             case '$': in.Advance(1); in.Symbol(); movetext = true; break;
-            case ')': case ']': case '<': case '>': in.Advance(1); break;
+            case ')': case ']': case '}': case '<': case '>': in.Advance(1); break;  // strays
             default: symbol = in.Symbol(); break;
         }
+        if (in.Pos() == before) in.Advance(1);  // every step must move on
         if (in.Cut()) return refuse(Error::TooLong);  // that element may go on past the limit
         if (!game.Result.empty()) break;
         if (symbol.empty()) continue;

@@ -35,7 +35,7 @@ TEST(PgnReaderTest, EveryToleratedConstruct) {
         "(2... d6 {nested (} 3. d4 (3. Bc4 Be7 ; a line comment )\r\n"
         " ) exd4) 3. Bb5 a6 4.Ba4 Nf6 5. 0-0 Be7 6. Re1 b5 7. Bb3 d6 8. c3 O-O\r\n"
         "% an escape line inside the movetext\r\n"
-        "9. h3 9... Na5 10 . Bc2 10 ... c5 11. d4 Dc7 12. Nbd2 cxd4 13. cxd4 Nc6 ! 14. Nb3 a5\r\n"
+        "9. h3 9\xE2\x80\xA6Na5 10 . Bc2 10 ... c5 11. d4 Dc7 12. Nbd2 cxd4 13. cxd4 Nc6 ! 14. Nb3 a5\r\n"
         "15. Be3 a4 16. Nbd2 Bd7 17. Rc1 Qb7 ?? 18. e8d8 +- 1-0\r\n"
         "\r\n"
         "[Event \"Second game\"]\r\n1. d4 *\r\n";
@@ -63,6 +63,20 @@ TEST(PgnReaderTest, EveryToleratedConstruct) {
     EXPECT_EQ(replay.Moves[21], M("d8c7"));
     EXPECT_EQ(replay.ErrorHalfMove, 35);
     EXPECT_EQ(replay.Message(), "Error en la jugada 18: e8d8");
+}
+
+// Cut anywhere (inside a tag, a comment, a variation, a move), a file is read
+// without going past its end, and whatever was read replays or stops cleanly.
+TEST(PgnReaderTest, EveryCutOfAFileIsReadSafely) {
+    const std::string text =
+        "[Event \"E \\\"q\\\"\"]\n[Black \"Ordenador (F\xE1" "cil)\"]\n\n{n (a} ; l\n1. e4 $2 e5 (1... c5 {x} (1... d5)) "
+        "2.Nf3 Nc6 } ) ] > 3...a6 0-0 \xC3\xA9 1/2-1/2";
+    for (std::size_t n = 0; n <= text.size(); ++n) {
+        const PgnReader::Result r = PgnReader::ReadFirstGame(std::string_view(text).substr(0, n));
+        if (!r.Ok()) continue;
+        EXPECT_LE(r.Game.Consumed, n);
+        PgnReplay::Run(r.Game.Moves);
+    }
 }
 
 TEST(PgnReaderTest, GameEndsAtResultNextTagsOrEndOfText) {
