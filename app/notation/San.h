@@ -5,7 +5,8 @@
 // passant too), "=Q" for the piece placed, "O-O"/"O-O-O", "+" and "#".
 // Reading is tolerant (see SanPattern) and falls back to Spanish piece
 // letters (R D T A C) only when the English reading is unreadable or names
-// no legal move. Pure functions on copies; any thread.
+// no legal move. Pure functions on copies; any thread (the overload that
+// takes a board core: that board's thread).
 
 #include "BoardState.h"
 #include "ChessBrdCore.h"
