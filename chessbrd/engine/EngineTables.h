@@ -1,12 +1,24 @@
 #pragma once
 // Constant tables of the engine: the 10 x 12 mailbox, piece directions,
-// castling masks and the evaluation tables. All compile-time constants, so
-// every engine object shares them and nothing is filled at run time.
+// castling masks and castlings, and the evaluation tables. All compile-time
+// constants, so every engine object shares them and nothing is filled at run
+// time.
+
+#include "ChessTypes.h"
+#include "EngineMove.h"
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 
 namespace tablerix::EngineTables {
+
+// Engine square number (0..63) of a board square.
+constexpr int SquareNumber(Square s) noexcept { return ToInt(s) - 1; }
+
+// The engine's castle bits are those of the board's CastleSet.
+constexpr int CastleBit(CanStillCastle right) noexcept { return static_cast<int>(right); }
+inline constexpr int kAllCastleBits = CastleSet::All().Bits();
 
 // Square number -> place on a 10 x 12 board with a two-row, one-column margin.
 inline constexpr std::array<int, 64> MailboxIndex = [] {
@@ -37,16 +49,18 @@ inline constexpr std::array<std::array<int, 8>, 6> Directions = {{
 inline constexpr std::array<int, 6> DirectionCount = {0, 8, 4, 4, 8, 8};
 inline constexpr std::array<bool, 6> Slides = {false, false, true, true, true, false};
 
-// Castle bits kept when a move starts or ends on a square.
+// Castle bits kept when a move starts or ends on a square: moving a king or
+// rook from home, or taking a rook there, ends the castlings it belongs to.
 inline constexpr std::array<int, 64> CastleRightsMask = [] {
+    using enum CanStillCastle;
     std::array<int, 64> t{};
-    for (int& v : t) v = 15;
-    t[0] = 7;
-    t[4] = 3;
-    t[7] = 11;
-    t[56] = 13;
-    t[60] = 12;
-    t[63] = 14;
+    for (int& v : t) v = kAllCastleBits;
+    t[SquareNumber(Square::A8)] &= ~CastleBit(BlackQueenSide);
+    t[SquareNumber(Square::E8)] &= ~(CastleBit(BlackKingSide) | CastleBit(BlackQueenSide));
+    t[SquareNumber(Square::H8)] &= ~CastleBit(BlackKingSide);
+    t[SquareNumber(Square::A1)] &= ~CastleBit(WhiteQueenSide);
+    t[SquareNumber(Square::E1)] &= ~(CastleBit(WhiteKingSide) | CastleBit(WhiteQueenSide));
+    t[SquareNumber(Square::H1)] &= ~CastleBit(WhiteKingSide);
     return t;
 }();
 
@@ -65,14 +79,49 @@ constexpr SquareSet StepTargets(int s, int type) {
 
 inline constexpr std::array<SquareSet, 64> KnightTargets = [] {
     std::array<SquareSet, 64> t{};
-    for (int s = 0; s < 64; ++s) t[s] = StepTargets(s, 1);
+    for (int s = 0; s < 64; ++s) t[s] = StepTargets(s, kKnight);
     return t;
 }();
 
 inline constexpr std::array<SquareSet, 64> KingTargets = [] {
     std::array<SquareSet, 64> t{};
-    for (int s = 0; s < 64; ++s) t[s] = StepTargets(s, 5);
+    for (int s = 0; s < 64; ++s) t[s] = StepTargets(s, kKing);
     return t;
+}();
+
+// One castling: the colour and the castle bit it needs, the king's and the
+// rook's moves, the squares between king and rook, which must be empty, and
+// the two squares the king crosses and lands on, which must not be attacked.
+struct CastlingMove {
+    int Side;
+    int Right;
+    int KingFrom, KingTo;
+    int RookFrom, RookTo;
+    SquareSet Between;
+    std::array<int, 2> KingPath;
+};
+
+constexpr SquareSet SquaresOf(std::initializer_list<Square> squares) noexcept {
+    SquareSet set = 0;
+    for (Square s : squares) set |= SquareSet{1} << SquareNumber(s);
+    return set;
+}
+
+// In generation order: White king side, White queen side, Black king side,
+// Black queen side.
+inline constexpr std::array<CastlingMove, 4> Castlings = [] {
+    using enum Square;
+    constexpr auto n = SquareNumber;
+    return std::array<CastlingMove, 4>{{
+        {kWhite, CastleBit(CanStillCastle::WhiteKingSide), n(E1), n(G1), n(H1), n(F1), SquaresOf({F1, G1}),
+         {n(F1), n(G1)}},
+        {kWhite, CastleBit(CanStillCastle::WhiteQueenSide), n(E1), n(C1), n(A1), n(D1), SquaresOf({B1, C1, D1}),
+         {n(D1), n(C1)}},
+        {kBlack, CastleBit(CanStillCastle::BlackKingSide), n(E8), n(G8), n(H8), n(F8), SquaresOf({F8, G8}),
+         {n(F8), n(G8)}},
+        {kBlack, CastleBit(CanStillCastle::BlackQueenSide), n(E8), n(C8), n(A8), n(D8), SquaresOf({B8, C8, D8}),
+         {n(D8), n(C8)}},
+    }};
 }();
 
 // [colour][square]: where a pawn of that colour stands when it attacks the square.
@@ -94,7 +143,7 @@ inline constexpr std::array<std::array<SquareSet, 8>, 64> Rays = [] {
     std::array<std::array<SquareSet, 8>, 64> t{};
     for (int s = 0; s < 64; ++s)
         for (int d = 0; d < 8; ++d)
-            for (int m = MailboxIndex[s] + Directions[5][d]; Mailbox[m] >= 0; m += Directions[5][d])
+            for (int m = MailboxIndex[s] + Directions[kKing][d]; Mailbox[m] >= 0; m += Directions[kKing][d])
                 t[s][d] |= SquareSet{1} << Mailbox[m];
     return t;
 }();
