@@ -3,6 +3,7 @@
 #include "EngineTables.h"
 
 #include <bit>
+#include <utility>
 
 namespace tablerix {
 
@@ -11,8 +12,32 @@ using namespace EngineTables;
 namespace {
 
 constexpr int FileOf(int s) noexcept { return s & 7; }
+constexpr int RowOf(int s) noexcept { return s >> 3; }  // 0 is rank 8
 
 constexpr std::int32_t kCaptureBase = 1000000;
+
+// The flag sets the generators push.
+constexpr int kQuietMove = 0;
+constexpr int kPawnCapture = MoveFlags::PawnMove | MoveFlags::Capture;
+constexpr int kPawnDoublePush = MoveFlags::PawnMove | MoveFlags::DoublePush;
+constexpr int kEnPassantFlags = kPawnCapture | MoveFlags::EnPassantCapture;
+
+// Per colour: the square step of a pawn's advance and the rows (0 is rank 8)
+// it has to know.
+struct PawnRows {
+    int Forward;
+    int Last;        // its promotion rank
+    int BeforeLast;  // an advance from here promotes
+    int Start;       // a double push starts here
+};
+constexpr std::array<PawnRows, 2> kPawnRows = {{{-8, 0, 1, 6}, {8, 7, 6, 1}}};
+
+// The castling whose king lands on the square, if any.
+const CastlingMove* CastlingTo(int kingTo) noexcept {
+    for (const CastlingMove& c : Castlings)
+        if (c.KingTo == kingTo) return &c;
+    return nullptr;
+}
 
 // For bishop, rook and queen: the Rays index of each of its directions.
 constexpr std::array<std::array<int, 8>, 5> SliderRays = {{
@@ -91,13 +116,9 @@ void SearchBoard::Load(const PositionSnapshot& pos) noexcept {
     Opponent = 1 - SideToMove;
 
     auto stands = [this](int s, int colour, int type) { return Colour[s] == colour && Piece[s] == type; };
-    CastleBits = pos.Castling.Bits() & 15;
-    if (!stands(60, kWhite, kKing)) CastleBits &= ~3;
-    if (!stands(63, kWhite, kRook)) CastleBits &= ~1;
-    if (!stands(56, kWhite, kRook)) CastleBits &= ~2;
-    if (!stands(4, kBlack, kKing)) CastleBits &= ~12;
-    if (!stands(7, kBlack, kRook)) CastleBits &= ~4;
-    if (!stands(0, kBlack, kRook)) CastleBits &= ~8;
+    CastleBits = pos.Castling.Bits() & kAllCastleBits;
+    for (const CastlingMove& c : Castlings)
+        if (!stands(c.KingFrom, c.Side, kKing) || !stands(c.RookFrom, c.Side, kRook)) CastleBits &= ~c.Right;
 
     const int ep = ToInt(pos.EnPassant) - 1;
     EnPassantSquare = JustPassedOver(ep) ? ep : -1;
@@ -167,161 +188,152 @@ template <bool CapturesOnly>
 void SearchBoard::Generate() noexcept {
     PlyRange& range = PlyMoves[Ply];
     range.End = range.First;
-    const int side = SideToMove;
-    const int opp = Opponent;
-
-    for (std::uint64_t own = ColourSet[side]; own != 0; own &= own - 1) {
+    for (std::uint64_t own = ColourSet[SideToMove]; own != 0; own &= own - 1) {
         const int s = std::countr_zero(own);
         const int type = Piece[s];
-        if (type == kPawn) {
-            // A pawn on its own first or its last rank (only from a hand-made
-            // position) has nowhere to go on the board.
-            if (side == kWhite) {
-                if (s < 8) continue;
-                if (FileOf(s) != 0 && Colour[s - 9] == kBlack) PushMove(s, s - 9, 17);
-                if (FileOf(s) != 7 && Colour[s - 7] == kBlack) PushMove(s, s - 7, 17);
-                if (Colour[s - 8] == kNoColour) {
-                    if (!CapturesOnly || s <= 15) PushMove(s, s - 8, 16);
-                    if (!CapturesOnly && s >= 48 && s < 56 && Colour[s - 16] == kNoColour) PushMove(s, s - 16, 24);
-                }
-            } else {
-                if (s >= 56) continue;
-                if (FileOf(s) != 0 && Colour[s + 7] == kWhite) PushMove(s, s + 7, 17);
-                if (FileOf(s) != 7 && Colour[s + 9] == kWhite) PushMove(s, s + 9, 17);
-                if (Colour[s + 8] == kNoColour) {
-                    if (!CapturesOnly || s >= 48) PushMove(s, s + 8, 16);
-                    if (!CapturesOnly && s >= 8 && s <= 15 && Colour[s + 16] == kNoColour) PushMove(s, s + 16, 24);
-                }
-            }
-            continue;
-        }
-        if (!Slides[type]) {
-            // Knight and king steps, in table order, reach ascending squares.
-            const std::uint64_t targets = (type == kKnight ? KnightTargets[s] : KingTargets[s]) &
-                                          ~ColourSet[side] & (CapturesOnly ? ColourSet[opp] : ~std::uint64_t{0});
-            for (std::uint64_t t = targets; t != 0; t &= t - 1) {
-                const int n = std::countr_zero(t);
-                PushMove(s, n, Colour[n] == opp ? 1 : 0);
-            }
-            continue;
-        }
-        if (CapturesOnly) {
-            const std::uint64_t occupied = ColourSet[0] | ColourSet[1];
-            const auto& rays = SliderRays[type];
-            for (int d = 0; d < DirectionCount[type]; ++d) {
-                const int r = rays[d];
-                const std::uint64_t blockers = Rays[s][r] & occupied;
-                if (blockers == 0) continue;
-                const int n = r < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
-                if (Colour[n] == opp) PushMove(s, n, 1);
-            }
-            continue;
-        }
-        const int origin = MailboxIndex[s];
-        for (int d = 0; d < DirectionCount[type]; ++d) {
-            const int step = Directions[type][d];
-            int m = origin;
-            for (;;) {
-                m += step;
-                const int n = Mailbox[m];
-                if (n < 0) break;
-                if (Colour[n] != kNoColour) {
-                    if (Colour[n] == opp) PushMove(s, n, 1);
-                    break;
-                }
-                PushMove(s, n, 0);
-            }
-        }
+        if (type == kPawn)
+            SideToMove == kWhite ? GeneratePawnMoves<CapturesOnly, kWhite>(s)
+                                 : GeneratePawnMoves<CapturesOnly, kBlack>(s);
+        else if (!Slides[type])
+            GenerateStepMoves<CapturesOnly>(s, type);
+        else if (CapturesOnly)
+            GenerateSliderCaptures(s, type);
+        else
+            GenerateSliderMoves(s, type);
     }
-
-    if (!CapturesOnly) {
-        if (side == kWhite) {
-            if (CastleBits & 1) PushMove(60, 62, 2);
-            if (CastleBits & 2) PushMove(60, 58, 2);
-        } else {
-            if (CastleBits & 4) PushMove(4, 6, 2);
-            if (CastleBits & 8) PushMove(4, 2, 2);
-        }
-    }
-
-    const int ep = EnPassantSquare;
-    if (ep != -1) {
-        auto ownPawn = [&](int s) { return Colour[s] == side && Piece[s] == kPawn; };
-        if (side == kWhite) {
-            if (FileOf(ep) != 0 && ownPawn(ep + 7)) PushMove(ep + 7, ep, 21);
-            if (FileOf(ep) != 7 && ownPawn(ep + 9)) PushMove(ep + 9, ep, 21);
-        } else {
-            if (FileOf(ep) != 0 && ownPawn(ep - 9)) PushMove(ep - 9, ep, 21);
-            if (FileOf(ep) != 7 && ownPawn(ep - 7)) PushMove(ep - 7, ep, 21);
-        }
-    }
-
+    if (!CapturesOnly) GenerateCastlings();
+    GenerateEnPassantCaptures();
     if (Ply + 1 < kMaxPly) PlyMoves[Ply + 1].First = range.End;
 }
 
-bool SearchBoard::TryMove(EngineMove move) noexcept {
-    const int from = move.From;
-    const int to = move.To;
-    const int flags = move.Flags;
-    const int side = SideToMove;
+template <bool CapturesOnly, int Side>
+inline void SearchBoard::GeneratePawnMoves(int s) noexcept {
+    constexpr PawnRows rows = kPawnRows[Side];
+    constexpr int opp = 1 - Side;
+    const int row = RowOf(s);
+    // A pawn on its last rank (only from a hand-made position) has nowhere
+    // to go on the board.
+    if (row == rows.Last) return;
+    const int ahead = s + rows.Forward;
+    if (FileOf(s) != 0 && Colour[ahead - 1] == opp) PushMove(s, ahead - 1, kPawnCapture);
+    if (FileOf(s) != 7 && Colour[ahead + 1] == opp) PushMove(s, ahead + 1, kPawnCapture);
+    if (Colour[ahead] != kNoColour) return;
+    // Captures only: an advance counts when it promotes.
+    if (!CapturesOnly || row == rows.BeforeLast) PushMove(s, ahead, MoveFlags::PawnMove);
+    const int twoAhead = ahead + rows.Forward;
+    if (!CapturesOnly && row == rows.Start && Colour[twoAhead] == kNoColour) PushMove(s, twoAhead, kPawnDoublePush);
+}
+
+// Knight and king steps, in table order, reach ascending squares.
+template <bool CapturesOnly>
+inline void SearchBoard::GenerateStepMoves(int s, int type) noexcept {
+    const std::uint64_t reach = type == kKnight ? KnightTargets[s] : KingTargets[s];
     const int opp = Opponent;
-
-    if (flags & MoveFlags::Castle) {
-        if (InCheck(side)) return false;
-        auto empty = [this](int s) { return Colour[s] == kNoColour; };
-        auto safe = [this, opp](int s) { return !IsAttacked(s, opp); };
-        int rookFrom = 0;
-        int rookTo = 0;
-        switch (to) {
-            case 62:
-                if (!empty(61) || !empty(62) || !safe(61) || !safe(62)) return false;
-                rookFrom = 63, rookTo = 61;
-                break;
-            case 58:
-                if (!empty(57) || !empty(58) || !empty(59) || !safe(58) || !safe(59)) return false;
-                rookFrom = 56, rookTo = 59;
-                break;
-            case 6:
-                if (!empty(5) || !empty(6) || !safe(5) || !safe(6)) return false;
-                rookFrom = 7, rookTo = 5;
-                break;
-            case 2:
-                if (!empty(1) || !empty(2) || !empty(3) || !safe(2) || !safe(3)) return false;
-                rookFrom = 0, rookTo = 3;
-                break;
-            default:
-                return false;
-        }
-        EmptySquare(rookFrom);
-        SetSquare(rookTo, side, kRook);
+    const std::uint64_t allowed = CapturesOnly ? ColourSet[opp] : ~ColourSet[SideToMove];
+    for (std::uint64_t t = reach & allowed; t != 0; t &= t - 1) {
+        const int n = std::countr_zero(t);
+        PushMove(s, n, Colour[n] == opp ? MoveFlags::Capture : kQuietMove);
     }
+}
 
+// The first piece along each ray, if it is the opponent's.
+inline void SearchBoard::GenerateSliderCaptures(int s, int type) noexcept {
+    const std::uint64_t occupied = ColourSet[kWhite] | ColourSet[kBlack];
+    const auto& rays = SliderRays[type];
+    for (int d = 0; d < DirectionCount[type]; ++d) {
+        const int r = rays[d];
+        const std::uint64_t blockers = Rays[s][r] & occupied;
+        if (blockers == 0) continue;
+        const int n = r < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+        if (Colour[n] == Opponent) PushMove(s, n, MoveFlags::Capture);
+    }
+}
+
+// Every empty square along each ray, then the piece that ends it if it is the
+// opponent's; walked on the mailbox so that the moves come in ray order.
+inline void SearchBoard::GenerateSliderMoves(int s, int type) noexcept {
+    const int opp = Opponent;
+    const int origin = MailboxIndex[s];
+    for (int d = 0; d < DirectionCount[type]; ++d) {
+        const int step = Directions[type][d];
+        for (int m = origin + step; Mailbox[m] >= 0; m += step) {
+            const int n = Mailbox[m];
+            if (Colour[n] != kNoColour) {
+                if (Colour[n] == opp) PushMove(s, n, MoveFlags::Capture);
+                break;
+            }
+            PushMove(s, n, kQuietMove);
+        }
+    }
+}
+
+// From the castle bits alone: TryMove tests the squares.
+inline void SearchBoard::GenerateCastlings() noexcept {
+    for (const CastlingMove& c : Castlings)
+        if (c.Side == SideToMove && (CastleBits & c.Right)) PushMove(c.KingFrom, c.KingTo, MoveFlags::Castle);
+}
+
+// Pawns of the side to move beside the square behind the pawn that has just
+// made a double push: the file-a side first.
+inline void SearchBoard::GenerateEnPassantCaptures() noexcept {
+    const int ep = EnPassantSquare;
+    if (ep == -1) return;
+    const int behind = ep - kPawnRows[SideToMove].Forward;
+    auto ownPawn = [this](int s) { return Colour[s] == SideToMove && Piece[s] == kPawn; };
+    if (FileOf(ep) != 0 && ownPawn(behind - 1)) PushMove(behind - 1, ep, kEnPassantFlags);
+    if (FileOf(ep) != 7 && ownPawn(behind + 1)) PushMove(behind + 1, ep, kEnPassantFlags);
+}
+
+// Not out of check, the squares between king and rook empty and those the
+// king crosses and lands on not attacked; then the rook jumps over the king.
+// The castle bit is taken to mean that king and rook stand at home.
+inline bool SearchBoard::CastleRook(int kingTo) noexcept {
+    const CastlingMove* c = CastlingTo(kingTo);
+    if (c == nullptr || InCheck(SideToMove)) return false;
+    if ((ColourSet[kWhite] | ColourSet[kBlack]) & c->Between) return false;
+    if (IsAttacked(c->KingPath[0], Opponent) || IsAttacked(c->KingPath[1], Opponent)) return false;
+    EmptySquare(c->RookFrom);
+    SetSquare(c->RookTo, SideToMove, kRook);
+    return true;
+}
+
+inline void SearchBoard::PushUndoRecord(EngineMove move) noexcept {
     UndoRecord& undo = UndoStack[Ply];
     undo.Move = move;
-    undo.Captured = Piece[to];
+    undo.Captured = Piece[move.To];
     undo.CastleBits = CastleBits;
     undo.EnPassantSquare = EnPassantSquare;
     undo.KingSquare = kingSquare_;
     ++Ply;
+}
 
-    CastleBits &= CastleRightsMask[from] & CastleRightsMask[to];
-    EnPassantSquare = (flags & MoveFlags::DoublePush) ? (side == kWhite ? to + 8 : to - 8) : -1;
+inline void SearchBoard::UpdateCastleBitsAndEnPassant(EngineMove move) noexcept {
+    CastleBits &= CastleRightsMask[move.From] & CastleRightsMask[move.To];
+    EnPassantSquare = (move.Flags & MoveFlags::DoublePush) ? move.To - kPawnRows[SideToMove].Forward : -1;
+}
 
-    const int type = Piece[from];
-    if (type == kKing && kingSquare_[side] >= 0) kingSquare_[side] = to;
-    if (undo.Captured == kKing && kingSquare_[opp] >= 0) kingSquare_[opp] = -1;
-    EmptySquare(from);
-    EmptySquare(to);
-    SetSquare(to, side, (flags & MoveFlags::Promotion) ? move.Promote : type);
+// The mover's piece (or its promotion) replaces whatever stood on the to
+// square; an en passant capture also empties the square behind it.
+inline void SearchBoard::MovePiece(EngineMove move) noexcept {
+    const int side = SideToMove;
+    const int type = Piece[move.From];
+    const int captured = Piece[move.To];
+    if (type == kKing && kingSquare_[side] >= 0) kingSquare_[side] = move.To;
+    if (captured == kKing && kingSquare_[Opponent] >= 0) kingSquare_[Opponent] = -1;
+    EmptySquare(move.From);
+    EmptySquare(move.To);
+    SetSquare(move.To, side, (move.Flags & MoveFlags::Promotion) ? move.Promote : type);
+    if (move.Flags & MoveFlags::EnPassantCapture) EmptySquare(move.To - kPawnRows[side].Forward);
+}
 
-    if (flags & MoveFlags::EnPassantCapture) {
-        EmptySquare(side == kWhite ? to + 8 : to - 8);
-    }
-
-    SideToMove = opp;
-    Opponent = side;
-
-    if (InCheck(side)) {
+bool SearchBoard::TryMove(EngineMove move) noexcept {
+    if ((move.Flags & MoveFlags::Castle) && !CastleRook(move.To)) return false;
+    PushUndoRecord(move);
+    UpdateCastleBitsAndEnPassant(move);
+    MovePiece(move);
+    std::swap(SideToMove, Opponent);
+    // The mover, now Opponent, may not leave its king attacked.
+    if (InCheck(Opponent)) {
         UndoMove();
         return false;
     }
@@ -329,10 +341,9 @@ bool SearchBoard::TryMove(EngineMove move) noexcept {
 }
 
 void SearchBoard::UndoMove() noexcept {
-    const int side = Opponent;
-    const int opp = SideToMove;
-    SideToMove = side;
-    Opponent = opp;
+    std::swap(SideToMove, Opponent);
+    const int side = SideToMove;
+    const int opp = Opponent;
     --Ply;
     const UndoRecord& undo = UndoStack[Ply];
     CastleBits = undo.CastleBits;
@@ -347,21 +358,11 @@ void SearchBoard::UndoMove() noexcept {
     if (undo.Captured != kNoPiece) SetSquare(to, opp, undo.Captured);
 
     if (move.Flags & MoveFlags::Castle) {
-        int rookFrom = 0;
-        int rookHome = 0;
-        switch (to) {
-            case 62: rookFrom = 61, rookHome = 63; break;
-            case 58: rookFrom = 59, rookHome = 56; break;
-            case 6: rookFrom = 5, rookHome = 7; break;
-            default: rookFrom = 3, rookHome = 0; break;
-        }
-        EmptySquare(rookFrom);
-        SetSquare(rookHome, side, kRook);
+        const CastlingMove* c = CastlingTo(to);  // TryMove accepted it, so it is one
+        EmptySquare(c->RookTo);
+        SetSquare(c->RookFrom, side, kRook);
     }
-
-    if (move.Flags & MoveFlags::EnPassantCapture) {
-        SetSquare(side == kWhite ? to + 8 : to - 8, opp, kPawn);
-    }
+    if (move.Flags & MoveFlags::EnPassantCapture) SetSquare(to - kPawnRows[side].Forward, opp, kPawn);
 }
 
 int SearchBoard::FindKing(int colour) const noexcept {

@@ -101,6 +101,21 @@ private:
     void EmptySquare(int s) noexcept;
     template <bool CapturesOnly>
     void Generate() noexcept;
+    // The steps of Generate, each appending the moves of one kind.
+    template <bool CapturesOnly, int Side>
+    void GeneratePawnMoves(int s) noexcept;  // Side is SideToMove
+    template <bool CapturesOnly>
+    void GenerateStepMoves(int s, int type) noexcept;  // knight and king
+    void GenerateSliderCaptures(int s, int type) noexcept;
+    void GenerateSliderMoves(int s, int type) noexcept;
+    void GenerateCastlings() noexcept;
+    void GenerateEnPassantCaptures() noexcept;
+    // The steps of TryMove. CastleRook tests a castling and moves its rook,
+    // false (nothing changed) when the castling is not allowed.
+    bool CastleRook(int kingTo) noexcept;
+    void PushUndoRecord(EngineMove move) noexcept;
+    void UpdateCastleBitsAndEnPassant(EngineMove move) noexcept;
+    void MovePiece(EngineMove move) noexcept;
     void Append(int from, int to, int promote, int flags, std::int32_t score) noexcept;
     int FindKing(int colour) const noexcept;
     // After the squares and the side are loaded: a pawn of Opponent can just

@@ -134,6 +134,39 @@ TEST(SearchBoardTest, UndoRestoresCastleBitsEnPassantAndCaptures) {
     EXPECT_EQ(board->CastleBits, 15);
 }
 
+TEST(SearchBoardTest, EveryCastlingMovesItsRookAndEveryHomeSquareEndsItsRights) {
+    struct Case {
+        const char* Fen;
+        const char* Move;
+        int RookFrom, RookTo;  // -1: no rook jumps
+        int CastleBitsAfter;
+    };
+    const char* white = "r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1";
+    const char* black = "r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 0 1";
+    const Case cases[] = {
+        {white, "e1g1", 63, 61, 12}, {white, "e1c1", 56, 59, 12}, {black, "e8g8", 7, 5, 3},
+        {black, "e8c8", 0, 3, 3},    {white, "a1a8", -1, -1, 5},  {white, "h1h8", -1, -1, 10},
+        {black, "a8a1", -1, -1, 5},  {black, "h8h1", -1, -1, 10}, {white, "e1d1", -1, -1, 12},
+    };
+    for (const Case& c : cases) {
+        const PositionSnapshot pos = Fen(c.Fen);
+        auto board = Loaded(pos);
+        board->GenerateMoves();
+        const int i = Find(*board, c.Move);
+        ASSERT_GE(i, 0) << c.Move;
+        const int mover = board->SideToMove;
+        ASSERT_TRUE(board->TryMove(board->MoveStack[i].Move)) << c.Move;
+        EXPECT_EQ(board->CastleBits, c.CastleBitsAfter) << c.Move;
+        if (c.RookFrom >= 0) {
+            EXPECT_EQ(board->Colour[c.RookFrom], kNoColour) << c.Move;
+            EXPECT_EQ(board->Piece[c.RookTo], kRook) << c.Move;
+            EXPECT_EQ(board->Colour[c.RookTo], mover) << c.Move;
+        }
+        board->UndoMove();
+        ExpectSamePosition(*board, pos);
+    }
+}
+
 TEST(SearchBoardTest, InCheckWithoutKingIsFalseAndAttacksMatchRays) {
     auto board = Loaded(Letters("    k   " + std::string(48, ' ') + "R       "));
     EXPECT_FALSE(board->InCheck(kWhite));
