@@ -2,7 +2,9 @@
 
 #include "SearchBoard.h"
 
+#include <array>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 namespace tablerix {
@@ -23,6 +25,103 @@ bool IsCount(const std::string& s) {
     return true;
 }
 
+bool Fail(std::string& error, std::string reason) {
+    error = std::move(reason);
+    return false;
+}
+
+// Where the placement field has got to: rank 0 is the eighth.
+struct PlacementCursor {
+    int Rank = 0;
+    int File = 0;
+    std::array<int, 2> Kings{};  // White's, Black's
+
+    std::string RankName() const { return "FEN rank " + std::to_string(8 - Rank); }
+};
+
+bool EndRank(PlacementCursor& at, std::string& error) {
+    if (at.File != 8 || at.Rank == 7) return Fail(error, at.RankName() + " is not 8 squares");
+    ++at.Rank;
+    at.File = 0;
+    return true;
+}
+
+bool SkipEmptySquares(char digit, PlacementCursor& at, std::string& error) {
+    at.File += digit - '0';
+    if (at.File > 8) return Fail(error, at.RankName() + " is longer than 8 squares");
+    return true;
+}
+
+bool PutPiece(char letter, PlacementCursor& at, PositionSnapshot& pos, std::string& error) {
+    if (at.File >= 8) return Fail(error, at.RankName() + " is longer than 8 squares");
+    if ((letter == 'P' || letter == 'p') && (at.Rank == 0 || at.Rank == 7))
+        return Fail(error, "FEN has a pawn on the first or last rank");
+    if (letter == 'K') ++at.Kings[0];
+    if (letter == 'k') ++at.Kings[1];
+    pos.Squares[at.Rank * 8 + at.File] = letter;
+    ++at.File;
+    return true;
+}
+
+bool ReadPlacementCharacter(char c, PlacementCursor& at, PositionSnapshot& pos, std::string& error) {
+    if (c == '/') return EndRank(at, error);
+    if (c >= '1' && c <= '8') return SkipEmptySquares(c, at, error);
+    if (std::string_view("PNBRQKpnbrqk").find(c) != std::string_view::npos) return PutPiece(c, at, pos, error);
+    return Fail(error, std::string("FEN has an unknown piece letter '") + c + "'");
+}
+
+bool ReadPlacement(const std::string& field, PositionSnapshot& pos, std::string& error) {
+    pos.Squares.fill(' ');
+    PlacementCursor at;
+    for (char c : field)
+        if (!ReadPlacementCharacter(c, at, pos, error)) return false;
+    if (at.Rank != 7 || at.File != 8) return Fail(error, "FEN placement does not describe 8 ranks of 8 squares");
+    if (at.Kings[0] != 1 || at.Kings[1] != 1) return Fail(error, "FEN must have exactly one king of each colour");
+    return true;
+}
+
+bool ReadSideToMove(const std::string& field, PositionSnapshot& pos, std::string& error) {
+    if (field != "w" && field != "b") return Fail(error, "FEN side to move must be w or b");
+    pos.WhiteToMove = field == "w";
+    return true;
+}
+
+bool ReadCastling(const std::string& field, PositionSnapshot& pos, std::string& error) {
+    if (field == "-") return true;
+    for (char c : field) {
+        CanStillCastle right{};
+        switch (c) {
+            case 'K': right = CanStillCastle::WhiteKingSide; break;
+            case 'Q': right = CanStillCastle::WhiteQueenSide; break;
+            case 'k': right = CanStillCastle::BlackKingSide; break;
+            case 'q': right = CanStillCastle::BlackQueenSide; break;
+            default: return Fail(error, "FEN castling field must be - or letters from KQkq");
+        }
+        if (pos.Castling.Contains(right)) return Fail(error, "FEN castling field repeats a letter");
+        pos.Castling.Add(right);
+    }
+    return true;
+}
+
+bool ReadEnPassant(const std::string& field, PositionSnapshot& pos, std::string& error) {
+    if (field == "-") return true;
+    if (field.size() != 2 || field[0] < 'a' || field[0] > 'h' || field[1] < '1' || field[1] > '8')
+        return Fail(error, "FEN en passant square must be - or a square");
+    pos.EnPassant = ToSquare((8 - (field[1] - '0')) * 8 + (field[0] - 'a') + 1);
+    return true;
+}
+
+// The side that has just moved cannot have left its king attacked. An en
+// passant square that no pawn can just have passed over means nothing: the
+// engine drops it on loading, and so does the position read.
+bool CheckPlausible(PositionSnapshot& pos, std::string& error) {
+    SearchBoard board;
+    board.Load(pos);
+    if (board.InCheck(board.Opponent)) return Fail(error, "FEN leaves the side not to move in check");
+    if (board.EnPassantSquare < 0) pos.EnPassant = Square::None;
+    return true;
+}
+
 }  // namespace
 
 PositionSnapshot FenParser::StartPosition() {
@@ -36,106 +135,13 @@ PositionSnapshot FenParser::StartPosition() {
 
 bool FenParser::Parse(std::string_view fen, PositionSnapshot& pos, std::string& error) {
     const std::vector<std::string> f = Fields(fen);
-    if (f.size() != 4 && f.size() != 6) {
-        error = "FEN needs 4 or 6 fields";
-        return false;
-    }
-
+    if (f.size() != 4 && f.size() != 6) return Fail(error, "FEN needs 4 or 6 fields");
     PositionSnapshot result;
-    result.Squares.fill(' ');
-    int rank = 0;
-    int file = 0;
-    int kings[2] = {0, 0};
-    for (char c : f[0]) {
-        if (c == '/') {
-            if (file != 8 || rank == 7) {
-                error = "FEN rank " + std::to_string(8 - rank) + " is not 8 squares";
-                return false;
-            }
-            ++rank;
-            file = 0;
-        } else if (c >= '1' && c <= '8') {
-            file += c - '0';
-            if (file > 8) {
-                error = "FEN rank " + std::to_string(8 - rank) + " is longer than 8 squares";
-                return false;
-            }
-        } else if (std::string_view("PNBRQKpnbrqk").find(c) != std::string_view::npos) {
-            if (file >= 8) {
-                error = "FEN rank " + std::to_string(8 - rank) + " is longer than 8 squares";
-                return false;
-            }
-            if ((c == 'P' || c == 'p') && (rank == 0 || rank == 7)) {
-                error = "FEN has a pawn on the first or last rank";
-                return false;
-            }
-            if (c == 'K') ++kings[0];
-            if (c == 'k') ++kings[1];
-            result.Squares[rank * 8 + file] = c;
-            ++file;
-        } else {
-            error = std::string("FEN has an unknown piece letter '") + c + "'";
-            return false;
-        }
-    }
-    if (rank != 7 || file != 8) {
-        error = "FEN placement does not describe 8 ranks of 8 squares";
+    if (!ReadPlacement(f[0], result, error) || !ReadSideToMove(f[1], result, error) ||
+        !ReadCastling(f[2], result, error) || !ReadEnPassant(f[3], result, error))
         return false;
-    }
-    if (kings[0] != 1 || kings[1] != 1) {
-        error = "FEN must have exactly one king of each colour";
-        return false;
-    }
-
-    if (f[1] != "w" && f[1] != "b") {
-        error = "FEN side to move must be w or b";
-        return false;
-    }
-    result.WhiteToMove = f[1] == "w";
-
-    if (f[2] != "-") {
-        for (char c : f[2]) {
-            CanStillCastle right{};
-            switch (c) {
-                case 'K': right = CanStillCastle::WhiteKingSide; break;
-                case 'Q': right = CanStillCastle::WhiteQueenSide; break;
-                case 'k': right = CanStillCastle::BlackKingSide; break;
-                case 'q': right = CanStillCastle::BlackQueenSide; break;
-                default: error = "FEN castling field must be - or letters from KQkq"; return false;
-            }
-            if (result.Castling.Contains(right)) {
-                error = "FEN castling field repeats a letter";
-                return false;
-            }
-            result.Castling.Add(right);
-        }
-    }
-
-    if (f[3] != "-") {
-        const std::string& ep = f[3];
-        if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] < '1' || ep[1] > '8') {
-            error = "FEN en passant square must be - or a square";
-            return false;
-        }
-        result.EnPassant = ToSquare((8 - (ep[1] - '0')) * 8 + (ep[0] - 'a') + 1);
-    }
-
-    if (f.size() == 6 && (!IsCount(f[4]) || !IsCount(f[5]))) {
-        error = "FEN move counters must be numbers";
-        return false;
-    }
-
-    // The side that has just moved cannot have left its king attacked.
-    SearchBoard board;
-    board.Load(result);
-    if (board.InCheck(board.Opponent)) {
-        error = "FEN leaves the side not to move in check";
-        return false;
-    }
-    // An en passant square that no pawn can just have passed over means
-    // nothing: the engine has dropped it, and so does the position read.
-    if (board.EnPassantSquare < 0) result.EnPassant = Square::None;
-
+    if (f.size() == 6 && (!IsCount(f[4]) || !IsCount(f[5]))) return Fail(error, "FEN move counters must be numbers");
+    if (!CheckPlausible(result, error)) return false;
     pos = result;
     return true;
 }

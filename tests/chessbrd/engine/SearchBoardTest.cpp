@@ -5,6 +5,7 @@
 #include "EngineTestUtil.h"
 
 #include <memory>
+#include <utility>
 
 namespace tablerix::test {
 namespace {
@@ -254,19 +255,32 @@ TEST(SearchBoardTest, MoveStackIsNeverOverrun) {
 TEST(SearchBoardTest, FenParserRejectsMalformedPositions) {
     PositionSnapshot pos = FenParser::StartPosition();
     std::string error;
-    for (const char* bad : {"", "8/8/8/8/8/8/8/8 w - -", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP w KQkq -",
-                            "rnbqkbnr/pppppppp/9/8/8/8/PPPPPPPP/RNBQKBNR w KQkq -",
-                            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR x KQkq -",
-                            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkx -",
-                            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq e9",
-                            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq e33",
-                            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq i6",
-                            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - a 1",
-                            "4k3/8/8/8/8/8/8/4K2P w - -", "4k3/8/8/8/8/8/8/4R1K1 w - -",
-                            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNZ w KQkq -"}) {
+    const std::string start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "FEN needs 4 or 6 fields"},
+        {"8/8/8/8/8/8/8/8 w - -", "FEN must have exactly one king of each colour"},
+        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP w KQkq -", "FEN placement does not describe 8 ranks of 8 squares"},
+        {"rnbqkbnr/pppppppp/9/8/8/8/PPPPPPPP/RNBQKBNR w KQkq -", "FEN has an unknown piece letter '9'"},
+        {"rnbqkbnr/pppppppp/54/8/8/8/PPPPPPPP/RNBQKBNR w KQkq -", "FEN rank 6 is longer than 8 squares"},
+        {"rnbqkbnr/ppppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq -", "FEN rank 7 is longer than 8 squares"},
+        {"rnbqkbnr/ppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq -", "FEN rank 7 is not 8 squares"},
+        {start + "/8 w KQkq -", "FEN rank 1 is not 8 squares"},
+        {start + " x KQkq -", "FEN side to move must be w or b"},
+        {start + " w KQkx -", "FEN castling field must be - or letters from KQkq"},
+        {start + " w KQkK -", "FEN castling field repeats a letter"},
+        {start + " w KQkq e9", "FEN en passant square must be - or a square"},
+        {start + " w KQkq e33", "FEN en passant square must be - or a square"},
+        {start + " w KQkq i6", "FEN en passant square must be - or a square"},
+        {start + " w KQkq - a 1", "FEN move counters must be numbers"},
+        {"4k3/8/8/8/8/8/8/4K2P w - -", "FEN has a pawn on the first or last rank"},
+        {"4k3/8/8/8/8/8/8/4R1K1 w - -", "FEN leaves the side not to move in check"},
+        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNZ w KQkq -", "FEN has an unknown piece letter 'Z'"},
+        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKKNR w KQkq -", "FEN must have exactly one king of each colour"},
+    };
+    for (const auto& [bad, reason] : cases) {
         error.clear();
         EXPECT_FALSE(FenParser::Parse(bad, pos, error)) << bad;
-        EXPECT_FALSE(error.empty()) << bad;
+        EXPECT_EQ(error, reason) << bad;
     }
     // Nothing was changed by the failures.
     EXPECT_EQ(pos.Squares, FenParser::StartPosition().Squares);
