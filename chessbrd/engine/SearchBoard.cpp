@@ -32,6 +32,19 @@ struct PawnRows {
 };
 constexpr std::array<PawnRows, 2> kPawnRows = {{{-8, 0, 1, 6}, {8, 7, 6, 1}}};
 
+// Either case; kNoPiece for anything but a piece letter.
+int PieceTypeOfLetter(char c) noexcept {
+    switch (c | 0x20) {
+        case 'p': return kPawn;
+        case 'n': return kKnight;
+        case 'b': return kBishop;
+        case 'r': return kRook;
+        case 'q': return kQueen;
+        case 'k': return kKing;
+        default: return kNoPiece;
+    }
+}
+
 // The castling whose king lands on the square, if any.
 const CastlingMove* CastlingTo(int kingTo) noexcept {
     for (const CastlingMove& c : Castlings)
@@ -82,49 +95,44 @@ void SearchBoard::EmptySquare(int s) noexcept {
 }
 
 void SearchBoard::Load(const PositionSnapshot& pos) noexcept {
+    LoadSquares(pos.Squares);
+    SideToMove = pos.WhiteToMove ? kWhite : kBlack;
+    Opponent = 1 - SideToMove;
+    CastleBits = CastleBitsAtHome(pos.Castling.Bits());
+    const int ep = ToInt(pos.EnPassant) - 1;
+    EnPassantSquare = JustPassedOver(ep) ? ep : -1;
+    Ply = 0;
+    PlyMoves[0] = PlyRange{};
+}
+
+void SearchBoard::LoadSquares(const std::array<char, 64>& letters) noexcept {
     int kings[2] = {0, 0};
     for (auto& sets : PieceSet) sets.fill(0);
     ColourSet.fill(0);
     TableScore = {0, 0};
     for (int s = 0; s < 64; ++s) {
-        const char c = pos.Squares[s];
-        int type = kNoPiece;
-        switch (c | 0x20) {
-            case 'p': type = kPawn; break;
-            case 'n': type = kKnight; break;
-            case 'b': type = kBishop; break;
-            case 'r': type = kRook; break;
-            case 'q': type = kQueen; break;
-            case 'k': type = kKing; break;
-            default: break;
-        }
+        const char c = letters[s];
+        const int type = PieceTypeOfLetter(c);
         Colour[s] = kNoColour;
         Piece[s] = kNoPiece;
         if (type == kNoPiece) continue;
-        SetSquare(s, c >= 'a' ? kBlack : kWhite, type);
-        if (type == kKing) {
-            const int colour = Colour[s];
-            if (++kings[colour] == 1) kingSquare_[colour] = s;
-        }
+        const int colour = c >= 'a' ? kBlack : kWhite;
+        SetSquare(s, colour, type);
+        if (type == kKing && ++kings[colour] == 1) kingSquare_[colour] = s;
     }
     for (int c = 0; c < 2; ++c) {
         if (kings[c] == 0) kingSquare_[c] = -1;
         else if (kings[c] > 1) kingSquare_[c] = kScanForKing;
     }
+}
 
-    SideToMove = pos.WhiteToMove ? kWhite : kBlack;
-    Opponent = 1 - SideToMove;
-
+// The given bits, less those whose king or rook is not at home.
+int SearchBoard::CastleBitsAtHome(int bits) const noexcept {
     auto stands = [this](int s, int colour, int type) { return Colour[s] == colour && Piece[s] == type; };
-    CastleBits = pos.Castling.Bits() & kAllCastleBits;
+    bits &= kAllCastleBits;
     for (const CastlingMove& c : Castlings)
-        if (!stands(c.KingFrom, c.Side, kKing) || !stands(c.RookFrom, c.Side, kRook)) CastleBits &= ~c.Right;
-
-    const int ep = ToInt(pos.EnPassant) - 1;
-    EnPassantSquare = JustPassedOver(ep) ? ep : -1;
-
-    Ply = 0;
-    PlyMoves[0] = PlyRange{};
+        if (!stands(c.KingFrom, c.Side, kKing) || !stands(c.RookFrom, c.Side, kRook)) bits &= ~c.Right;
+    return bits;
 }
 
 // The other side's pawn can just have passed over the square with a double

@@ -97,6 +97,9 @@ public:
     std::array<std::uint64_t, 2> ColourSet{};
 
 private:
+    // The steps of Load.
+    void LoadSquares(const std::array<char, 64>& letters) noexcept;
+    int CastleBitsAtHome(int bits) const noexcept;
     void SetSquare(int s, int colour, int type) noexcept;  // s must be empty
     void EmptySquare(int s) noexcept;
     template <bool CapturesOnly>
