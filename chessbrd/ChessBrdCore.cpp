@@ -158,18 +158,41 @@ bool ChessBrdCore::MaterialInsufficient() const noexcept {
 bool ChessBrdCore::PerformMove(Square fromSq, Square toSq) {
     gameOver_ = false;
     if (!IsLegalMove(fromSq, toSq)) return false;
-    const bool whiteMoved = whiteToMove_;
-    const Square enPassantTaken = Rules().EnPassantVictim(fromSq, toSq);
+    const Square enPassantTaken = Rules().EnPassantVictim(fromSq, toSq);  // judged before the move
 
-    // Record the position moved from. If Black was made to move in White's
-    // turn, White's entry gets this position and no half-move, so that the
-    // list keeps one line per entry.
+    RecordMoveFrom(fromSq, toSq);
+    const char captured = ShowAndMovePiece(fromSq, toSq);
+    PassTurn();
+    Fire(OnLegalMove, fromSq, toSq);
+    if (captured != ' ') Fire(OnCapture, fromSq, toSq, captured);
+    PromoteOnLastRank(fromSq, toSq);
+    TakeEnPassant(fromSq, toSq, enPassantTaken);
+    SetEnPassantAfter(fromSq, toSq);
+    MoveCastlingRook(fromSq, toSq);
+
+    const bool check = Rules().WhiteKingAttackedAfter(toSq, toSq) || Rules().BlackKingAttackedAfter(toSq, toSq);
+    RemoveCastlingRights(fromSq);
+    RemoveCastlingRights(toSq);
+    PublishPosition();  // the whole move is on the board
+    ReportGameEnd(fromSq, toSq, check);
+    Fire(OnPaint);
+    return true;
+}
+
+// Records the position moved from. If Black was made to move in White's turn,
+// White's entry gets this position and no half-move, so that the list keeps
+// one line per entry.
+void ChessBrdCore::RecordMoveFrom(Square fromSq, Square toSq) {
     const std::string before = Position();
-    if (!whiteMoved && whiteSkipped_)
+    if (!whiteToMove_ && whiteSkipped_)
         record_.Write(currentMove_, true, before, castling_, enPassant_, Square::None, Square::None);
     whiteSkipped_ = false;
-    record_.Write(currentMove_, whiteMoved, before, castling_, enPassant_, fromSq, toSq);
+    record_.Write(currentMove_, whiteToMove_, before, castling_, enPassant_, fromSq, toSq);
+}
 
+// Moves the piece and shows it; a move the user has just dragged is not
+// animated. Returns what stood on the target square.
+char ChessBrdCore::ShowAndMovePiece(Square fromSq, Square toSq) {
     RepaintSquare(fromSq);
     if (animateMoves_ && (fromSq != dragSource_ || toSq != dropSquare_)) {
         DrawGrid();
@@ -181,34 +204,45 @@ bool ChessBrdCore::PerformMove(Square fromSq, Square toSq) {
     RepaintSquare(toSq);
     DrawPiece(toSq, At(toSq));
     DrawGrid();
+    return captured;
+}
 
-    if (!whiteMoved) ++currentMove_;
-    whiteToMove_ = !whiteMoved;
+void ChessBrdCore::PassTurn() {
+    if (!whiteToMove_) ++currentMove_;
+    whiteToMove_ = !whiteToMove_;
     record_.SetEnd(currentMove_, whiteToMove_);
+}
 
-    Fire(OnLegalMove, fromSq, toSq);
-    if (captured != ' ' && OnCapture) OnCapture(*this, fromSq, toSq, captured);
-
+void ChessBrdCore::PromoteOnLastRank(Square fromSq, Square toSq) {
     const int toRank = RankOf(toSq);
-    if ((At(toSq) == 'P' || At(toSq) == 'p') && (toRank == 8 || toRank == 1)) {
-        if (OnPromotion) OnPromotion(*this, fromSq, toSq, promotionPiece_);
-        PromotePawn(toSq);
-    }
+    if ((At(toSq) != 'P' && At(toSq) != 'p') || (toRank != 8 && toRank != 1)) return;
+    if (OnPromotion) OnPromotion(*this, fromSq, toSq, promotionPiece_);
+    PromotePawn(toSq);
+}
 
-    if (enPassantTaken != Square::None && At(toSq) == (toRank == 6 ? 'P' : 'p')) {
-        if (OnCapture) OnCapture(*this, fromSq, toSq, At(enPassantTaken));
-        SetSquare(enPassantTaken, ' ');
-        RepaintSquare(enPassantTaken);
-        DrawGrid();
-    }
+// taken: the pawn an en passant capture would take, judged before the move;
+// the capture happens only if a pawn of the right colour has arrived.
+void ChessBrdCore::TakeEnPassant(Square fromSq, Square toSq, Square taken) {
+    if (taken == Square::None || At(toSq) != (RankOf(toSq) == 6 ? 'P' : 'p')) return;
+    Fire(OnCapture, fromSq, toSq, At(taken));
+    SetSquare(taken, ' ');
+    RepaintSquare(taken);
+    DrawGrid();
+}
 
+// The square a pawn's double step has just passed over, else None.
+void ChessBrdCore::SetEnPassantAfter(Square fromSq, Square toSq) noexcept {
     const char mover = At(toSq);
     const int fromRank = RankOf(fromSq);
+    const int toRank = RankOf(toSq);
     if ((mover == 'P' && fromRank == 2 && toRank == 4) || (mover == 'p' && fromRank == 7 && toRank == 5))
         enPassant_ = ToSquare((ToInt(fromSq) + ToInt(toSq)) / 2);
     else
         enPassant_ = Square::None;
+}
 
+// The king's part of a castling has been judged and made; the rook follows.
+void ChessBrdCore::MoveCastlingRook(Square fromSq, Square toSq) {
     struct RookMove {
         char king;
         Square kingFrom, kingTo, rookFrom, rookTo;
@@ -219,6 +253,7 @@ bool ChessBrdCore::PerformMove(Square fromSq, Square toSq) {
         {'k', Square::E8, Square::G8, Square::H8, Square::F8},
         {'k', Square::E8, Square::C8, Square::A8, Square::D8},
     };
+    const char mover = At(toSq);
     for (const RookMove& r : kRookMoves) {
         if (mover != r.king || fromSq != r.kingFrom || toSq != r.kingTo) continue;
         const char rook = r.king == 'K' ? 'R' : 'r';
@@ -229,29 +264,16 @@ bool ChessBrdCore::PerformMove(Square fromSq, Square toSq) {
         DrawGrid();
         Fire(OnCastle, fromSq, toSq);
     }
+}
 
-    const bool check = Rules().WhiteKingAttackedAfter(toSq, toSq) || Rules().BlackKingAttackedAfter(toSq, toSq);
-    RemoveCastlingRights(fromSq);
-    RemoveCastlingRights(toSq);
-    PublishPosition();  // the whole move is on the board
-
-    const bool canMove = HasLegalMove();
-    bool draw = false;
-    if (check) {
-        Fire(OnCheck, fromSq, toSq);
-        if (!canMove && OnMate) {
-            gameOver_ = true;
-            OnMate(*this, fromSq, toSq);
-        }
-    } else if (!canMove) {
-        Fire(OnStaleMate, fromSq, toSq);
-        draw = true;
-    }
+// Mate or stalemate, lack of material and repetition, in that order; the
+// record gets the position reached before the repetition is judged on it.
+void ChessBrdCore::ReportGameEnd(Square fromSq, Square toSq, bool check) {
+    bool draw = ReportMateOrStalemate(fromSq, toSq, check);
     if (MaterialInsufficient()) {
         Fire(OnNoMatingMaterial);
         draw = true;
     }
-
     record_.WritePosition(currentMove_, whiteToMove_, Position(), castling_, enPassant_);
     record_.SetEnd(currentMove_, whiteToMove_);
     if (IsThreefoldRepetition()) {
@@ -262,7 +284,21 @@ bool ChessBrdCore::PerformMove(Square fromSq, Square toSq) {
         gameOver_ = true;
         OnDraw(*this);
     }
-    Fire(OnPaint);
+}
+
+// True for a stalemate, which is a draw; a mate is reported here.
+bool ChessBrdCore::ReportMateOrStalemate(Square fromSq, Square toSq, bool check) {
+    const bool canMove = HasLegalMove();
+    if (check) {
+        Fire(OnCheck, fromSq, toSq);
+        if (!canMove && OnMate) {
+            gameOver_ = true;
+            OnMate(*this, fromSq, toSq);
+        }
+        return false;
+    }
+    if (canMove) return false;
+    Fire(OnStaleMate, fromSq, toSq);
     return true;
 }
 

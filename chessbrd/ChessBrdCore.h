@@ -185,6 +185,19 @@ private:
     void Fire(const TNotifyEvent& e) {
         if (e) e(*this);
     }
+    void Fire(const TCaptureEvent& e, Square fromSq, Square toSq, char captured) {
+        if (e) e(*this, fromSq, toSq, captured);
+    }
+    // The steps of PerformMove, in its order.
+    void RecordMoveFrom(Square fromSq, Square toSq);
+    char ShowAndMovePiece(Square fromSq, Square toSq);  // returns the captured letter or a blank
+    void PassTurn();
+    void PromoteOnLastRank(Square fromSq, Square toSq);
+    void TakeEnPassant(Square fromSq, Square toSq, Square taken);
+    void SetEnPassantAfter(Square fromSq, Square toSq) noexcept;
+    void MoveCastlingRook(Square fromSq, Square toSq);
+    void ReportGameEnd(Square fromSq, Square toSq, bool check);
+    bool ReportMateOrStalemate(Square fromSq, Square toSq, bool check);
     void RemoveCastlingRights(Square sq) noexcept;
     bool MaterialInsufficient() const noexcept;
     bool RecordFull() const noexcept;
