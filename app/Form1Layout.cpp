@@ -1,5 +1,6 @@
 #include "Form1Layout.h"
 
+#include "ArtCatalogue.h"
 #include "Blinklbl.h"
 #include "Mylabel.h"
 #include "TablerixPas.h"
@@ -132,6 +133,14 @@ QFrame* Form1Layout::ClockPanel(QWidget* parent, const QString& caption, int top
     return panel;
 }
 
+QIcon Form1Layout::ProgramIcon() {
+    // Every size the desktop has, so no size is scaled from another.
+    QIcon icon;
+    for (const ArtFile& f : artCatalogue())
+        if (f.kind == ArtKind::ProgramIcon) icon.addFile(QString::fromLatin1(f.path), QSize(f.width, f.height));
+    return icon;
+}
+
 void Form1Layout::Build(TForm1& form) {
     form.setFont(DefaultFont());
     QPalette pal = form.palette();
@@ -139,6 +148,7 @@ void Form1Layout::Build(TForm1& form) {
     pal.setColor(QPalette::Button, kSilver);
     form.setPalette(pal);
     form.setAutoFillBackground(true);
+    form.setWindowIcon(ProgramIcon());
 
     BuildHeader(form);
     BuildBoard(form);

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -36,6 +37,9 @@ public:
     static QFont DefaultFont();
     // True when the button symbols come from the "Wingdings" symbol font.
     static bool HasSymbolFont();
+    // The program's icon at every size of the desktop's icon theme; the
+    // window shows it, as the menu entry does.
+    static QIcon ProgramIcon();
 
 private:
     static void BuildHeader(TForm1& form);

@@ -23,6 +23,14 @@ constexpr ArtFile kFiles[] = {
     {":/icons/nueva.png", 16, 16, ArtKind::Icon},
     {":/icons/acerca.png", 16, 16, ArtKind::Icon},
     {":/icons/salir.png", 16, 16, ArtKind::Icon},
+    // The window's icon, one picture per size of the desktop's icon theme.
+    {":/appicon/16.png", 16, 16, ArtKind::ProgramIcon},
+    {":/appicon/24.png", 24, 24, ArtKind::ProgramIcon},
+    {":/appicon/32.png", 32, 32, ArtKind::ProgramIcon},
+    {":/appicon/48.png", 48, 48, ArtKind::ProgramIcon},
+    {":/appicon/64.png", 64, 64, ArtKind::ProgramIcon},
+    {":/appicon/128.png", 128, 128, ArtKind::ProgramIcon},
+    {":/appicon/256.png", 256, 256, ArtKind::ProgramIcon},
 };
 
 } // namespace

@@ -7,7 +7,7 @@
 // path (e.g. QImage(":/pieces/SETORVANE40.png")); no initialisation call is needed.
 namespace tablerix {
 
-enum class ArtKind { PieceSet, Texture, Icon };
+enum class ArtKind { PieceSet, Texture, Icon, ProgramIcon };
 
 struct ArtFile {
     const char* path; // resource path, ":/" prefixed

@@ -97,7 +97,7 @@ TEST(ResourcesTest, CatalogueListsExactlyTheBuiltInImages) {
     QSet<QString> listed;
     for (const ArtFile& f : tablerix::artCatalogue()) listed.insert(QString::fromLatin1(f.path));
     QSet<QString> present;
-    for (const char* dir : {":/pieces", ":/textures", ":/icons"}) {
+    for (const char* dir : {":/pieces", ":/textures", ":/icons", ":/appicon"}) {
         QDirIterator it(QString::fromLatin1(dir), QDir::Files);
         while (it.hasNext()) present.insert(it.next());
     }
