@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 
 namespace tablerix {
 
@@ -22,6 +23,12 @@ bool FormDialogs::SetUpPrinter(QPrinter& printer, QWidget* parent) {
         printer.setOutputFileName(QDir::home().filePath(QStringLiteral("Partida.pdf")));
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QString FormDialogs::StartFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+    return QDir::homePath();
 }
 
 QPrinter& FormDialogs::Printer() {

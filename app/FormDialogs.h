@@ -25,6 +25,10 @@ public:
     // Runs the printer setup dialog on printer: true when confirmed.
     virtual bool SetUpPrinter(QPrinter& printer, QWidget* parent);
 
+    // Where the save and open dialogs start before one has been used: the
+    // user's documents folder, or the home folder when there is none.
+    static QString StartFolder();
+
     // The printer the sheet goes to; it keeps the user's choices between prints.
     QPrinter& Printer();
 

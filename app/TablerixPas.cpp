@@ -11,9 +11,10 @@
 #include "TablerixMessage.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -52,6 +53,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     Form1Layout::Build(*this);
     WireControls();
     WireBoard();
+    FormActivate();  // the dialogs' first folder, before any activation
     FormCreate();
     Timer1->start();
 }
@@ -92,6 +94,8 @@ void TForm1::WireControls() {
     connect(ComboClaro, &QComboBox::activated, this, &TForm1::ComboClaroChange);
     connect(ComboBorde, &QComboBox::activated, this, &TForm1::ComboBordeChange);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(Save, &QFileDialog::fileSelected, this, &TForm1::UseDialogFolderOf);
+    connect(Open, &QFileDialog::fileSelected, this, &TForm1::UseDialogFolderOf);
 
     // A move chosen in the visible list: by keyboard (selection change) or by
     // mouse (the press changes the selection, the click follows; one run).
@@ -164,9 +168,17 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormActivate() {
-    DialogDirectory = QCoreApplication::applicationDirPath();
+    // Never the program's own folder: once installed nobody may write there.
+    if (DialogDirectory.isEmpty()) DialogDirectory = FormDialogs::StartFolder();
     Save->setDirectory(DialogDirectory);
     Open->setDirectory(DialogDirectory);
+}
+
+void TForm1::UseDialogFolderOf(const QString& file) {
+    const QFileInfo info(file);
+    if (!info.absoluteDir().exists()) return;
+    DialogDirectory = info.absolutePath();
+    FormActivate();
 }
 
 void TForm1::BAceptarClick() {
@@ -464,6 +476,14 @@ void TForm1::BCargarConClick() { GameFileCommands(*this).Load(); }
 void TForm1::BCargarSinClick() {
     AnimateLoad = false;
     GameFileCommands(*this).Load();
+}
+
+void TForm1::OpenGameFile(const QString& path) {
+    // Absolute, as a dialog answers: the header shows it and a save proposes it.
+    const QString file = QFileInfo(path).absoluteFilePath();
+    UseDialogFolderOf(file);
+    AnimateLoad = false;
+    GameFileCommands(*this).LoadPath(file);
 }
 
 void TForm1::BImprimirClick() { PrintCommand::Run(*this); }

@@ -57,7 +57,7 @@ public:
     bool Loading = false;        // a saved game is being replayed onto the board
     bool AnimateLoad = true;     // the next load replays its moves animated
     GameClocks Clocks;           // GameClock, WhiteClock, BlackClock
-    QString DialogDirectory;     // where the save and open dialogs start
+    QString DialogDirectory;     // where the save and open dialogs start: documents, then the last folder used
 
     // ---- Header ----
     QFrame* PTeclasCab = nullptr;
@@ -143,7 +143,7 @@ public:
 
     // ---- Game flow ----
     void FormCreate();    // the start screen
-    void FormActivate();  // the dialogs start in the program's directory
+    void FormActivate();  // the dialogs start in DialogDirectory
     void BAceptarClick();
     void ComboJugadoresChange();
     void ComboJugadorBlancasChange();
@@ -183,6 +183,11 @@ public:
     void BSalvarClick();
     void BCargarConClick();
     void BCargarSinClick();
+    // "CARGAR SIN Animación" with path in place of the dialog's answer.
+    void OpenGameFile(const QString& path);
+    // The dialogs start next time in the folder of file, a game just
+    // chosen in one of them or opened otherwise.
+    void UseDialogFolderOf(const QString& file);
     void BImprimirClick();
     void BAcercaDeClick();
     void ComboPiezasChange();

@@ -40,6 +40,7 @@
 #include <memory>
 #include <random>
 #include <utility>
+#include <vector>
 
 #include <sys/resource.h>
 
@@ -168,7 +169,7 @@ TEST_F(GameFileWindowTest, DialogsHaveTheirTitlesFilterAndFolder) {
     EXPECT_EQ(open.windowTitle(), QStringLiteral("Tablerix ( Cargar Partida )."));
     EXPECT_TRUE(open.nameFilters().value(0).contains(QStringLiteral("*.Chess")));
     EXPECT_EQ(open.defaultSuffix(), QStringLiteral("Chess"));
-    EXPECT_EQ(open.directory().absolutePath(), QDir(QCoreApplication::applicationDirPath()).absolutePath());
+    EXPECT_EQ(open.directory().absolutePath(), QDir(FormDialogs::StartFolder()).absolutePath());
     EXPECT_TRUE(closer.texts.isEmpty());  // a cancelled load only runs the final steps
     EXPECT_TRUE(form->ClocksRunning);
     EXPECT_TRUE(form->ChessBrd1->ComputerPlaysBlack());  // "Ordenador" applied again
@@ -181,6 +182,56 @@ TEST_F(GameFileWindowTest, DialogsHaveTheirTitlesFilterAndFolder) {
     EXPECT_EQ(save.acceptMode(), QFileDialog::AcceptSave);
     EXPECT_FALSE(save.testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_EQ(save.defaultSuffix(), QStringLiteral("Chess"));
+}
+
+// Points HOME and the XDG configuration at a scratch folder while it lives.
+class ScratchHome {
+public:
+    ScratchHome() {
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME"}) saved_.emplace_back(name, qEnvironmentVariable(name));
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toLocal8Bit());
+    }
+    ~ScratchHome() {
+        for (const auto& [name, value] : saved_) {
+            if (value.isNull()) qunsetenv(name);
+            else qputenv(name, value.toLocal8Bit());
+        }
+    }
+    ScratchHome(const ScratchHome&) = delete;
+    ScratchHome& operator=(const ScratchHome&) = delete;
+    QTemporaryDir home;
+
+private:
+    std::vector<std::pair<const char*, QString>> saved_;
+};
+
+TEST_F(GameFileWindowTest, DialogsStartInTheDocumentsFolderThenInTheLastOneUsed) {
+    ScratchHome scratch;
+    const QDir home(scratch.home.path());
+    EXPECT_EQ(FormDialogs::StartFolder(), home.path());  // no documents folder yet
+    ASSERT_TRUE(home.mkpath(QStringLiteral("Documents")));
+    EXPECT_EQ(FormDialogs::StartFolder(), home.filePath(QStringLiteral("Documents")));
+    // The desktop's own name for it wins.
+    ASSERT_TRUE(home.mkpath(QStringLiteral(".config")) && home.mkpath(QStringLiteral("Papeles")));
+    WriteAll(home.filePath(QStringLiteral(".config/user-dirs.dirs")), "XDG_DOCUMENTS_DIR=\"$HOME/Papeles\"\n");
+    const QString papers = home.filePath(QStringLiteral("Papeles"));
+    EXPECT_EQ(FormDialogs::StartFolder(), papers);
+
+    TForm1 fresh;
+    EXPECT_EQ(fresh.Open->directory().absolutePath(), papers);
+    EXPECT_EQ(fresh.Save->directory().absolutePath(), papers);
+    // A game chosen elsewhere in one dialog: both follow it, also after the
+    // window is activated again.
+    ASSERT_TRUE(home.mkpath(QStringLiteral("torneo")));
+    const QString elsewhere = home.filePath(QStringLiteral("torneo"));
+    emit fresh.Save->fileSelected(elsewhere + QStringLiteral("/ronda1.Chess"));
+    fresh.FormActivate();
+    EXPECT_EQ(fresh.Open->directory().absolutePath(), elsewhere);
+    EXPECT_EQ(fresh.Save->directory().absolutePath(), elsewhere);
+    // A name in a folder that is gone leaves the last good one.
+    emit fresh.Open->fileSelected(home.filePath(QStringLiteral("borrada/x.Chess")));
+    EXPECT_EQ(fresh.Open->directory().absolutePath(), elsewhere);
 }
 
 TEST_F(GameFileWindowTest, TheRealFileDialogsSaveAndLoad) {
@@ -209,6 +260,8 @@ TEST_F(GameFileWindowTest, TheRealFileDialogsSaveAndLoad) {
     answerWith(path);
     form->BSalvarClick();
     ASSERT_TRUE(QFile::exists(path));
+    // The next dialog starts where the game went.
+    EXPECT_EQ(form->Open->directory().absolutePath(), QDir(dir.path()).absolutePath());
     form->BNuevaParClick();
     answerWith(path);
     MessageCloser closer;
