@@ -14,9 +14,8 @@ set(CPACK_SET_DESTDIR OFF)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
-# First line: the synopsis; the rest: the extended description.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "chess program with a Spanish interface
-Tablerix is a desktop chess program with a single window. One person plays
+# The extended description; CPack puts the summary above it as the synopsis.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tablerix is a desktop chess program with a single window. One person plays
 White against the built-in engine at three levels, or two people share the
 screen; pieces are moved by dragging them with the mouse.
 .

@@ -7,6 +7,8 @@ PACKAGES=(
   qt6-base-dev libqt6printsupport6 qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2 poppler-utils xvfb xauth
+  desktop-file-utils appstream libxml2-utils shared-mime-info
+  dpkg-dev fakeroot file lintian
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
