@@ -367,6 +367,8 @@ void Form1Layout::BuildHiddenControls(TForm1& form) {
 
 void Form1Layout::ConfigureBoard(TForm1& form) {
     TChessBrd& board = *form.ChessBrd1;
+    // As stored in the form: the board draws nothing until it is on screen.
+    board.BeginLoadingProperties();
     board.SetAnimateMoves(true);
     board.SetAnimationDelay(1);
     board.SetCastlingAllowed(CastleSet::All());
@@ -392,6 +394,7 @@ void Form1Layout::ConfigureBoard(TForm1& form) {
     board.SetSquareLight(form.MarronClaro2);
     board.SetBorderBitmap(form.MaderaBorde);
     board.SetWhiteOnTop(false);
+    board.EndLoadingProperties();
 }
 
 }  // namespace tablerix

@@ -119,7 +119,7 @@ void TChessBrd::SetSizeOfBorder(int v) {
 bool TChessBrd::SurfaceCurrent() const noexcept { return !surface_.isNull() && surface_.size() == size(); }
 
 bool TChessBrd::RenderAll() {
-    if (rendering_) return false;
+    if (rendering_ || loadingProperties_) return false;
     rendering_ = true;
     if (OnPaint) OnPaint(*this);
     if (!painted_) PreparePieceImages();
@@ -150,6 +150,7 @@ void TChessBrd::Paint() {
 
 void TChessBrd::Show(const QRegion& area) {
     if (area.isEmpty() || !isVisible()) return;
+    pendingShow_ += area;
     // Qt refuses a nested repaint; the running paint event shows the surface anyway.
     if (inPaintEvent_)
         update(area);
@@ -208,10 +209,18 @@ Square TChessBrd::SquareFromPoint(int x, int y) const noexcept {
 QPoint TChessBrd::SquareOrigin(Square sq) const noexcept { return BoardGeometry::Of(style_).SquareOrigin(sq); }
 
 void TChessBrd::paintEvent(QPaintEvent* event) {
+    // Only copying the surface: the board's own drawing shown by Show, or the
+    // drag picture moving over the board (no square under it is redrawn).
+    // Any other paint comes from the window system and is a full Paint.
+    const bool ownDrawing =
+        SurfaceCurrent() && (dragImage_.Composing() || (event->region() - pendingShow_).isEmpty());
+    pendingShow_ = QRegion();
     inPaintEvent_ = true;
-    if (!SurfaceCurrent()) RenderAll();
-    QPainter p(this);
-    for (const QRect& r : event->region()) p.drawImage(r, surface_, r);
+    if (!ownDrawing) RenderAll();
+    if (!surface_.isNull()) {
+        QPainter p(this);
+        for (const QRect& r : event->region()) p.drawImage(r, surface_, r);
+    }
     inPaintEvent_ = false;
 }
 

@@ -17,6 +17,7 @@
 #include "ViewEvents.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
@@ -99,7 +100,15 @@ public:
 
     // ---- Drawing ----
     // Fires OnPaint, squares the control, redraws everything and shows it.
+    // Also run for every paint the window system asks for (expose, show),
+    // but not for the board's own drawing reaching the screen.
     void Paint() override;
+    // While the owner applies its stored settings, Paint does nothing at all:
+    // no OnPaint, no drawing, no first-paint actions. Those wait for the
+    // first paint after EndLoadingProperties, normally the first on screen.
+    void BeginLoadingProperties() noexcept { loadingProperties_ = true; }
+    void EndLoadingProperties() noexcept { loadingProperties_ = false; }
+    bool LoadingProperties() const noexcept { return loadingProperties_; }
     // One square's background, shown at once; the piece is not drawn.
     void RepaintSquare(Square sq) override;
     // A piece picture centred on its square, shown at once.
@@ -140,7 +149,8 @@ protected:
 private:
     friend class DragController;  // DragSource and DropSquare
 
-    // Renders the whole surface; false when re-entered from an OnPaint handler.
+    // Renders the whole surface; false when re-entered from an OnPaint
+    // handler or while the stored properties are being loaded.
     bool RenderAll();
     // The surface matches the control; otherwise a full paint is due.
     bool SurfaceCurrent() const noexcept;
@@ -153,6 +163,8 @@ private:
     bool painted_ = false;
     bool rendering_ = false;
     bool inPaintEvent_ = false;
+    bool loadingProperties_ = false;
+    QRegion pendingShow_;  // put on screen by Show, its paint event not yet run
     Qt::CursorShape dragCursor_ = Qt::DragMoveCursor;
     TDragMode dragMode_ = TDragMode::dmManual;
     QTimer engineTimer_;

@@ -45,7 +45,10 @@ QRect DragImage::Area() const {
 }
 
 void DragImage::Show(const QRegion& dirty) {
-    if (window_ && window_->isVisible()) window_->repaint(dirty);
+    if (!window_ || !window_->isVisible()) return;
+    composing_ = true;
+    window_->repaint(dirty);
+    composing_ = false;
 }
 
 void DragImage::Begin(QWidget* window, const QImage& picture, QPoint pos) {

@@ -36,6 +36,9 @@ public:
     QPoint Position() const noexcept { return pos_; }
     // The overlay's area in the window's coordinates (empty when down).
     QRect Area() const;
+    // True while a change of the picture is being put on screen: paints of
+    // the window's controls meanwhile only recompose what is already drawn.
+    bool Composing() const noexcept { return composing_; }
 
 private:
     class Overlay;
@@ -45,6 +48,7 @@ private:
     QPointer<QWidget> guard_;   // notices the window deleting the overlay
     QPointer<QWidget> window_;  // where the picture is up, if any
     QPoint pos_;
+    bool composing_ = false;
 };
 
 }  // namespace tablerix

@@ -89,6 +89,16 @@ TEST_F(AnimationTest, DuringTheSlideOriginEmptyAndTargetUnchanged) {
     EXPECT_EQ(overlayPixel, board_->Pieces().ImageOf('Q').pixel(20, 20) & 0xFFFFFF);
 }
 
+TEST_F(AnimationTest, TheSlideRepaintsNothingUnderIt) {
+    int paints = 0;
+    board_->OnPaint = [&](ChessBrdCore&) { ++paints; };
+    ASSERT_TRUE(board_->PerformMove(Square::B1, Square::C3));
+    ASSERT_EQ(path.size(), 122u);
+    EXPECT_EQ(paints, 1);  // the move's own OnPaint, at its end
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 1);
+}
+
 TEST(MoveAnimatorTest, PathsAndTheirStepCounts) {
     DragImage image;
     MoveAnimator animator(image);

@@ -6,6 +6,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -73,8 +74,10 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    QImage Shot() const { return Rgb(board_->grab().toImage()); }
-    QImage WindowShot() const { return Rgb(window_->grab().toImage()); }
+    // What is on screen now, read back from the window system: a grab would
+    // make the board paint itself afresh instead.
+    QImage WindowShot() const { return Rgb(window_->screen()->grabWindow(window_->winId()).toImage()); }
+    QImage Shot() const { return WindowShot().copy(board_->geometry()); }
     QRgb Pixel(int x, int y) const { return Shot().pixel(x, y) & 0xFFFFFFu; }
     QPoint InWindow(QPoint p) const { return board_->mapTo(window_.get(), p); }
     // Centre of a square in board coordinates.

@@ -252,6 +252,60 @@ TEST_F(BoardFixture, VisualSettersRepaintSynchronously) {
     EXPECT_TRUE(board_->Painted());
 }
 
+TEST_F(BoardFixture, EveryPaintTheWindowSystemAsksForIsAFullPaint) {
+    int paints = 0;
+    board_->OnPaint = [&](ChessBrdCore&) { ++paints; };
+    board_->RepaintSquare(Square::E2);  // the pawn is off the screen, not off the board
+    ASSERT_EQ(Pixel(184 + 20, 264 + 20), kSilver);
+    board_->update();  // asked to paint again, as Qt's own widgets ask
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 1);
+    EXPECT_NE(Pixel(184 + 20, 264 + 20), kSilver);  // drawn afresh from the position
+
+    window_->hide();
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 2);
+    board_->setEnabled(false);  // as the window does before "Empezar"
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 3);
+
+    // The board's own drawing reaching the screen is no further Paint.
+    paints = 0;
+    board_->SetBoardLines(true);
+    board_->RepaintSquare(Square::E2);
+    board_->DrawPiece(Square::E2, 'P');
+    board_->DrawGrid();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 1);
+}
+
+TEST(BoardLoadingTest, StoredPropertiesDrawNothingUntilTheFirstPaintOnScreen) {
+    QWidget window;
+    window.resize(420, 420);
+    auto* board = new TestBoard(&window);
+    int paints = 0;
+    board->OnPaint = [&](ChessBrdCore&) { ++paints; };
+    board->BeginLoadingProperties();
+    board->SetSquareColorDark(Qt::green);
+    board->SetBoardLines(true);
+    board->Paint();
+    board->EndLoadingProperties();
+    EXPECT_EQ(paints, 0);
+    EXPECT_FALSE(board->Painted());
+    EXPECT_EQ(board->paintedArea, 0);
+
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(board->Painted());
+    EXPECT_GE(paints, 1);
+    const QImage screen = Rgb(window.screen()->grabWindow(window.winId()).toImage());
+    EXPECT_EQ(screen.pixel(board->SquareOrigin(Square::B6) + QPoint(20, 20)) & 0xFFFFFF, 0x00FF00u);
+    EXPECT_EQ(screen.pixel(board->SquareOrigin(Square::B6) + QPoint(0, 20)) & 0xFFFFFF, 0x000000u);  // a line
+}
+
 TEST_F(BoardFixture, PiecesAreCentredAndNeverScaled) {
     board_->SetCustomPieceSet(MakeSet(36));
     ASSERT_EQ(board_->PieceCellSize(), 36);
