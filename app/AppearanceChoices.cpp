@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <optional>
+
 namespace tablerix {
 
 namespace {
@@ -39,8 +41,8 @@ const QImage& AppearanceChoices::Picture(const QString& resource) {
 
 void AppearanceChoices::ApplyPieceSet(TChessBrd& board, int index) {
     if (index < 0 || index > 3) return;
-    // A null picture brings back the board's built-in set.
-    board.SetCustomPieceSet(index == 0 ? QImage() : Picture(PieceSetResource(index)));
+    // No picture at all brings back the board's built-in set.
+    board.SetCustomPieceSet(index == 0 ? std::nullopt : std::optional<QImage>(Picture(PieceSetResource(index))));
 }
 
 void AppearanceChoices::ApplyDark(TChessBrd& board, int index) {

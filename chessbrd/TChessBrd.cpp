@@ -97,7 +97,7 @@ void TChessBrd::SetWhiteOnTop(bool v) {
     Paint();
 }
 
-void TChessBrd::SetCustomPieceSet(const QImage& v) {
+void TChessBrd::SetCustomPieceSet(const std::optional<QImage>& v) {
     if (!pieces_.SetCustomPieceSet(v)) return;
     PreparePieceImages();
     Paint();

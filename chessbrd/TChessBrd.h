@@ -22,6 +22,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 namespace tablerix {
 
@@ -56,10 +57,11 @@ public:
     void SetSquareLight(const QImage& v);
     bool WhiteOnTop() const noexcept { return style_.WhiteOnTop; }
     void SetWhiteOnTop(bool v);
-    // A null image brings back the built-in set; a set that is not 1.5 times
-    // as wide as high is ignored silently. Otherwise rebuild and repaint.
+    // No bitmap (nullopt) brings back the built-in set; a bitmap that is not
+    // 1.5 times as wide as high, or is empty, is ignored silently. Otherwise
+    // rebuild and repaint. Reads as a null image while there is none.
     QImage CustomPieceSet() const { return pieces_.CustomPieceSet(); }
-    void SetCustomPieceSet(const QImage& v);
+    void SetCustomPieceSet(const std::optional<QImage>& v);
 
     // ---- Size: these set the width; the next paint squares the control ----
     int SizeOfSquare() const noexcept { return style_.SizeOfSquare; }

@@ -36,9 +36,9 @@ void PieceSet::LoadDefaultPieceSet() {
     default_ = QImage(QString::fromLatin1(kDefaultResource));
 }
 
-bool PieceSet::SetCustomPieceSet(const QImage& set) {
-    if (!set.isNull() && !IsPieceSetShape(set)) return false;
-    custom_ = set;
+bool PieceSet::SetCustomPieceSet(const std::optional<QImage>& set) {
+    if (set && !IsPieceSetShape(*set)) return false;
+    custom_ = set.value_or(QImage());
     return true;
 }
 

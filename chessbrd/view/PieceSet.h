@@ -9,6 +9,7 @@
 #include <QImage>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace tablerix {
@@ -26,9 +27,10 @@ public:
 
     // Loads the built-in set; a missing resource leaves it empty (no pieces).
     void LoadDefaultPieceSet();
-    // A null image brings back the built-in set; a set of the wrong shape is
-    // refused (false) and changes nothing. Does not rebuild the images.
-    bool SetCustomPieceSet(const QImage& set);
+    // No bitmap (nullopt) brings back the built-in set; a bitmap of the wrong
+    // shape, an empty one included, is refused (false) and changes nothing.
+    // Does not rebuild the images.
+    bool SetCustomPieceSet(const std::optional<QImage>& set);
     const QImage& CustomPieceSet() const noexcept { return custom_; }
     const QImage& DefaultPieceSet() const noexcept { return default_; }
     // The custom set if it has the right shape, else the built-in one.

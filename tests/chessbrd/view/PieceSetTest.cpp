@@ -81,7 +81,14 @@ TEST_F(BoardFixture, CustomSetShapes) {
     board_->SetCustomPieceSet(QImage(6, 4, QImage::Format_RGB32));
     EXPECT_EQ(board_->PieceCellSize(), 1);
     EXPECT_EQ(board_->Pieces().PieceImages().size(), 12u);
-    board_->SetCustomPieceSet(QImage());  // none: the built-in set again
+    // A bitmap given but empty is the wrong shape too: the current set stays.
+    board_->paintedArea = 0;
+    board_->SetCustomPieceSet(QImage());
+    board_->SetCustomPieceSet(QImage(0, 4, QImage::Format_RGB32));
+    EXPECT_EQ(board_->PieceCellSize(), 1);
+    EXPECT_EQ(board_->CustomPieceSet().size(), QSize(6, 4));
+    EXPECT_EQ(board_->paintedArea, 0);
+    board_->SetCustomPieceSet(std::nullopt);  // none: the built-in set again
     EXPECT_EQ(board_->PieceCellSize(), 40);
     EXPECT_TRUE(board_->CustomPieceSet().isNull());
 }
