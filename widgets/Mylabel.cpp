@@ -75,7 +75,8 @@ void TmyLabel3d::SetShowAccelChar(bool v) {
 }
 
 int TmyLabel3d::CaptionFlags() const {
-    int flags = int(alignment()) | Qt::TextWordWrap | Qt::TextExpandTabs;
+    // Only the horizontal alignment: the caption always starts at the top.
+    int flags = int(alignment() & Qt::AlignHorizontal_Mask) | Qt::TextWordWrap | Qt::TextExpandTabs;
     // Without the mnemonic flag Qt draws "&" as it stands.
     if (showAccelChar_) flags |= Qt::TextShowMnemonic;
     return flags;

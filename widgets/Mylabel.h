@@ -3,7 +3,8 @@
 // raised or with one offset shadow) and that reports, through OnMouseOut,
 // the first pointer move outside it. Everything else (caption, font,
 // alignment, colours, transparency, size hints) is the ordinary label's.
-// The caption is drawn as plain text and always word-wrapped.
+// The caption is drawn as plain text, always word-wrapped, from the top of
+// the label: only the horizontal part of alignment() applies.
 //
 // Pointer tracking: the first move over the label takes the mouse grab, so
 // every later move reaches the label until one falls outside; that move gives

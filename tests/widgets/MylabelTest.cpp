@@ -33,6 +33,7 @@ void Prepare(TmyLabel3d& label, const QString& text = QStringLiteral("HE")) {
     label.setPalette(pal);
     label.setAutoFillBackground(true);
     label.setAlignment(Qt::AlignCenter);
+    label.setMargin(10);  // the caption sits at the top: keep its copies inside
     label.setText(text);
     label.resize(160, 90);
 }
@@ -131,6 +132,41 @@ TEST(Label3dTest, DisabledCaptionIsSystemGreyOverUnchangedCopies) {
     ExpectRender(label, {{{1, 1}, Qt::red}, {{-1, -1}, Qt::blue}}, grey);
 }
 
+// The caption's pixels in a rendered label.
+QRect CaptionBox(const QImage& img) {
+    QRect box;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixelColor(x, y) == kCaption) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST(Label3dTest, OnlyTheHorizontalAlignmentReachesTheCaption) {
+    TmyLabel3d label;
+    Prepare(label);  // centred both ways
+    label.setMargin(0);
+    const int lineHeight = QFontMetrics(label.font()).height();
+    const QRect low = CaptionBox(Render(label));
+    label.resize(160, 200);
+    const QRect tall = CaptionBox(Render(label));
+    EXPECT_EQ(tall.top(), low.top());  // at the top, however tall the label
+    EXPECT_LT(low.bottom(), lineHeight);
+    EXPECT_NEAR(tall.center().x(), 80, 2);  // still centred across
+    label.setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    const QRect right = CaptionBox(Render(label));
+    EXPECT_EQ(right.top(), low.top());
+    EXPECT_GT(right.left(), tall.left());
+
+    TmyLabel3d plain(QStringLiteral("HE"));  // as constructed: left, at the top
+    Prepare(plain);
+    plain.setMargin(0);
+    plain.setAlignment(TmyLabel3d().alignment());
+    plain.resize(160, 200);
+    const QRect box = CaptionBox(Render(plain));
+    EXPECT_EQ(box.top(), low.top());
+    EXPECT_LT(box.left(), 8);
+}
+
 TEST(Label3dTest, LeftTopShadeHeldWhileSetAndRestoredAfter) {
     TmyLabel3d label;
     EXPECT_FALSE(label.autoFillBackground());  // transparent
@@ -151,6 +187,7 @@ TEST(Label3dTest, LeftTopShadeHeldWhileSetAndRestoredAfter) {
 TEST(Label3dTest, CopiesNeverEnlargeTheMeasuredSize) {
     TmyLabel3d label;
     Prepare(label);
+    label.setMargin(0);
     const QSize plain = label.sizeHint();
     for (T3DEffect s : {T3DEffect::Raised3d, T3DEffect::Resit3d, T3DEffect::Shadowed3d}) {
         label.SetAStyle3D(s);
