@@ -45,6 +45,21 @@ QFont Form1Layout::DefaultFont() {
 
 bool Form1Layout::HasSymbolFont() { return QFontDatabase::hasFamily(QStringLiteral("Wingdings")); }
 
+TmyLabel3d* Form1Layout::MakerLabel(QWidget* parent, int left, int top, int width) {
+    auto* label = new TmyLabel3d(QStringLiteral("Velmora Software"), parent);
+    label->SetAStyle3D(T3DEffect::Resit3d);
+    label->SetAShadeRightBottom(kSilver);
+    label->SetAHShadeOffSet(0);
+    label->SetAVShadeOffSet(0);
+    label->setFont(PixelFont(13, false));
+    label->setAlignment(Qt::AlignHCenter);
+    // The caption wraps at the label's width: a face wider than the form's
+    // own gets the room it needs, so the name stays on one line.
+    const int needed = std::max(width, label->sizeHint().width());
+    label->setGeometry(left + width / 2 - needed / 2, top, needed, 16);
+    return label;
+}
+
 QFont Form1Layout::PixelFont(int pixels, bool bold) {
     QFont font = DefaultFont();
     font.setPixelSize(pixels);
@@ -309,17 +324,7 @@ void Form1Layout::BuildStartPanel(TForm1& form) {
     form.Label1->move(22, 10);
     form.Label1->adjustSize();
 
-    form.myLabel3d2 = new TmyLabel3d(QStringLiteral("Velmora Software"), form.PEmpezar);
-    form.myLabel3d2->SetAStyle3D(T3DEffect::Resit3d);
-    form.myLabel3d2->SetAShadeRightBottom(kSilver);
-    form.myLabel3d2->SetAHShadeOffSet(0);
-    form.myLabel3d2->SetAVShadeOffSet(0);
-    form.myLabel3d2->setFont(PixelFont(13, false));
-    form.myLabel3d2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    // Centred on the form's 89-pixel box, widened when the face in use is
-    // wider than the original one, so the caption stays on one line.
-    const int width = std::max(89, form.myLabel3d2->fontMetrics().horizontalAdvance(form.myLabel3d2->text()) + 4);
-    form.myLabel3d2->setGeometry(63 + 89 / 2 - width / 2, 45, width, 16);
+    form.myLabel3d2 = MakerLabel(form.PEmpezar, 63, 45, 89);
 
     form.BAceptar = new QPushButton(QStringLiteral("Empezar"), form.PEmpezar);
     form.BAceptar->setGeometry(70, 72, 75, 25);

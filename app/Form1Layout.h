@@ -21,6 +21,7 @@ class QWidget;
 namespace tablerix {
 
 class TForm1;
+class TmyLabel3d;
 
 class Form1Layout {
 public:
@@ -40,6 +41,11 @@ public:
     // The program's icon at every size of the desktop's icon theme; the
     // window shows it, as the menu entry does.
     static QIcon ProgramIcon();
+    // The maker's name in a sunken 3-D label, as the start panel and the
+    // about window show it, centred on the box (left, top, width x 16 high)
+    // and widened around that centre when the face in use needs more room.
+    // Owned by parent.
+    static TmyLabel3d* MakerLabel(QWidget* parent, int left, int top, int width);
 
 private:
     static void BuildHeader(TForm1& form);

@@ -58,15 +58,7 @@ TFormAcercaDe::TFormAcercaDe(QWidget* parent)
     Label2->move(76, 47);
     Label2->adjustSize();
 
-    myLabel3d2 = new TmyLabel3d(QStringLiteral("Velmora Software"), Panel1);
-    myLabel3d2->SetAStyle3D(T3DEffect::Resit3d);
-    myLabel3d2->SetAShadeRightBottom(Form1Layout::kSilver);
-    myLabel3d2->setFont(PixelFont(13, false));
-    myLabel3d2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    myLabel3d2->setGeometry(66, 76, 89, 16);
-    // The caption wraps at the label's width; a wider face than the form's
-    // own gets the room it needs around the same centre.
-    if (const int w = myLabel3d2->sizeHint().width(); w > 89) myLabel3d2->setGeometry(110 - w / 2, 76, w, 16);
+    myLabel3d2 = Form1Layout::MakerLabel(Panel1, 66, 76, 89);
 
     HWeb = new THilightLabel(kWebAddress, Panel1);
     PlaceAddress(HWeb, 21, 107, 180);

@@ -26,6 +26,10 @@ TEST(TFormAcercaDe, LayoutAndTexts) {
     EXPECT_EQ(form.myLabel3d2->geometry().center().x(), 110);
     EXPECT_GE(form.myLabel3d2->width(), std::max(89, form.myLabel3d2->sizeHint().width()));
     EXPECT_EQ(form.myLabel3d2->AStyle3D(), tablerix::T3DEffect::Resit3d);
+    EXPECT_EQ(form.myLabel3d2->AShadeRightBottom(), QColor(192, 192, 192));
+    EXPECT_EQ(form.myLabel3d2->AHShadeOffSet(), 0);
+    EXPECT_EQ(form.myLabel3d2->AVShadeOffSet(), 0);
+    EXPECT_EQ(form.myLabel3d2->font().pixelSize(), 13);
     EXPECT_EQ(form.HWeb->text(), QStringLiteral("https://tablerix.example.org"));
     EXPECT_EQ(form.HCorreo->text(), QStringLiteral("tablerix@example.org"));
     for (const tablerix::THilightLabel* l : {form.HWeb, form.HCorreo}) {
