@@ -25,8 +25,6 @@ namespace tablerix {
 
 namespace {
 
-const QString kGameFilter = QStringLiteral("Partidas De Tablerix  ( .Chess ) (*.Chess)");
-
 QPlainTextEdit* HiddenMemo(QWidget* parent, const QString& text) {
     auto* memo = new QPlainTextEdit(text, parent);
     memo->hide();
@@ -331,6 +329,19 @@ void Form1Layout::BuildStartPanel(TForm1& form) {
     form.BAceptar->setCursor(Qt::PointingHandCursor);
 }
 
+QFileDialog* Form1Layout::GameFileDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode) {
+    auto* dialog = new QFileDialog(parent, title, QString(), kGameFilterName + QStringLiteral(" (*.Chess)"));
+    dialog->setAcceptMode(mode);
+    dialog->setDefaultSuffix(QStringLiteral("Chess"));
+    // Qt lists a filter as its name plus its patterns, blanks simplified; the
+    // list of Qt's own dialog shows the name as written instead. (A native
+    // dialog, where the platform has one, shows Qt's simplified name.)
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    if (auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+        types->setItemText(0, kGameFilterName);
+    return dialog;
+}
+
 void Form1Layout::BuildHiddenControls(TForm1& form) {
     form.ListBox1 = new QListWidget(&form);
     form.ListBox1->setEnabled(false);
@@ -357,13 +368,9 @@ void Form1Layout::BuildHiddenControls(TForm1& form) {
     form.Timer1 = new QTimer(&form);
     form.Timer1->setInterval(1000);
 
-    form.Save = new QFileDialog(&form, QStringLiteral("Tablerix ( Salvar Partida )."), QString(), kGameFilter);
-    form.Save->setAcceptMode(QFileDialog::AcceptSave);
-    form.Save->setDefaultSuffix(QStringLiteral("Chess"));
-    form.Open = new QFileDialog(&form, QStringLiteral("Tablerix ( Cargar Partida )."), QString(), kGameFilter);
-    form.Open->setAcceptMode(QFileDialog::AcceptOpen);
+    form.Save = GameFileDialog(&form, QStringLiteral("Tablerix ( Salvar Partida )."), QFileDialog::AcceptSave);
+    form.Open = GameFileDialog(&form, QStringLiteral("Tablerix ( Cargar Partida )."), QFileDialog::AcceptOpen);
     form.Open->setFileMode(QFileDialog::AnyFile);  // a missing file is reported by the loader
-    form.Open->setDefaultSuffix(QStringLiteral("Chess"));
 
     form.MarronOscuro2 = QImage(QStringLiteral(":/textures/MarronOscuro2.png"));
     form.MarronClaro2 = QImage(QStringLiteral(":/textures/MarronClaro2.png"));

@@ -5,6 +5,7 @@
 // handlers afterwards. UI thread only.
 
 #include <QColor>
+#include <QFileDialog>
 #include <QFont>
 #include <QIcon>
 #include <QRect>
@@ -30,6 +31,8 @@ public:
     static inline const QColor kNavy{0, 0, 128};
     static inline const QColor kMaroon{128, 0, 0};
     static inline const QColor kListBackground{254, 245, 216};
+    // The game files' filter in the open and save dialogs.
+    static inline const QString kGameFilterName = QStringLiteral("Partidas De Tablerix  ( .Chess )");
 
     // Fills every control member of form and configures form.ChessBrd1.
     static void Build(TForm1& form);
@@ -58,6 +61,7 @@ private:
     static void BuildHiddenControls(TForm1& form);
     static void ConfigureBoard(TForm1& form);
 
+    static QFileDialog* GameFileDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode);
     static QLabel* Label(QWidget* parent, const QString& text, int left, int top, bool bold = true);
     static QComboBox* Combo(QWidget* parent, const QStringList& items, int left, int top, int width);
     static QToolButton* HeaderButton(QWidget* parent, const QString& icon, const QString& hint, int left);

@@ -1,7 +1,12 @@
 #include "FormDialogs.h"
 
+#include <QAbstractItemView>
+#include <QBackingStore>
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QRegion>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -12,8 +17,25 @@ FormDialogs::FormDialogs() = default;
 FormDialogs::~FormDialogs() = default;
 
 QString FormDialogs::ChooseFile(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted) return {};
-    return dialog.selectedFiles().value(0);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    TakeOffScreen(dialog);
+    return accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+void FormDialogs::TakeOffScreen(QFileDialog& dialog) {
+    // The completion list is a window of its own that closing the dialog
+    // leaves up.
+    for (const QCompleter* completer : dialog.findChildren<QCompleter*>()) {
+        if (QAbstractItemView* list = completer->popup()) list->hide();
+    }
+    dialog.hide();
+    QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    if (!owner || !owner->isVisible()) return;
+    // Put the window's own pixels back over the area the dialog left now:
+    // the window system asks for that only through events, which a busy
+    // window would handle too late.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (QBackingStore* store = owner->backingStore()) store->flush(QRegion(owner->rect()), owner->windowHandle());
 }
 
 bool FormDialogs::SetUpPrinter(QPrinter& printer, QWidget* parent) {

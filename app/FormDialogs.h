@@ -21,6 +21,9 @@ public:
     FormDialogs& operator=(const FormDialogs&) = delete;
 
     // Runs a file dialog modally: the chosen path, or empty when cancelled.
+    // On return the dialog and its name-completion list are off the screen
+    // and what they covered is drawn again, even if the caller keeps the
+    // window busy (an animated load) without processing events.
     virtual QString ChooseFile(QFileDialog& dialog);
     // Runs the printer setup dialog on printer: true when confirmed.
     virtual bool SetUpPrinter(QPrinter& printer, QWidget* parent);
@@ -37,6 +40,8 @@ public:
     QString OpenedFile;
 
 private:
+    static void TakeOffScreen(QFileDialog& dialog);
+
     std::unique_ptr<QPrinter> printer_;
 };
 

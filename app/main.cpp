@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "Form1Layout.h"
 #include "ProgramStart.h"
+#include "QtTranslation.h"
 #include "TablerixPas.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
         std::fprintf(help ? stdout : stderr, "%s\n", qPrintable(usage));
         return help ? 0 : CommandLine::kMisuseStatus;
     }
+    tablerix::QtTranslation::InstallSpanish();  // without the catalogue Qt's dialogs stay in English
     tablerix::TForm1 form;
     tablerix::ProgramStart::Show(form, line);
     return app.exec();

@@ -4,7 +4,7 @@
 set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev libqt6printsupport6 qt6-qpa-plugins
+  qt6-base-dev libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2 poppler-utils xvfb xauth
   desktop-file-utils appstream libxml2-utils shared-mime-info

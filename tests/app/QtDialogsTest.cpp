@@ -1,0 +1,152 @@
+// Qt's own dialogs inside the program: in Spanish, the game filter named as
+// written, and nothing of a closed file dialog left up while a game loads.
+#include "FormDialogs.h"
+#include "QtTranslation.h"
+#include "TablerixPas.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+#include "MessageCloser.h"
+
+#include <memory>
+
+namespace tablerix {
+namespace {
+
+// Qt's Spanish catalogue for the length of one test.
+class SpanishQt {
+public:
+    SpanishQt() : translator_(QtTranslation::InstallSpanish()) {}
+    ~SpanishQt() {
+        if (!translator_) return;
+        QCoreApplication::removeTranslator(translator_);
+        delete translator_;  // owned by the application until removed
+    }
+    SpanishQt(const SpanishQt&) = delete;
+    SpanishQt& operator=(const SpanishQt&) = delete;
+    bool Installed() const { return translator_ != nullptr; }
+
+private:
+    QTranslator* translator_;
+};
+
+QString AcceptButtonText(const QFileDialog& dialog) {
+    const auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    if (!buttons) return {};
+    const QList<QAbstractButton*> accept = buttons->buttons();
+    for (QAbstractButton* b : accept)
+        if (buttons->buttonRole(b) == QDialogButtonBox::AcceptRole) return b->text();
+    return {};
+}
+
+TEST(QtDialogsTest, QtsOwnTextsAreSpanish) {
+    SpanishQt spanish;
+    ASSERT_TRUE(spanish.Installed()) << "qtbase_es.qm is missing (scripts/deps.sh installs it)";
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Open"), QStringLiteral("Abrir"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?"),
+              QStringLiteral("El fichero %1 ya existe.\n¿Desea reemplazarlo?"));
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Imprimir"));
+
+    TForm1 form;
+    EXPECT_EQ(AcceptButtonText(*form.Save), QStringLiteral("&Guardar"));
+    EXPECT_EQ(AcceptButtonText(*form.Open), QStringLiteral("&Abrir"));
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tablerix  Aviso"), QStringLiteral("x"), QMessageBox::Ok);
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
+}
+
+TEST(QtDialogsTest, GameFilterIsListedWithItsTwoBlanks) {
+    TForm1 form;
+    for (const QFileDialog* dialog : {form.Save, form.Open}) {
+        const auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        ASSERT_EQ(types->count(), 1);
+        EXPECT_EQ(types->itemText(0), QStringLiteral("Partidas De Tablerix  ( .Chess )"));
+        // Qt keeps its own copy of the filter with the blanks simplified;
+        // it still selects the game files.
+        EXPECT_TRUE(dialog->nameFilters().value(0).endsWith(QStringLiteral("(*.Chess)")));
+    }
+}
+
+// Waits, processing events, until `done` holds or about two seconds pass.
+template <class Done>
+bool WaitFor(Done done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 2000) QTest::qWait(10);
+    return done();
+}
+
+TEST(QtDialogsTest, NothingOfTheFileDialogStaysUpDuringALoad) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("completa.Chess"));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("1. E2-E4\r\nTiempos...\r\n000000000000000000110000\r\nJugadas Jaque...\r\n1. E2-E4\r\nNotas...\r\n");
+    }
+    TForm1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.Timer1->stop();
+
+    QAbstractItemView* popup = nullptr;
+    bool popupShown = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        poll.stop();
+        dialog->setDirectory(dir.path());
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!name || !name->completer()) {
+            ADD_FAILURE() << "no name field with completion";
+            dialog->reject();
+            return;
+        }
+        // The user types the start of the name and the completion list opens.
+        QTest::keyClicks(name, QStringLiteral("comp"));
+        popup = name->completer()->popup();
+        popupShown = WaitFor([&] {
+            if (!popup->isVisible()) name->completer()->complete();
+            return popup->isVisible();
+        });
+        name->setText(QStringLiteral("completa.Chess"));
+        static_cast<QDialog*>(dialog)->accept();  // with the list still up
+    });
+    poll.start(10);
+
+    bool checked = false;
+    bool dialogUp = true, popupUp = true;
+    form.ChessBrd1->OnPaint = [&](ChessBrdCore&) {
+        if (!form.Loading || checked) return;
+        checked = true;  // the first replayed move
+        dialogUp = form.Open->isVisible();
+        popupUp = popup && popup->isVisible();
+    };
+    MessageCloser closer;
+    form.BCargarConClick();
+    form.ChessBrd1->OnPaint = nullptr;
+    ASSERT_TRUE(popupShown) << "the completion list never opened";
+    ASSERT_TRUE(checked);
+    EXPECT_FALSE(dialogUp);
+    EXPECT_FALSE(popupUp);
+    EXPECT_EQ(closer.texts, QStringList{"        Continuar Partida"});
+}
+
+}  // namespace
+}  // namespace tablerix
