@@ -96,6 +96,10 @@ QComboBox* Form1Layout::Combo(QWidget* parent, const QStringList& items, int lef
     pal.setColor(QPalette::Base, kListBackground);
     pal.setColor(QPalette::Button, kListBackground);
     combo->setPalette(pal);
+    // A flat field in the list colour; the style alone would shade it.
+    combo->setStyleSheet(QStringLiteral("QComboBox { background-color: %1; border: 1px solid rgb(128, 128, 128);"
+                                        " border-radius: 2px; padding: 0px 4px; }")
+                             .arg(kListBackground.name()));
     return combo;
 }
 
@@ -296,12 +300,15 @@ void Form1Layout::BuildStatusBar(TForm1& form) {
     const std::array<int, 4> widths{300, 200, 80, 80};
     const std::array<QString, 4> texts{QStringLiteral("Tablerix 1.0  ( Velmora Software )"),
                                        QStringLiteral("Programa de Ajedrez"), QString(), QString()};
+    // Placed by hand, edge to edge from the left: the bar's own layout would
+    // add its margins and spacing.
+    int left = 0;
     for (std::size_t i = 0; i < widths.size(); ++i) {
         auto* panel = new QLabel(texts[i], form.StatusBar1);
         panel->setAlignment(Qt::AlignCenter);
-        panel->setFixedWidth(widths[i]);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        form.StatusBar1->addWidget(panel);
+        panel->setGeometry(left, 2, widths[i], TForm1::kStatusBarHeight - 2);
+        left += widths[i];
         form.StatusPanels[i] = panel;
     }
     // The bar takes no input but its text stays as legible as the form's.

@@ -1,0 +1,76 @@
+// The main window as it looks: the board's first paint on screen, the
+// status bar's panels and the colour of the choice lists.
+#include "TablerixPas.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tablerix {
+namespace {
+
+TEST(WindowLookTest, TheBoardFirstPaintsWhenTheWindowIsOnScreen) {
+    TForm1 form;
+    // Configured as the form stores it, but not drawn yet.
+    EXPECT_FALSE(form.ChessBrd1->Painted());
+    EXPECT_FALSE(form.ChessBrd1->LoadingProperties());
+    EXPECT_TRUE(form.ChessBrd1->BoardLines() == false && form.ChessBrd1->SizeOfSquare() == 40);
+    int paints = 0;
+    form.ChessBrd1->OnPaint = [&](ChessBrdCore&) { ++paints; };
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form.ChessBrd1->Painted());
+    EXPECT_GE(paints, 1);
+    form.ChessBrd1->OnPaint = nullptr;
+}
+
+class WindowLook : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<TForm1>();
+        form->Timer1->stop();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(WindowLook, StatusPanelsStartWhereTheLayoutSays) {
+    const std::array<int, 4> left{0, 300, 500, 580};
+    const std::array<int, 4> width{300, 200, 80, 80};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const QLabel* panel = form->StatusPanels[i];
+        EXPECT_EQ(panel->mapTo(form->StatusBar1, QPoint()).x(), left[i]) << i;
+        EXPECT_EQ(panel->width(), width[i]) << i;
+        EXPECT_TRUE(form->StatusBar1->rect().contains(panel->geometry())) << i;
+    }
+    EXPECT_EQ(form->StatusBar1->geometry().left(), 0);
+    EXPECT_EQ(form->StatusBar1->geometry().bottom(), form->height() - 1);
+}
+
+TEST_F(WindowLook, ChoiceListsArePaintedInTheirColour) {
+    const QRgb colour = qRgb(254, 245, 216);
+    for (QComboBox* combo : {form->ComboJugadores, form->ComboDificultad, form->ComboPiezas, form->ComboBorde,
+                             form->ComboOscuro, form->ComboClaro}) {
+        const QImage shot = combo->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // The field left of the drop-down button, inside its frame: the text
+        // covers little of it; the rest is the list colour, top to bottom.
+        const QRect field(3, 3, combo->width() - 24, combo->height() - 6);
+        int same = 0;
+        for (int y = field.top(); y <= field.bottom(); ++y)
+            for (int x = field.left(); x <= field.right(); ++x)
+                same += (shot.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+        EXPECT_GT(same, field.width() * field.height() * 6 / 10) << combo->currentText().toStdString();
+        for (int y : {field.top(), field.bottom()})
+            EXPECT_EQ(shot.pixel(field.left(), y) & 0xFFFFFF, colour & 0xFFFFFF) << y;
+    }
+}
+
+}  // namespace
+}  // namespace tablerix
