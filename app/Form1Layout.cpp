@@ -2,6 +2,7 @@
 
 #include "ArtCatalogue.h"
 #include "Blinklbl.h"
+#include "ElidedLabel.h"
 #include "Mylabel.h"
 #include "TablerixPas.h"
 
@@ -194,8 +195,12 @@ void Form1Layout::BuildHeader(TForm1& form) {
     form.BNuevaPar->setText(QStringLiteral("Nueva Partida "));
     form.BNuevaPar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     form.BNuevaPar->resize(98, 25);
-    form.LPartida = Label(head, QStringLiteral("Partida"), 291, 11);
-    form.LPartida->resize(345, form.LPartida->height());  // long paths end before the about button
+    form.LPartida = new ElidedLabel(QStringLiteral("Partida"), head);
+    QFont bold = form.LPartida->font();
+    bold.setBold(true);
+    form.LPartida->setFont(bold);
+    // A long path ends before the about button, its middle left out.
+    form.LPartida->setGeometry(291, 11, 345, form.LPartida->sizeHint().height());
     form.BAcercaDe = HeaderButton(head, QStringLiteral(":/icons/acerca.png"), QStringLiteral(" Acerca de... "), 642);
 }
 

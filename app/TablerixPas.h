@@ -9,6 +9,7 @@
 // Threads: user-interface thread only. The board's events reach the handlers
 // on that thread, also for the engine's moves.
 
+#include "ElidedLabel.h"
 #include "FormDialogs.h"
 #include "GameClocks.h"
 #include "TChessBrd.h"
@@ -66,7 +67,7 @@ public:
     QToolButton* BCargarSin = nullptr;
     QToolButton* BImprimir = nullptr;
     QToolButton* BNuevaPar = nullptr;
-    QLabel* LPartida = nullptr;
+    ElidedLabel* LPartida = nullptr;  // the whole path; painted with its middle left out
     QToolButton* BAcercaDe = nullptr;
 
     // ---- Board ----

@@ -1,12 +1,14 @@
 // The main window as it looks: the board's first paint on screen, the
-// status bar's panels and the colour of the choice lists.
+// status bar's panels, the colour of the choice lists and the header's path.
 #include "TablerixPas.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -70,6 +72,20 @@ TEST_F(WindowLook, ChoiceListsArePaintedInTheirColour) {
         for (int y : {field.top(), field.bottom()})
             EXPECT_EQ(shot.pixel(field.left(), y) & 0xFFFFFF, colour & 0xFFFFFF) << y;
     }
+}
+
+TEST_F(WindowLook, ALongPathInTheHeaderKeepsItsFileName) {
+    const QString path = QStringLiteral("/home/usuario/partidas/guardadas/de/este/año/y/del/anterior/"
+                                        "torneo/de/primavera/Partida.Chess");
+    form->LPartida->setText(path);
+    EXPECT_EQ(form->LPartida->text(), path);  // what the rest of the program reads
+    const QString shown = form->LPartida->ShownText();
+    EXPECT_NE(shown, path);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("/home/"))) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("/Partida.Chess"))) << shown.toStdString();
+    EXPECT_LE(QFontMetrics(form->LPartida->font()).horizontalAdvance(shown), form->LPartida->width());
+    // It ends before the about button.
+    EXPECT_LE(form->LPartida->geometry().right(), form->BAcercaDe->geometry().left());
 }
 
 }  // namespace
