@@ -4,6 +4,7 @@
 #include "Blinklbl.h"
 #include "ElidedLabel.h"
 #include "Mylabel.h"
+#include "TNotesEdit.h"
 #include "TablerixPas.h"
 
 #include <QComboBox>
@@ -238,7 +239,7 @@ void Form1Layout::BuildRightColumn(TForm1& form) {
     form.PJugadasCarga->hide();
 
     form.LNotasPartida = Label(&form, QStringLiteral("Notas Partida"), 395, 209);
-    form.MNotas = new QPlainTextEdit(&form);
+    form.MNotas = new TNotesEdit(&form);
     form.MNotas->setGeometry(394, 224, 279, 111);
     form.MNotas->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     form.MNotas->setTabChangesFocus(false);  // Tab goes into the notes

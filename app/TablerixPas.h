@@ -13,6 +13,7 @@
 #include "FormDialogs.h"
 #include "GameClocks.h"
 #include "TChessBrd.h"
+#include "TNotesEdit.h"
 
 #include <QImage>
 #include <QString>
@@ -95,7 +96,7 @@ public:
     QLabel* LPseg = nullptr;
     QLabel* PJugadasCarga = nullptr;  // a panel with a caption
     QLabel* LNotasPartida = nullptr;
-    QPlainTextEdit* MNotas = nullptr;
+    TNotesEdit* MNotas = nullptr;  // ignores pastes without text
     QLabel* LPiezas = nullptr;
     QComboBox* ComboPiezas = nullptr;
     QLabel* LLIneas = nullptr;

@@ -1,11 +1,14 @@
 // The main window as it looks: the board's first paint on screen, the
-// status bar's panels, the colour of the choice lists and the header's path.
+// status bar's panels, the colour of the choice lists, the header's path,
+// and the notes field's pastes.
 #include "TablerixPas.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -86,6 +89,20 @@ TEST_F(WindowLook, ALongPathInTheHeaderKeepsItsFileName) {
     EXPECT_LE(QFontMetrics(form->LPartida->font()).horizontalAdvance(shown), form->LPartida->width());
     // It ends before the about button.
     EXPECT_LE(form->LPartida->geometry().right(), form->BAcercaDe->geometry().left());
+}
+
+TEST_F(WindowLook, PastingIntoTheNotesWithAnEmptyClipboardIsHarmless) {
+    form->MNotas->show();
+    form->MNotas->setPlainText(QStringLiteral("Notas"));
+    form->MNotas->moveCursor(QTextCursor::End);
+    QGuiApplication::clipboard()->setMimeData(new QMimeData);
+    QTest::keyClick(form->MNotas, Qt::Key_V, Qt::ControlModifier);
+    QTest::mouseClick(form->MNotas->viewport(), Qt::MiddleButton, {}, QPoint(5, 5));
+    EXPECT_EQ(form->MNotas->toPlainText(), QStringLiteral("Notas"));
+    QGuiApplication::clipboard()->setText(QStringLiteral(" y más"));
+    QTest::keyClick(form->MNotas, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form->MNotas->toPlainText(), QStringLiteral("Notas y más"));
+    QGuiApplication::clipboard()->clear();
 }
 
 }  // namespace

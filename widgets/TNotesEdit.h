@@ -1,0 +1,28 @@
+#pragma once
+// TNotesEdit: the multi-line notes field, a QPlainTextEdit that takes only
+// text from a paste or a drop and ignores data that brings none. Qt 6.4's
+// own handling crashes on a paste from an empty clipboard (data without any
+// format); Ctrl+V, the context menu, a middle click and a drop all come
+// through here instead. User-interface thread only.
+
+#include <QPlainTextEdit>
+
+class QMimeData;
+
+namespace tablerix {
+
+class TNotesEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TNotesEdit(QWidget* parent = nullptr);
+    ~TNotesEdit() override = default;
+
+protected:
+    // True only for data that carries some text.
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    // Inserts that text as plain text at the cursor, over any selection;
+    // anything else changes nothing.
+    void insertFromMimeData(const QMimeData* source) override;
+};
+
+}  // namespace tablerix
