@@ -7,6 +7,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <memory>
 
 namespace tablerix {
@@ -40,6 +41,12 @@ void GameSheet::Compose(QTextEdit& editor, const GameSheetData& data) {
 
 void GameSheet::Print(const QTextDocument& document, QPrinter& printer) {
     printer.setDocName(QString());
+    // Paper all round the text, whatever the printer chosen would allow.
+    const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);
+    printer.setPageMargins(QMarginsF(std::max(chosen.left(), kMinMarginMm), std::max(chosen.top(), kMinMarginMm),
+                                     std::max(chosen.right(), kMinMarginMm),
+                                     std::max(chosen.bottom(), kMinMarginMm)),
+                           QPageLayout::Millimeter);
     // A copy laid out for the printer's printable area: the editor is left
     // alone, and a paginated document prints without added page numbers.
     const std::unique_ptr<QTextDocument> copy(document.clone());

@@ -30,6 +30,9 @@ struct GameSheetData {
 
 class GameSheet {
 public:
+    // The least paper left around the text on every side.
+    static constexpr double kMinMarginMm = 15.0;
+
     // Shows the printer setup; true when the user confirms it.
     using PrinterSetup = std::function<bool(QPrinter& printer)>;
 
@@ -40,7 +43,8 @@ public:
     // Empties the editor and fills it with the sheet as plain text.
     static void Compose(QTextEdit& editor, const GameSheetData& data);
     // Prints the document as one job with an empty title, from the top of
-    // the first page over as many pages as it needs.
+    // the first page over as many pages as it needs, with margins of at
+    // least kMinMarginMm (wider ones the printer has are kept).
     static void Print(const QTextDocument& document, QPrinter& printer);
     // The whole print command: portrait, compose, setup, then print unless
     // the setup was cancelled. True when something was printed.

@@ -3,12 +3,15 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using tablerix::GameSheet;
 using tablerix::GameSheetData;
@@ -117,6 +120,56 @@ TEST(GameSheet, PrintsInOrderOverSeveralPages) {
         printer.setOutputFileName(again);
         ASSERT_TRUE(GameSheet::Run(editor, d, printer, [](QPrinter&) { return true; }));
         EXPECT_TRUE(PdfLines(again, nullptr) == got);
+    }
+}
+
+// The first page of a PDF at 72 dots per inch, one point a pixel.
+QImage FirstPage(const QString& pdf, const QString& prefix) {
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-gray"),
+                                         QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-f"),
+                                         QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), pdf, prefix});
+    p.waitForFinished(20000);
+    return QImage(prefix + QStringLiteral(".png"));
+}
+
+// Millimetres of clear paper from the page's left, top and bottom edges to the
+// nearest dark pixel.
+QMarginsF Clearance(const QImage& page) {
+    int left = page.width(), top = page.height(), bottom = -1;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 160) {
+                left = std::min(left, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    const double mm = 25.4 / 72;
+    return {left * mm, top * mm, 0, (page.height() - 1 - bottom) * mm};
+}
+
+TEST(GameSheet, TheTextKeepsFifteenMillimetresFromTheEdges) {
+    QTemporaryDir dir;
+    QTextEdit editor;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    // The setup dialog may leave a printer's narrow margins, or wider ones.
+    for (double asked : {0.0, 3.0, 25.0}) {
+        const QString pdf = dir.filePath(QStringLiteral("margen%1.pdf").arg(asked));
+        printer.setOutputFileName(pdf);
+        ASSERT_TRUE(GameSheet::Run(editor, LongGame(true), printer, [&](QPrinter& p) {
+            p.setPageMargins(QMarginsF(asked, asked, asked, asked), QPageLayout::Millimeter);
+            return true;
+        }));
+        const QImage page = FirstPage(pdf, dir.filePath(QStringLiteral("pagina%1").arg(asked)));
+        ASSERT_FALSE(page.isNull());
+        const QMarginsF clear = Clearance(page);
+        const double least = std::max(asked, GameSheet::kMinMarginMm);
+        EXPECT_GE(clear.left(), least - 0.5) << asked;
+        EXPECT_GE(clear.top(), least - 0.5) << asked;
+        EXPECT_GE(clear.bottom(), least - 0.5) << asked;  // the first of several pages is full
+        EXPECT_LT(clear.left(), least + 3) << asked;      // but not much more
     }
 }
 
