@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -100,8 +101,12 @@ QComboBox* Form1Layout::Combo(QWidget* parent, const QStringList& items, int lef
     combo->setPalette(pal);
     // A flat field in the list colour; the style alone would shade it.
     combo->setStyleSheet(QStringLiteral("QComboBox { background-color: %1; border: 1px solid rgb(128, 128, 128);"
-                                        " border-radius: 2px; padding: 0px 4px; }")
+                                        " border-radius: 2px; padding: 0px 4px; }"
+                                        " QComboBox QAbstractItemView { background-color: %1; }")
                              .arg(kListBackground.name()));
+    // The dropped list a plain list in that colour with the usual highlight:
+    // Qt's menu-like list would give the chosen item the field's colour too.
+    combo->setItemDelegate(new QStyledItemDelegate(combo));
     return combo;
 }
 

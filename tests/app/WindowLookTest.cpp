@@ -3,6 +3,7 @@
 // and the notes field's pastes.
 #include "TablerixPas.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 namespace tablerix {
@@ -75,6 +77,22 @@ TEST_F(WindowLook, ChoiceListsArePaintedInTheirColour) {
         for (int y : {field.top(), field.bottom()})
             EXPECT_EQ(shot.pixel(field.left(), y) & 0xFFFFFF, colour & 0xFFFFFF) << y;
     }
+    // Dropped, the list has that colour too, and the chosen item stands out.
+    QComboBox* combo = form->ComboPiezas;
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    ASSERT_TRUE(view->isVisible());
+    const QImage list = view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect chosen = view->visualRect(view->model()->index(combo->currentIndex(), 0));
+    const QRect other = view->visualRect(view->model()->index(combo->currentIndex() + 1, 0));
+    EXPECT_EQ(list.pixel(other.right() - 2, other.center().y()) & 0xFFFFFF, colour & 0xFFFFFF);
+    const QColor highlight = view->palette().color(QPalette::Highlight);
+    const QColor got = list.pixelColor(chosen.right() - 2, chosen.center().y());
+    EXPECT_LE(std::abs(got.red() - highlight.red()) + std::abs(got.green() - highlight.green()) +
+                  std::abs(got.blue() - highlight.blue()),
+              12)
+        << got.name().toStdString();
+    combo->hidePopup();
 }
 
 TEST_F(WindowLook, ALongPathInTheHeaderKeepsItsFileName) {
