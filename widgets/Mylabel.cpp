@@ -89,7 +89,11 @@ QRect TmyLabel3d::DrawCaption(QPainter* painter, const QRect& rect, int flags,
         // An empty caption still takes one line.
         if (caption.isEmpty() || (showAccelChar_ && caption == QStringLiteral("&")))
             caption = QStringLiteral(" ");
-        return QFontMetrics(font()).boundingRect(rect, flags, caption);
+        // Measured from the rectangle's corner: aligned inside a wide
+        // rectangle, a caption of fractional width could straddle one more
+        // pixel, and the size would then depend on the alignment.
+        const int unaligned = flags & ~int(Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask);
+        return QFontMetrics(font()).boundingRect(rect, unaligned, caption);
     }
     if (!painter) return {};
 

@@ -66,6 +66,8 @@ public:
     // `painter`; in Measure mode `painter` may be null and nothing is drawn,
     // and an empty caption (or a lone accelerator "&") counts as one blank.
     // Returns the rectangle of the unshifted caption: the copies never count.
+    // A measured caption is placed at `rect`'s top left whatever the
+    // alignment, so its size is the same for every alignment.
     QRect DrawCaption(QPainter* painter, const QRect& rect, int flags, CaptionMode mode) const;
 
     // Measured with DrawCaption: the unwrapped caption, or the caption
