@@ -47,6 +47,25 @@
 namespace tablerix {
 namespace {
 
+// Acts on the next modal dialog once it is up. Polled rather than timed, so
+// that neither the machine's speed nor events handled before the dialog
+// opens can make it look too early.
+class OnModalDialog {
+public:
+    explicit OnModalDialog(std::function<void(QDialog&)> act) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, act = std::move(act)] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            poll_.stop();
+            act(*dialog);
+        });
+        poll_.start(5);
+    }
+
+private:
+    QTimer poll_;
+};
+
 TEST_F(GameFileWindowTest, SaveAndLoadBringBackTheWholeGame) {
     StartTwoPlayers();
     {
@@ -502,15 +521,13 @@ TEST_F(GameFileWindowTest, TheRealPrintDialogPrintsToAPdfFile) {
     Play({{S::D2, S::D4}});
     const QString pdf = File("dialogo.pdf");
     bool offered = false;
-    QTimer::singleShot(50, form.get(), [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
-        auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
-        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+    const OnModalDialog answer([&](QDialog& dialog) {
+        auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
         if (!printers || !file || !buttons) {
             ADD_FAILURE() << "print dialog without its fields";
-            dialog->reject();
+            dialog.reject();
             return;
         }
         for (int i = 0; i < printers->count(); ++i) {
@@ -520,7 +537,7 @@ TEST_F(GameFileWindowTest, TheRealPrintDialogPrintsToAPdfFile) {
         }
         EXPECT_TRUE(file->text().endsWith(QStringLiteral(".pdf")));
         if (const QString d = qEnvironmentVariable("TABLERIX_SHOTS"); !d.isEmpty())
-            dialog->grab().save(d + QStringLiteral("/print_dialog.png"));
+            dialog.grab().save(d + QStringLiteral("/print_dialog.png"));
         file->setText(pdf);
         buttons->button(QDialogButtonBox::Ok)->click();
     });
@@ -564,9 +581,13 @@ TEST_F(GameFileWindowTest, AppearanceListsHandTheirPicturesToTheBoard) {
 TEST_F(GameFileWindowTest, ClocksStandStillWhileTheAboutWindowIsOpen) {
     bool runningWhileOpen = true;
     QString title;
-    QTimer::singleShot(50, form.get(), [&] {
-        auto* about = qobject_cast<TFormAcercaDe*>(QApplication::activeModalWidget());
-        ASSERT_NE(about, nullptr);
+    const OnModalDialog answer([&](QDialog& dialog) {
+        auto* about = qobject_cast<TFormAcercaDe*>(&dialog);
+        if (!about) {
+            ADD_FAILURE() << "not the about window: " << dialog.windowTitle().toStdString();
+            dialog.reject();
+            return;
+        }
         title = about->windowTitle();
         runningWhileOpen = form->ClocksRunning;
         if (const QString d = qEnvironmentVariable("TABLERIX_SHOTS"); !d.isEmpty())
