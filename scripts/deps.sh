@@ -9,6 +9,7 @@ PACKAGES=(
   fonts-dejavu-core fonts-liberation2 poppler-utils xvfb xauth
   desktop-file-utils appstream libxml2-utils shared-mime-info
   dpkg-dev fakeroot file lintian
+  fontconfig fonts-dejavu-extra fonts-noto-core
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
