@@ -3,6 +3,7 @@
 #include "ArtCatalogue.h"
 #include "Blinklbl.h"
 #include "ElidedLabel.h"
+#include "GameFileKind.h"
 #include "Mylabel.h"
 #include "TNotesEdit.h"
 #include "TablerixPas.h"
@@ -355,8 +356,11 @@ QFileDialog* Form1Layout::GameFileDialog(QWidget* parent, const QString& title, 
     // list of Qt's own dialog shows the name as written instead. (A native
     // dialog, where the platform has one, shows Qt's simplified name.)
     dialog->setOption(QFileDialog::HideNameFilterDetails);
-    if (auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+    GameFileKind::OfferPgn(*dialog);
+    if (auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
         types->setItemText(0, kGameFilterName);
+        types->setItemText(1, GameFileKind::kPgnFilterName);
+    }
     return dialog;
 }
 

@@ -86,9 +86,13 @@ QByteArray GameFile::Encode(const QString& text) {
 }
 
 bool GameFile::Save(const QString& path, const GameRecordText& game) {
-    if (path.isEmpty()) return false;
     const QByteArray bytes = Encode(Compose(game));
     if (bytes.size() > kMaxFileBytes) return false;
+    return WriteSafely(path, bytes);
+}
+
+bool GameFile::WriteSafely(const QString& path, const QByteArray& bytes) {
+    if (path.isEmpty()) return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     // write() only fills Qt's buffer for a small game, and commit() would

@@ -72,6 +72,9 @@ public:
     // is complete, so a failure leaves any old file intact. False on failure,
     // also for a text larger than kMaxFileBytes.
     static bool Save(const QString& path, const GameRecordText& game);
+    // Writes bytes the same safe way: the target is replaced only by a
+    // complete file, checked after write and flush. False on any failure.
+    static bool WriteSafely(const QString& path, const QByteArray& bytes);
 
     // ---- Reading ----
     enum class ReadStatus { Ok, Missing, Unreadable, TooLarge };

@@ -1,11 +1,17 @@
 #include "GameFileCommands.h"
 
 #include "Blinklbl.h"
+#include "BoardState.h"
 #include "FormDialogs.h"
+#include "GameFileKind.h"
+#include "GameResult.h"
+#include "MoveListText.h"
+#include "PgnCommands.h"
 #include "TablerixMessage.h"
 #include "TablerixPas.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -27,6 +33,15 @@ QStringList Texts(const QListWidget& list) {
     return out;
 }
 
+// The annotation the window gives the move just made on board.
+std::string_view EndingOf(const ChessBrdCore& board) {
+    const std::string result = GameResult::Of(board);
+    if (result == GameResult::kWhiteWins || result == GameResult::kBlackWins) return MoveListText::kJaqueMate;
+    if (result == GameResult::kDraw) return MoveListText::kTablas;
+    if (BoardState::FromCore(board).InCheck()) return MoveListText::kJaque;
+    return {};
+}
+
 }  // namespace
 
 GameRecordText GameFileCommands::Collect() const {
@@ -46,13 +61,18 @@ GameRecordText GameFileCommands::Collect() const {
 void GameFileCommands::Save() {
     TForm1& f = form_;
     f.ClocksRunning = false;
-    if (!f.Dialogs->OpenedFile.isEmpty()) f.Save->selectFile(f.Dialogs->OpenedFile);
+    if (!f.Dialogs->OpenedFile.isEmpty()) {
+        f.Save->selectFile(f.Dialogs->OpenedFile);
+        GameFileKind::FitTo(*f.Save, f.Dialogs->OpenedFile);
+    }
     const QString path = f.Dialogs->ChooseFile(*f.Save);
     if (path.isEmpty()) {
         f.ClocksRunning = true;
         return;
     }
-    if (!GameFile::Save(path, Collect())) TablerixMessage::Error(&f, kSaveFailed);
+    const bool saved = GameFileKind::IsPgn(path, f.Save->selectedNameFilter()) ? PgnCommands(f).SaveTo(path)
+                                                                                : GameFile::Save(path, Collect());
+    if (!saved) TablerixMessage::Error(&f, kSaveFailed);
 }
 
 void GameFileCommands::Load() {
@@ -61,42 +81,68 @@ void GameFileCommands::Load() {
         FinalSteps();
         return;
     }
-    LoadPath(path);
+    LoadAs(path, GameFileKind::IsPgn(path, form_.Open->selectedNameFilter()));
 }
 
-void GameFileCommands::LoadPath(const QString& path) {
+void GameFileCommands::LoadPath(const QString& path) { LoadAs(path, GameFileKind::IsPgn(path)); }
+
+void GameFileCommands::LoadAs(const QString& path, bool pgn) {
     form_.Dialogs->OpenedFile = path;
+    if (pgn) {
+        PgnCommands(form_).LoadPath(path);
+        return;
+    }
     // The whole file is judged before anything of the game in progress goes.
     const GameFileCheck check = GameFileCheck::OfPath(path);
     switch (check.Result()) {
-    case GameFileCheck::Verdict::Playable:
-        LoadChecked(path, check);
-        FinalSteps();
-        return;
-    case GameFileCheck::Verdict::Missing: Refuse(kNotFound); break;
-    case GameFileCheck::Verdict::Unreadable: Refuse(kReadFailed); break;
-    case GameFileCheck::Verdict::Unusable: Refuse(kBadFile); break;
+    case GameFileCheck::Verdict::Playable: Play(FromCheck(path, check)); return;
+    case GameFileCheck::Verdict::Missing: RefuseLoad(kNotFound, TablerixMessage::kErrorCaption); return;
+    case GameFileCheck::Verdict::Unreadable: RefuseLoad(kReadFailed, TablerixMessage::kErrorCaption); return;
+    case GameFileCheck::Verdict::Unusable: RefuseLoad(kBadFile, TablerixMessage::kErrorCaption); return;
     }
+}
+
+LoadedGame GameFileCommands::FromCheck(const QString& path, const GameFileCheck& check) {
+    const GameFile& file = check.File();
+    LoadedGame game;
+    // Only the moves the check saw accepted: the board, starting the same
+    // new game, takes exactly those.
+    game.Moves.reserve(check.Moves().size());
+    for (const ReplayCheck::Accepted& move : check.Moves()) {
+        const ReplayMove text = file.ReplayAt(static_cast<int>(move.Index));
+        game.Moves.push_back({{move.Played.From, move.Played.To, 0}, text.FromText + QStringLiteral(" - ") + text.ToText});
+    }
+    // Each field on its own: a damaged one leaves its label or list alone.
+    for (int k = 0; k < GameFile::kClockFields; ++k) game.ClockTexts[static_cast<std::size_t>(k)] = file.ClockField(k);
+    for (int k = 0; k < GameFile::kChoiceCount; ++k) game.Choices[static_cast<std::size_t>(k)] = file.Choice(k);
+    game.Entries = file.Entries();
+    game.Notes = file.NotesLines().join(u'\n');
+    game.Header = QFileInfo(path).absoluteFilePath();
+    return game;
+}
+
+void GameFileCommands::RefuseLoad(const QString& text, const QString& caption) {
+    Refuse(text, caption);
     // Of the final steps only this one: the rest would set the clocks
     // running or hand the start screen's choices to the board.
     form_.AnimateLoad = true;
 }
 
-void GameFileCommands::Refuse(const QString& text) {
+void GameFileCommands::Refuse(const QString& text, const QString& caption) {
     TForm1& f = form_;
     // As with the pause: nothing moves while the message is up, then the
     // clocks and the engine go on as they were.
     const bool running = f.ClocksRunning;
     f.ClocksRunning = false;
     f.ChessBrd1->StopThinking();
-    TablerixMessage::Error(&f, text);
+    if (caption == TablerixMessage::kAvisoCaption) TablerixMessage::Aviso(&f, text);
+    else TablerixMessage::Error(&f, text);
     f.ChessBrd1->StartThinking();
     f.ClocksRunning = running;
 }
 
-void GameFileCommands::LoadChecked(const QString& path, const GameFileCheck& check) {
+void GameFileCommands::Play(const LoadedGame& game) {
     TForm1& f = form_;
-    const GameFile& file = check.File();
     f.Memo1->clear();
     f.MNotas->clear();
     {
@@ -108,13 +154,13 @@ void GameFileCommands::LoadChecked(const QString& path, const GameFileCheck& che
     f.PJaque->hide();
 
     f.ClocksRunning = false;
-    f.LPartida->setText(QFileInfo(path).absoluteFilePath());
+    f.LPartida->setText(game.Header);
     f.PJugadasCarga->show();
     f.Quita_Campos();
     f.Quito_Carga();
     f.PEmpezar->hide();
 
-    ApplySettings(file);
+    ApplySettings(game);
     // The engine must not play between two replayed moves: the computer's
     // colours stay off until the final steps apply Black's player again.
     f.ChessBrd1->SetComputerPlaysBlack(false);
@@ -125,21 +171,36 @@ void GameFileCommands::LoadChecked(const QString& path, const GameFileCheck& che
     }
 
     f.Loading = true;
-    const bool open = Replay(check);
+    f.HurryLoad = false;
+    std::vector<std::string_view> words;
+    const bool open = Replay(game, words);
     f.Loading = false;
+    f.HurryLoad = false;
     f.PJugadasCarga->hide();
     f.ChessBrd1->SetAnimateMoves(true);
     f.ChessBrd1->SetAnimationDelay(1);
-    if (open) TakeListsNotesAndClocks(file);
+    if (open) TakeListsNotesAndClocks(game, words);
+    FinalSteps();
 }
 
-void GameFileCommands::TakeListsNotesAndClocks(const GameFile& file) {
+void GameFileCommands::TakeListsNotesAndClocks(const LoadedGame& game, const std::vector<std::string_view>& words) {
     TForm1& f = form_;
     {
         const QSignalBlocker block(f.ListBoxRepe);
-        f.ListBoxRepe->addItems(file.Entries());
+        if (game.Entries) {
+            f.ListBoxRepe->addItems(*game.Entries);
+        } else {
+            // As play would have annotated them, move by move.
+            for (int i = 0; i < f.ListBox1->count() && i < static_cast<int>(words.size()); ++i) {
+                const std::string line = f.ListBox1->item(i)->text().toStdString();
+                const std::string_view word = words[static_cast<std::size_t>(i)];
+                const std::string entry =
+                    word.empty() ? MoveListText::VisibleEntry(line) : MoveListText::Annotated(line, word);
+                f.ListBoxRepe->addItem(QString::fromStdString(entry));
+            }
+        }
     }
-    f.MNotas->setPlainText(file.NotesLines().join(u'\n'));
+    f.MNotas->setPlainText(game.Notes);
 
     TablerixMessage::Aviso(&f, kContinue);
     f.BSalvar->setEnabled(true);
@@ -159,18 +220,17 @@ void GameFileCommands::TakeListsNotesAndClocks(const GameFile& file) {
     f.Situacion();
 }
 
-void GameFileCommands::ApplySettings(const GameFile& file) {
+void GameFileCommands::ApplySettings(const LoadedGame& game) {
     TForm1& f = form_;
     const std::array<QLabel*, GameFile::kClockFields> labels{f.LBHor, f.LBMin, f.LBSeg, f.LNHor, f.LNMin,
                                                              f.LNSeg, f.LPHor, f.LPMin, f.LPseg};
     const std::array<QComboBox*, GameFile::kChoiceCount> lists{f.ComboJugadores, f.ComboDificultad, f.ComboPiezas,
                                                                f.ComboOscuro,    f.ComboClaro,      f.ComboBorde};
-    // Each field on its own: a damaged one leaves its label or list alone.
-    for (int k = 0; k < GameFile::kClockFields; ++k) {
-        if (const auto text = file.ClockField(k)) labels[static_cast<std::size_t>(k)]->setText(*text);
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        if (game.ClockTexts[k]) labels[k]->setText(*game.ClockTexts[k]);
     }
-    for (int k = 0; k < GameFile::kChoiceCount; ++k) {
-        if (const auto index = file.Choice(k)) lists[static_cast<std::size_t>(k)]->setCurrentIndex(*index);
+    for (std::size_t k = 0; k < lists.size(); ++k) {
+        if (game.Choices[k]) lists[k]->setCurrentIndex(*game.Choices[k]);
     }
     f.ComboJugadoresChange();
     f.ComboDificultadChange();
@@ -180,16 +240,27 @@ void GameFileCommands::ApplySettings(const GameFile& file) {
     f.ComboBordeChange();
 }
 
-bool GameFileCommands::Replay(const GameFileCheck& check) {
+bool GameFileCommands::Replay(const LoadedGame& game, std::vector<std::string_view>& words) {
     TForm1& f = form_;
+    TChessBrd& board = *f.ChessBrd1;
     const bool wasVisible = f.isVisible();
-    // Only the moves the check saw accepted: the board, starting the same
-    // new game, takes exactly those.
-    for (const ReplayCheck::Accepted& move : check.Moves()) {
-        const ReplayMove text = check.File().ReplayAt(static_cast<int>(move.Index));
-        f.PJugadasCarga->setText(text.FromText + QStringLiteral(" - ") + text.ToText);
-        if (f.ChessBrd1->MakeMove(move.Played.From, move.Played.To)) f.PJugadasCarga->repaint();
-        // "Salir" stays usable while moves slide; a closed window ends the load.
+    for (const LoadedGame::Move& move : game.Moves) {
+        if (f.HurryLoad && board.AnimateMoves()) {
+            board.SetAnimateMoves(false);
+            board.SetAnimationDelay(0);
+        }
+        f.PJugadasCarga->setText(move.Caption);
+        board.SetPromotionPiece(move.Played.Promotion ? move.Played.Promotion : 'q');
+        const bool made = board.MakeMove(move.Played.From, move.Played.To);
+        board.SetPromotionPiece('q');
+        if (made) {
+            words.push_back(EndingOf(board));
+            f.PJugadasCarga->repaint();
+        }
+        // Between animated moves the user may press Escape or "Salir"; a
+        // load without animation takes no input until it is done.
+        if (board.AnimateMoves()) QCoreApplication::processEvents();
+        // A closed window ends the load.
         if (wasVisible && !f.isVisible()) return false;
     }
     return true;

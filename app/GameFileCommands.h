@@ -1,13 +1,17 @@
 #pragma once
 // The save and load commands of the main window: what its header buttons
 // " Salvar Partida ", " Cargar Partida CON Animación " and " Cargar Partida
-// SIN Animación " do. A short-lived helper over the window; it owns nothing.
-// User-interface thread only.
+// SIN Animación " do, for ".Chess" files and PGN games alike. A short-lived
+// helper over the window; it owns nothing. User-interface thread only.
 
 #include "GameFile.h"
 #include "GameFileCheck.h"
+#include "LoadedGame.h"
 
 #include <QString>
+
+#include <string_view>
+#include <vector>
 
 namespace tablerix {
 
@@ -23,35 +27,44 @@ public:
 
     explicit GameFileCommands(TForm1& form) : form_(form) {}
 
-    // Asks for a file and writes the game to it. A failed write leaves any
-    // old file as it was and says so.
+    // Asks for a file and writes the game to it, as PGN when the name or the
+    // chosen filter says so. A failed write leaves any old file as it was
+    // and says so.
     void Save();
     // Asks for a file and loads it as LoadPath does; a cancelled dialog
     // only runs the final steps.
     void Load();
-    // Loads the game in the file at path as if it had been picked in the
-    // open dialog: the dialog remembers the name, the file is checked whole
-    // and only a usable one replaces the game (replayed onto the board,
-    // animated when the window's AnimateLoad is set). A missing, unreadable
-    // or unusable file is refused with its message and the window stays
-    // exactly as it was, the clocks and the engine halted only while the
-    // message is up. AnimateLoad is true again afterwards.
+    // Loads the game in the file at path (a ".pgn" name: its first PGN game)
+    // as if it had been picked in the open dialog: the dialog remembers the
+    // name, the file is checked whole and only a usable one replaces the
+    // game (replayed onto the board, animated when the window's AnimateLoad
+    // is set). A missing, unreadable or unusable file is refused with its
+    // message and the window stays exactly as it was, the clocks and the
+    // engine halted only while the message is up. AnimateLoad is true again
+    // afterwards.
     void LoadPath(const QString& path);
+
+    // Replays a checked game onto the window in place of the current one,
+    // then runs the load's final steps. Escape (the window's HurryLoad)
+    // turns the animation off for the moves still to come.
+    void Play(const LoadedGame& game);
+    // Refuses a load with text under caption: nothing of the game changes.
+    void RefuseLoad(const QString& text, const QString& caption);
 
     // The window's game as the file holds it.
     GameRecordText Collect() const;
 
 private:
-    // A file that passed the check: clears the window, replays the game and
-    // shows it, as the load steps say.
-    void LoadChecked(const QString& path, const GameFileCheck& check);
-    void ApplySettings(const GameFile& file);
-    // False when the window was closed during the replay.
-    bool Replay(const GameFileCheck& check);
-    // Fills the window's lists, notes and clocks from the file once replayed.
-    void TakeListsNotesAndClocks(const GameFile& file);
+    void LoadAs(const QString& path, bool pgn);
+    static LoadedGame FromCheck(const QString& path, const GameFileCheck& check);
+    void ApplySettings(const LoadedGame& game);
+    // False when the window was closed during the replay. words gets the
+    // annotation of each move made ("Jaque" ... or empty).
+    bool Replay(const LoadedGame& game, std::vector<std::string_view>& words);
+    // Fills the window's lists, notes and clocks once the game is replayed.
+    void TakeListsNotesAndClocks(const LoadedGame& game, const std::vector<std::string_view>& words);
     // The message for a file that is not loaded; nothing else changes.
-    void Refuse(const QString& text);
+    void Refuse(const QString& text, const QString& caption);
     void FinalSteps();
 
     TForm1& form_;

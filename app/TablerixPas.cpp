@@ -9,6 +9,7 @@
 #include "PrintCommand.h"
 #include "TFormAcercaDe.h"
 #include "TablerixMessage.h"
+#include "WindowShortcuts.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -53,6 +54,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     Form1Layout::Build(*this);
     WireControls();
     WireBoard();
+    shortcuts_ = std::make_unique<WindowShortcuts>(*this);
     FormActivate();  // the dialogs' first folder, before any activation
     FormCreate();
     Timer1->start();
@@ -458,6 +460,22 @@ void TForm1::ListBox1Click() {
     SelectRepe(i);
     Situacion();
 }
+
+void TForm1::GoToPosition(int row) {
+    BlackToHuman();
+    if (ListBox1->count() > 0 && row != ListBox1->currentRow()) {
+        SelectHidden(row);
+        const int i = ListBox1->currentRow();
+        ChessBrd1->GotoMove((i + 1) / 2 + 1, (i + 1) % 2 == 0);
+        SelectRepe(i);
+        Situacion();
+    }
+    SetPMueve();
+}
+
+void TForm1::FirstPositionKey() { GoToPosition(-1); }
+
+void TForm1::LastPositionKey() { GoToPosition(ListBox1->count() - 1); }
 
 void TForm1::ListBoxRepeClick() {
     SelectHidden(ListBoxRepe->currentRow());

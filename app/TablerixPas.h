@@ -39,6 +39,7 @@ namespace tablerix {
 
 class TBlinkLabel;
 class TmyLabel3d;
+class WindowShortcuts;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -58,6 +59,7 @@ public:
     bool ClocksRunning = false;  // the clocks advance on each tick
     bool Loading = false;        // a saved game is being replayed onto the board
     bool AnimateLoad = true;     // the next load replays its moves animated
+    bool HurryLoad = false;      // Escape: the load under way plays its remaining moves unanimated
     GameClocks Clocks;           // GameClock, WhiteClock, BlackClock
     QString DialogDirectory;     // where the save and open dialogs start: documents, then the last folder used
 
@@ -178,6 +180,10 @@ public:
     void ButtonForwardClick();
     void ListBox1Click();
     void ListBoxRepeClick();
+    // Home and End: the starting position and the last half-move, with the
+    // side effects of the back and forward buttons.
+    void FirstPositionKey();
+    void LastPositionKey();
     void SetPMueve();  // "Mueve Blancas" / "Mueve Negras" from the board
 
     // ---- Game files, printing, appearance, about window ----
@@ -213,9 +219,13 @@ private:
     // the user's choice of a move.
     void SelectRepe(int row);
     void SelectHidden(int row);
+    // Shows the position after half-move row + 1 (-1: the start).
+    void GoToPosition(int row);
 
     bool centred_ = false;
     int repeRowHandled_ = -2;  // row already handled during the current click
+    // The keyboard; goes before the controls it watches.
+    std::unique_ptr<WindowShortcuts> shortcuts_;
 };
 
 }  // namespace tablerix
