@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tablerix {
 
 namespace {
@@ -10,8 +12,11 @@ namespace {
 const QString kPgnSuffix = QStringLiteral("pgn");
 const QString kChessSuffix = QStringLiteral("Chess");
 
+// By its pattern: the dialog keeps a filter's name with its blanks folded.
+bool IsPgnFilter(const QString& filter) { return filter.contains(QStringLiteral("*.pgn")); }
+
 void FollowFilter(QFileDialog& dialog, const QString& filter) {
-    dialog.setDefaultSuffix(filter == GameFileKind::kPgnFilter ? kPgnSuffix : kChessSuffix);
+    dialog.setDefaultSuffix(IsPgnFilter(filter) ? kPgnSuffix : kChessSuffix);
 }
 
 }  // namespace
@@ -20,7 +25,7 @@ bool GameFileKind::IsPgn(const QString& path, const QString& chosenFilter) {
     const QString suffix = QFileInfo(path).suffix();
     if (suffix.compare(kPgnSuffix, Qt::CaseInsensitive) == 0) return true;
     if (suffix.compare(kChessSuffix, Qt::CaseInsensitive) == 0) return false;
-    return chosenFilter == kPgnFilter;
+    return IsPgnFilter(chosenFilter);
 }
 
 void GameFileKind::OfferPgn(QFileDialog& dialog) {
@@ -33,8 +38,10 @@ void GameFileKind::OfferPgn(QFileDialog& dialog) {
 
 void GameFileKind::FitTo(QFileDialog& dialog, const QString& path) {
     const QStringList filters = dialog.nameFilters();
-    const QString filter = IsPgn(path) ? kPgnFilter : filters.value(0);
-    if (!filters.contains(filter)) return;
+    const bool pgn = IsPgn(path);
+    const auto it = std::find_if(filters.begin(), filters.end(), [pgn](const QString& f) { return IsPgnFilter(f) == pgn; });
+    if (it == filters.end()) return;
+    const QString filter = *it;
     dialog.selectNameFilter(filter);
     FollowFilter(dialog, filter);
 }
