@@ -352,15 +352,10 @@ QFileDialog* Form1Layout::GameFileDialog(QWidget* parent, const QString& title, 
     auto* dialog = new QFileDialog(parent, title, QString(), kGameFilterName + QStringLiteral(" (*.Chess)"));
     dialog->setAcceptMode(mode);
     dialog->setDefaultSuffix(QStringLiteral("Chess"));
-    // Qt lists a filter as its name plus its patterns, blanks simplified; the
-    // list of Qt's own dialog shows the name as written instead. (A native
-    // dialog, where the platform has one, shows Qt's simplified name.)
+    // The list shows the names alone. Qt folds the double blank of a filter
+    // name into one; the names are passed exactly as written.
     dialog->setOption(QFileDialog::HideNameFilterDetails);
     GameFileKind::OfferPgn(*dialog);
-    if (auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
-        types->setItemText(0, kGameFilterName);
-        types->setItemText(1, GameFileKind::kPgnFilterName);
-    }
     return dialog;
 }
 

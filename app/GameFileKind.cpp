@@ -12,8 +12,11 @@ namespace {
 const QString kPgnSuffix = QStringLiteral("pgn");
 const QString kChessSuffix = QStringLiteral("Chess");
 
-// By its pattern: the dialog keeps a filter's name with its blanks folded.
-bool IsPgnFilter(const QString& filter) { return filter.contains(QStringLiteral("*.pgn")); }
+// By its pattern, or by its name alone: a dialog that hides the patterns
+// answers with the name, its blanks folded.
+bool IsPgnFilter(const QString& filter) {
+    return filter.contains(QStringLiteral("*.pgn")) || filter.simplified() == GameFileKind::kPgnFilterName.simplified();
+}
 
 void FollowFilter(QFileDialog& dialog, const QString& filter) {
     dialog.setDefaultSuffix(IsPgnFilter(filter) ? kPgnSuffix : kChessSuffix);

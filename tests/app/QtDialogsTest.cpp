@@ -1,6 +1,8 @@
 // Qt's own dialogs inside the program: in Spanish, the game filter named as
 // written, and nothing of a closed file dialog left up while a game loads.
+#include "Form1Layout.h"
 #include "FormDialogs.h"
+#include "GameFileKind.h"
 #include "QtTranslation.h"
 #include "TablerixPas.h"
 
@@ -69,16 +71,17 @@ TEST(QtDialogsTest, QtsOwnTextsAreSpanish) {
     EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
 }
 
-TEST(QtDialogsTest, GameFilterIsListedWithItsTwoBlanks) {
+TEST(QtDialogsTest, GameFiltersAreListedByNameTheGameFileFirst) {
     TForm1 form;
     for (const QFileDialog* dialog : {form.Save, form.Open}) {
         const auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
         ASSERT_NE(types, nullptr);
-        ASSERT_EQ(types->count(), 1);
-        EXPECT_EQ(types->itemText(0), QStringLiteral("Partidas De Tablerix  ( .Chess )"));
-        // Qt keeps its own copy of the filter with the blanks simplified;
-        // it still selects the game files.
+        ASSERT_EQ(types->count(), 2);
+        // Qt folds the double blank of the names it is given.
+        EXPECT_EQ(types->itemText(0), Form1Layout::kGameFilterName.simplified());
+        EXPECT_EQ(types->itemText(1), QStringLiteral("Partidas PGN ( .pgn )"));
         EXPECT_TRUE(dialog->nameFilters().value(0).endsWith(QStringLiteral("(*.Chess)")));
+        EXPECT_FALSE(GameFileKind::IsPgn(QString(), dialog->selectedNameFilter()));
     }
 }
 
