@@ -1,19 +1,32 @@
 // Engine worker: how long StopThinking takes while a deep search runs, and
 // what a released worker costs while the human is to move.
 //
-//   engine_thread_bench --benchmark_filter=Stop   (StopThinking, depth 8)
-//   engine_thread_bench --benchmark_filter=Idle   (10 s of waiting for a human move)
+//   engine_thread_bench --benchmark_filter=Stop     (StopThinking, depth 8)
+//   engine_thread_bench --benchmark_filter=Idle     (10 s of waiting for a human move)
+//   engine_thread_bench --benchmark_filter=Wakeups  (the whole window, 10 s each:
+//                                                    start screen, then the human's
+//                                                    turn after "Empezar")
+//
+// Wake-ups are the context switches of every thread of the process, voluntary
+// and not, as the kernel counts them.
 
 #include "TChessBrd.h"
+#include "TablerixPas.h"
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QPushButton>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
 #include <thread>
 
 namespace {
@@ -27,6 +40,22 @@ double CpuSeconds() {
     getrusage(RUSAGE_SELF, &usage);
     auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Context switches so far, summed over the threads of this process.
+std::uint64_t ContextSwitches() {
+    std::uint64_t total = 0;
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task", error)) {
+        std::ifstream status(task.path() / "status");
+        std::string line;
+        while (std::getline(status, line)) {
+            const std::string_view text(line);
+            if (text.starts_with("voluntary_ctxt_switches:") || text.starts_with("nonvoluntary_ctxt_switches:"))
+                total += std::stoull(line.substr(line.find(':') + 1));
+        }
+    }
+    return total;
 }
 
 void RunEventsFor(std::chrono::milliseconds span) {
@@ -73,8 +102,22 @@ BENCHMARK(BM_StopThinkingDuringDepth8Search)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 
+// Runs the event loop for 10 s and reports CPU and wake-ups per second;
+// the span's length in seconds.
+double MeasureQuietSpan(benchmark::State& state) {
+    const std::uint64_t switches = ContextSwitches();
+    const double cpu = CpuSeconds();
+    const auto start = Clock::now();
+    RunEventsFor(10s);
+    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+    state.SetIterationTime(wall);
+    state.counters["cpu_percent_of_one_core"] = 100.0 * (CpuSeconds() - cpu) / wall;
+    state.counters["wakeups_per_second"] = static_cast<double>(ContextSwitches() - switches) / wall;
+    return wall;
+}
+
 // The built-in engine plays Black, White (the human) is to move: the worker
-// is released and polls. Process CPU time over 10 s of the event loop.
+// is released with nothing to do. Process CPU time over 10 s of the event loop.
 void BM_IdleWorkerWhileHumanToMove(benchmark::State& state) {
     TChessBrd board;
     board.show();  // first paint: StartThinking and the 500 ms timer
@@ -82,18 +125,47 @@ void BM_IdleWorkerWhileHumanToMove(benchmark::State& state) {
     RunEventsFor(200ms);
     for (auto _ : state) {
         const std::uint64_t cycles = board.EngineThread()->CycleCount();
-        const double cpu = CpuSeconds();
-        const auto start = Clock::now();
-        RunEventsFor(10s);
-        const double wall = std::chrono::duration<double>(Clock::now() - start).count();
-        state.SetIterationTime(wall);
-        state.counters["cpu_percent_of_one_core"] = 100.0 * (CpuSeconds() - cpu) / wall;
-        state.counters["cycles_per_second"] =
-            static_cast<double>(board.EngineThread()->CycleCount() - cycles) / wall;
+        const double wall = MeasureQuietSpan(state);
+        state.counters["cycles_per_second"] = static_cast<double>(board.EngineThread()->CycleCount() - cycles) / wall;
     }
     if (board.EngineThread()->Parked() || board.EngineThread()->SearchCount() != 0)
-        state.SkipWithError("the worker should be polling, not parked or searching");
+        state.SkipWithError("the worker should be released and waiting, not parked or searching");
 }
 BENCHMARK(BM_IdleWorkerWhileHumanToMove)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
+
+QPushButton* ButtonCalled(const QWidget& window, const QString& text) {
+    for (auto* button : window.findChildren<QPushButton*>())
+        if (button->text() == text) return button;
+    return nullptr;
+}
+
+// The whole main window on its start screen: its clock and nothing else.
+void BM_WakeupsOnStartScreen(benchmark::State& state) {
+    TForm1 form;
+    form.show();
+    RunEventsFor(500ms);
+    for (auto _ : state) MeasureQuietSpan(state);
+}
+BENCHMARK(BM_WakeupsOnStartScreen)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
+
+// "Empezar" against the computer (the window's default), then the human's
+// turn: the window's clock, the board's 500 ms timer and a waiting worker.
+void BM_WakeupsWhileHumanToMove(benchmark::State& state) {
+    TForm1 form;
+    form.show();
+    RunEventsFor(200ms);
+    QPushButton* start = ButtonCalled(form, QStringLiteral("Empezar"));
+    auto* board = form.findChild<TChessBrd*>();
+    if (!start || !board) {
+        state.SkipWithError("no \"Empezar\" button or no board");
+        return;
+    }
+    start->click();
+    RunEventsFor(500ms);
+    for (auto _ : state) MeasureQuietSpan(state);
+    if (!board->ComputerPlaysBlack() || !board->WhiteToMove() || board->EngineThread()->SearchCount() != 0)
+        state.SkipWithError("the human should be to move against the computer");
+}
+BENCHMARK(BM_WakeupsWhileHumanToMove)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
