@@ -381,11 +381,14 @@ void ChessBrdCore::RedrawChangedSquares(const std::string& oldPosition) {
 // ---- Engine worker ----
 
 void ChessBrdCore::PublishPosition() {
-    std::lock_guard lock(snapshotMutex_);
-    std::memcpy(snapshot_.Squares.data(), board_.data() + 1, 64);
-    snapshot_.WhiteToMove = whiteToMove_;
-    snapshot_.Castling = castling_;
-    snapshot_.EnPassant = enPassant_;
+    {
+        std::lock_guard lock(snapshotMutex_);
+        std::memcpy(snapshot_.Squares.data(), board_.data() + 1, 64);
+        snapshot_.WhiteToMove = whiteToMove_;
+        snapshot_.Castling = castling_;
+        snapshot_.EnPassant = enPassant_;
+    }
+    if (positionObserver_) positionObserver_();
 }
 
 PositionSnapshot ChessBrdCore::Snapshot() const {

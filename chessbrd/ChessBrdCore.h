@@ -18,6 +18,7 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -167,12 +168,17 @@ public:
     PositionSnapshot Snapshot() const;
     // (ComputerPlaysWhite and white to move) or (ComputerPlaysBlack and black to move).
     bool ComputerToMove() const;
+    // Called on the owner's thread each time a change of the position, side,
+    // castling or en passant has been published; the engine wakes a waiting
+    // worker with it. One observer; an empty one removes it.
+    void SetPositionObserver(std::function<void()> observer) { positionObserver_ = std::move(observer); }
 
 protected:
     void ClearThinkingPaused() noexcept { thinkingPaused_ = false; }
     void SetDragSource(Square s) noexcept { dragSource_ = s; }
     void SetDropSquare(Square s) noexcept { dropSquare_ = s; }
     // Copies board, side, castling and en passant into the worker's snapshot.
+    // Then tells the position observer.
     void PublishPosition();
 
 private:
@@ -227,6 +233,7 @@ private:
 
     mutable std::mutex snapshotMutex_;
     PositionSnapshot snapshot_;
+    std::function<void()> positionObserver_;
 };
 
 }  // namespace tablerix

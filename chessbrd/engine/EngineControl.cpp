@@ -7,12 +7,16 @@ namespace tablerix {
 EngineControl::EngineControl(ChessBrdCore& board) : board_(board), worker_(std::make_unique<TChessThread>(board)) {
     worker_->SetCallbacks([this](Square fromSq, Square toSq) { return board_.PerformMove(fromSq, toSq); },
                           [this] { EngineCycleDone(); });
+    board_.SetPositionObserver([this] {
+        if (worker_) worker_->Wake();
+    });
 }
 
 EngineControl::~EngineControl() { Shutdown(); }
 
 void EngineControl::Shutdown() {
     if (!worker_) return;
+    board_.SetPositionObserver({});
     worker_->Terminate();
     worker_.reset();
 }
@@ -20,18 +24,21 @@ void EngineControl::Shutdown() {
 void EngineControl::StopThinking() {
     board_.ChessBrdCore::StopThinking();  // ThinkingPaused, before any event can run the hook
     if (!worker_) return;
-    worker_->BoardChanged();
-    if (board_.GameOver()) return;
-    worker_->RequestStop();
+    if (board_.GameOver()) {
+        worker_->Wake();  // not parked: it looks at the board again
+        return;
+    }
+    worker_->RequestStop();  // a worker with nothing to do is parked at once
     if (worker_->InBoardCall()) return;
     // Also in CustomEngine mode: a worker still running from before the
-    // switch must not search on while the board changes.
+    // switch must not search on while the board changes. A stopped worker
+    // always ends its cycle with FinishCycle, whose call parks it.
     while (!worker_->Parked()) {
-        if (worker_->RunPendingCall()) continue;
+        if (worker_->RunPendingCall() || worker_->WaitForCall(kStopPollInterval)) continue;
         // Input waits until the stop is over, so that no move or click is
         // handled halfway through the operation that stopped the engine.
+        // The worker's call may run in here too (its wake-up is an event).
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        worker_->WaitForWorker(kStopPollInterval);
     }
 }
 
@@ -42,7 +49,8 @@ void EngineControl::StartThinking() {
     }
     if (!worker_) return;
     worker_->ClearStop();
-    worker_->Release();
+    // A worker already released may be waiting for a change: this is one.
+    if (!worker_->Release()) worker_->Wake();
 }
 
 void EngineControl::ApplyPriority() {

@@ -2,6 +2,8 @@
 // The board's side of the engine: StopThinking, StartThinking, the cycle
 // callback that parks and re-releases the worker, the custom-engine mode
 // (the owner is asked for the computer's moves), and the message/timer hook.
+// It also watches the board's position (ChessBrdCore::SetPositionObserver):
+// each change wakes a worker that waits with nothing to do.
 //
 // The board (TChessBrd, or any ChessBrdCore that forwards its engine seams
 // here) owns one EngineControl, created after everything else, and destroys
@@ -27,13 +29,16 @@ public:
     EngineControl& operator=(const EngineControl&) = delete;
 
     // Sets ThinkingPaused. Unless GameOver is set: sets the stop request and
-    // processes the thread's events until the worker is parked. Inside a
-    // call the worker is waiting for (its move's events) it returns at once:
-    // the worker is held there and parks at the end of its cycle.
+    // returns once the worker is parked; a waiting worker is parked at once,
+    // otherwise it runs the worker's calls as they come and processes the
+    // thread's events while none does. Inside a call the worker is waiting for (its move's events)
+    // it returns at once: the worker is held there and parks at the end of
+    // its cycle. With GameOver set it only wakes a waiting worker.
     void StopThinking();
-    // Built-in engine: clears the stop request and releases a parked worker.
-    // CustomEngine: asks OnCalculateMove for the computer's move when the
-    // computer is to move and ThinkingPaused is clear, and performs it.
+    // Built-in engine: clears the stop request and releases a parked worker,
+    // or wakes one that waits. CustomEngine: asks OnCalculateMove for the
+    // computer's move when the computer is to move and ThinkingPaused is
+    // clear, and performs it.
     void StartThinking();
     bool Thinking() const noexcept { return worker_ && worker_->Thinking(); }
     // Applies the board's ThinkingPriority to the worker now.
@@ -47,7 +52,8 @@ public:
     // Nullptr after Shutdown().
     TChessThread* Worker() noexcept { return worker_.get(); }
 
-    // Longest wait between two rounds of event processing inside StopThinking.
+    // Inside StopThinking: how long to wait for the worker's call before a
+    // round of event processing.
     static constexpr std::chrono::milliseconds kStopPollInterval{5};
 
 private:

@@ -53,61 +53,19 @@ QThread::Priority TChessThread::QtPriority(TThreadPriority p) noexcept {
 // ---------------------------------------------------------------- board's thread
 
 bool TChessThread::Release() {
-    bool start = false;
-    {
-        std::lock_guard lock(mutex_);
-        if (terminated_ || !parked_) return false;
-        parked_ = false;
-        start = !started_;
+    if (!parking_.Release()) return false;
+    if (!started_) {
         started_ = true;
-    }
-    if (start)
         QThread::start();
-    else
-        changed_.notify_all();
+    }
     return true;
 }
 
-void TChessThread::Park() {
-    std::lock_guard lock(mutex_);
-    parked_ = true;
-}
-
-bool TChessThread::Parked() const {
-    std::lock_guard lock(mutex_);
-    return parked_;
-}
+void TChessThread::Park() { parking_.Park(); }
 
 void TChessThread::RequestStop() {
     engine_->RequestStop();
-    { std::lock_guard lock(mutex_); }  // an idle pause that just tested the flag is waiting by now
-    changed_.notify_all();
-}
-
-bool TChessThread::RunPendingCall() {
-    const std::function<void()>* call = nullptr;
-    {
-        std::lock_guard lock(mutex_);
-        if (pendingCall_ == nullptr || callRunning_) return false;
-        call = pendingCall_;
-        pendingCall_ = nullptr;
-        callRunning_ = true;
-    }
-    ++callDepth_;
-    (*call)();
-    --callDepth_;
-    {
-        std::lock_guard lock(mutex_);
-        callRunning_ = false;
-        callDone_ = true;
-    }
-    changed_.notify_all();
-    return true;
-}
-
-void TChessThread::WaitForWorker(std::chrono::milliseconds limit) {
-    std::unique_lock lock(mutex_);
-    changed_.wait_for(lock, limit, [this] { return parked_ || pendingCall_ != nullptr || terminated_; });
+    parking_.Stop();
 }
 
 void TChessThread::ApplyPriority(TThreadPriority p) {
@@ -115,15 +73,10 @@ void TChessThread::ApplyPriority(TThreadPriority p) {
 }
 
 void TChessThread::Terminate() {
-    bool started = false;
-    {
-        std::lock_guard lock(mutex_);
-        terminated_ = true;
-        started = started_;
-    }
+    parking_.ShutDown();
+    channel_.Close();
     engine_->RequestStop();
-    changed_.notify_all();
-    if (started) wait();
+    if (started_) wait();
 }
 
 void TChessThread::OnWakeup() {
@@ -135,50 +88,45 @@ void TChessThread::OnWakeup() {
 // ---------------------------------------------------------------- worker
 
 void TChessThread::run() {
-    while (WaitUntilReleased()) RunCycle();
-}
-
-bool TChessThread::WaitUntilReleased() {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return !parked_ || terminated_; });
-    return !terminated_;
+    while (parking_.WaitForRelease()) RunCycle();
 }
 
 void TChessThread::RunCycle() {
+    const std::uint64_t seen = parking_.Generation();  // before the board is read
     const PositionSnapshot position = board_.Snapshot();
-    const bool computerToMove = position.WhiteToMove ? board_.ComputerPlaysWhite() : board_.ComputerPlaysBlack();
-    const std::uint64_t epoch = boardEpoch_.load();
-    const bool refusedBefore = refused_ && refusedEpoch_ == epoch && SamePosition(*refused_, position);
-    if (computerToMove && !refusedBefore) {
-        setPriority(QtPriority(board_.ThinkingPriority()));
-        thinking_.store(true);
-        engine_->Think(position, board_.SearchDepth());
-        searches_.fetch_add(1);
-        if (!StopRequested()) {
-            thinking_.store(false);
-            const EngineMove best = engine_->BestMove();
-            if (MoveOnBoardThread(position, ToSquare(best.From + 1), ToSquare(best.To + 1))) {
-                refused_.reset();
-            } else {
-                // Searching the same position again would only find the same
-                // refused move (a repetition, or no legal move at all).
-                refused_ = position;
-                refusedEpoch_ = epoch;
-            }
-        }
-    } else {
-        IdlePause();
+    if (ShouldSearch(position, seen)) {
+        if (parking_.BeginSearch()) Search(position, seen);
+    } else if (!parking_.AwaitChange(seen)) {
+        return;  // parked by a stop while waiting, or ended: nothing to report
     }
-    CallOnBoardThread(onCycleDone_);
-    cycles_.fetch_add(1);
+    FinishCycle();
 }
 
-void TChessThread::IdlePause() {
-    std::unique_lock lock(mutex_);
-    changed_.wait_for(lock, kIdlePause, [this] { return StopRequested() || terminated_; });
+bool TChessThread::ShouldSearch(const PositionSnapshot& position, std::uint64_t seen) const {
+    const bool computerToMove = position.WhiteToMove ? board_.ComputerPlaysWhite() : board_.ComputerPlaysBlack();
+    // Searching the same position again would only find the same refused move
+    // (a repetition, or no legal move at all).
+    const bool refusedBefore = refused_ && refusedGeneration_ == seen && SamePosition(*refused_, position);
+    return computerToMove && !refusedBefore;
 }
 
-bool TChessThread::MoveOnBoardThread(const PositionSnapshot& searched, Square fromSq, Square toSq) {
+void TChessThread::Search(const PositionSnapshot& position, std::uint64_t seen) {
+    setPriority(QtPriority(board_.ThinkingPriority()));
+    thinking_.store(true);
+    engine_->Think(position, board_.SearchDepth());
+    searches_.fetch_add(1);
+    if (!parking_.EndSearch()) return;  // stopped: the board clears Thinking when it parks the worker
+    thinking_.store(false);
+    const EngineMove best = engine_->BestMove();
+    if (DeliverMove(position, ToSquare(best.From + 1), ToSquare(best.To + 1))) {
+        refused_.reset();
+    } else {
+        refused_ = position;
+        refusedGeneration_ = seen;
+    }
+}
+
+bool TChessThread::DeliverMove(const PositionSnapshot& searched, Square fromSq, Square toSq) {
     bool refused = false;
     const std::function<void()> deliver = [&] {
         // A stop that came in after the search ended voids its move; so does
@@ -187,25 +135,13 @@ bool TChessThread::MoveOnBoardThread(const PositionSnapshot& searched, Square fr
         if (StopRequested() || !SamePosition(board_.Snapshot(), searched)) return;
         refused = onMove_ && !onMove_(fromSq, toSq);
     };
-    CallOnBoardThread(deliver);
+    channel_.Call(deliver);
     return !refused;
 }
 
-bool TChessThread::CallOnBoardThread(const std::function<void()>& call) {
-    {
-        std::lock_guard lock(mutex_);
-        if (terminated_ || !call) return false;
-        pendingCall_ = &call;
-        callDone_ = false;
-    }
-    WakeBoardThread();
-    changed_.notify_all();
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return callDone_ || (terminated_ && !callRunning_); });
-    const bool done = callDone_;
-    pendingCall_ = nullptr;
-    callDone_ = false;
-    return done;
+void TChessThread::FinishCycle() {
+    if (parking_.BeginReport()) channel_.Call(onCycleDone_);
+    cycles_.fetch_add(1);
 }
 
 void TChessThread::WakeBoardThread() {

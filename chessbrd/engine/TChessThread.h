@@ -2,47 +2,44 @@
 // The engine worker: a thread that searches whenever the side the computer
 // plays is to move, and hands its move to the board's thread.
 //
-// Cycle loop (worker): if the computer is to move, set the priority, set
-// Thinking, Think on a snapshot of the board, and unless stopped clear
-// Thinking and DeliverMove; then FinishCycle. DeliverMove and FinishCycle run
-// their callback on the board's (user-interface) thread while the worker
-// waits. A cycle in which the computer is not to move pauses up to
-// kIdlePause first, so that waiting for a human move costs next to nothing;
-// a stop request or Terminate cuts the pause short.
+// Cycle (worker): if the computer is to move, set the priority, set Thinking,
+// Think on a snapshot of the board, and unless stopped clear Thinking and
+// DeliverMove; then FinishCycle. DeliverMove and FinishCycle run their
+// callback on the board's (user-interface) thread while the worker waits
+// (CallChannel). A cycle in which the computer is not to move waits, without
+// a timeout, until the board changes (Wake: a move, a new position, a change
+// of side, castling or en passant, StartThinking) or stops it, and only then
+// ends with FinishCycle. Where the worker stands is kept by WorkerParking,
+// whose table says who may move it on.
 //
 // A move is handed over only if, when the board's thread runs the hand-over,
 // no stop has been requested and the board still holds the searched position.
-// A position whose move the board refused (a repetition, or no legal move)
-// is not searched again until it changes or the board calls BoardChanged();
-// until then its cycles pause like idle ones.
+// A position whose move the board refused (a repetition, or no legal move) is
+// not searched again until the board changes or is stopped; until then the
+// worker waits as in a cycle with nothing to do.
 //
-// Parking: the worker is parked (blocked, reading nothing) until Release().
-// The cycle callback parks it with Park() while the worker waits in
-// FinishCycle; it then stays parked once that call returns, unless released
-// again. All of this uses std primitives, so ThreadSanitizer sees every
-// hand-over.
+// Ownership: the board owns the worker; the worker owns its engine, its
+// parking state and its call channel, and only reads the board, through
+// Snapshot(), SearchDepth(), ThinkingPriority() and the computer's colours
+// (all safe from any thread).
 //
-// Ownership: the board owns the worker; the worker owns its engine and only
-// reads the board, through Snapshot(), SearchDepth(), ThinkingPriority() and
-// the computer's colours (all safe from any thread).
-//
-// Threads: the constructor, SetCallbacks, Release, Park, ApplyPriority,
-// RunPendingCall, InBoardCall, WaitForWorker, BoardChanged and Terminate are
-// for the board's thread; RequestStop, ClearStop, StopRequested, Parked,
-// Thinking and ClearThinking for any thread.
+// Threads: the constructor, SetCallbacks, Release, Park, RequestStop, Wake,
+// RunPendingCall, InBoardCall, WaitForCall, ApplyPriority and Terminate are
+// for the board's thread; ClearStop, StopRequested, Parked, State, Thinking,
+// ClearThinking and the counters for any thread.
 
+#include "CallChannel.h"
 #include "ChessBrdCore.h"
 #include "ChessEngine.h"
+#include "WorkerParking.h"
 
 #include <QThread>
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 
 class QSocketNotifier;
@@ -55,9 +52,6 @@ public:
     // same position again.
     using MoveCallback = std::function<bool(Square fromSq, Square toSq)>;
     using CycleCallback = std::function<void()>;
-
-    // Longest pause of a cycle in which the computer is not to move.
-    static constexpr std::chrono::milliseconds kIdlePause{25};
 
     // Parked; the thread itself starts at the first Release().
     explicit TChessThread(const ChessBrdCore& board);
@@ -75,12 +69,18 @@ public:
     bool Release();
     // From the cycle callback only: the worker stays parked after it returns.
     void Park();
-    bool Parked() const;
+    // Sets the stop request: a search unwinds and a waiting worker is parked
+    // at once. Any other worker parks when its FinishCycle runs.
+    void RequestStop();
+    // The board may have changed: a waiting worker looks again, and a
+    // position whose move was refused is searched again.
+    void Wake() { parking_.Wake(); }
 
     // ---- Flags (any thread) ----
-    void RequestStop();  // the search unwinds; an idle pause ends
     void ClearStop() noexcept { engine_->ClearStop(); }
     bool StopRequested() const noexcept { return engine_->StopRequested(); }
+    bool Parked() const { return parking_.Parked(); }
+    WorkerState State() const { return parking_.State(); }
     // From the start of a search until its move is handed over, or until the
     // board parks a stopped worker.
     bool Thinking() const noexcept { return thinking_.load(); }
@@ -88,20 +88,18 @@ public:
 
     // ---- Board's side of the hand-over (board's thread) ----
     // Runs the call the worker is waiting for, if any; true when one ran.
-    bool RunPendingCall();
+    bool RunPendingCall() { return channel_.RunPending(); }
     // True while the board's thread is inside a call made by the worker (the
     // worker is held there and reads nothing).
-    bool InBoardCall() const noexcept { return callDepth_ > 0; }
-    // Waits until the worker is parked or has a call waiting, at most `limit`.
-    void WaitForWorker(std::chrono::milliseconds limit);
-    // The board may have changed: a position whose move was refused is
-    // searched again.
-    void BoardChanged() noexcept { boardEpoch_.fetch_add(1); }
+    bool InBoardCall() const noexcept { return channel_.InCall(); }
+    // Waits up to `limit` for the worker to post a call; true when one waits.
+    bool WaitForCall(std::chrono::milliseconds limit) { return channel_.WaitForCall(limit); }
     // Applies a priority at once when the thread runs (the worker applies
     // ThinkingPriority again before each search).
     void ApplyPriority(TThreadPriority p);
     // Ends the worker for good: a search unwinds, no further call reaches the
-    // board, and the thread has finished when this returns. Idempotent.
+    // board, and the thread has finished when this returns. Idempotent. Not
+    // from inside a call the worker made.
     void Terminate();
 
     static QThread::Priority QtPriority(TThreadPriority p) noexcept;
@@ -118,13 +116,14 @@ protected:
 
 private:
     // Worker side.
-    bool WaitUntilReleased();
     void RunCycle();
-    void IdlePause();
-    bool CallOnBoardThread(const std::function<void()>& call);
-    bool MoveOnBoardThread(const PositionSnapshot& searched, Square fromSq, Square toSq);
-
+    bool ShouldSearch(const PositionSnapshot& position, std::uint64_t seen) const;
+    void Search(const PositionSnapshot& position, std::uint64_t seen);
+    bool DeliverMove(const PositionSnapshot& searched, Square fromSq, Square toSq);
+    void FinishCycle();
     void WakeBoardThread();
+
+    // Board's thread: the worker's wake-up arrived.
     void OnWakeup();
 
     const ChessBrdCore& board_;
@@ -133,28 +132,21 @@ private:
     CycleCallback onCycleDone_;
 
     std::atomic<bool> thinking_{false};
-    std::atomic<std::uint64_t> boardEpoch_{0};
     std::atomic<std::uint64_t> searches_{0};
     std::atomic<std::uint64_t> cycles_{0};
 
-    mutable std::mutex mutex_;
-    std::condition_variable changed_;
-    bool parked_ = true;
-    bool started_ = false;
-    bool terminated_ = false;
-    const std::function<void()>* pendingCall_ = nullptr;
-    bool callRunning_ = false;
-    bool callDone_ = false;
+    WorkerParking parking_;
+    CallChannel channel_{[this] { WakeBoardThread(); }};
 
-    // Board's thread only.
-    int callDepth_ = 0;
+    // Board's thread only: the wake-up line from the worker.
+    bool started_ = false;
     int wakeFd_ = -1;
     std::unique_ptr<QSocketNotifier> wakeNotifier_;
 
     // Worker only: the position whose delivered move was refused, and the
-    // board epoch it was refused in.
+    // board generation it was refused in.
     std::optional<PositionSnapshot> refused_;
-    std::uint64_t refusedEpoch_ = 0;
+    std::uint64_t refusedGeneration_ = 0;
 };
 
 }  // namespace tablerix
