@@ -6,6 +6,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2 poppler-utils xvfb xauth
   desktop-file-utils appstream libxml2-utils shared-mime-info
   dpkg-dev fakeroot file lintian
