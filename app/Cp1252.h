@@ -1,6 +1,5 @@
 #pragma once
-// The Windows-1252 code page, the 8-bit encoding game files were always
-// written in. Qt 6 core has no codec for it, so the table lives here.
+// Windows-1252 for Qt strings, over the plain table in Cp1252Table.
 // Pure functions; any thread.
 
 #include <QByteArray>
@@ -19,11 +18,6 @@ public:
     // Every byte decodes: the five bytes the code page leaves undefined
     // become the C1 control characters of the same value, so they round-trip.
     static QString Decode(const QByteArray& bytes);
-
-    // Byte for one character, or -1 when it has none.
-    static int ByteOf(char16_t c);
-    // Character of one byte.
-    static char16_t CharOf(unsigned char b);
 };
 
 }  // namespace tablerix

@@ -1,19 +1,12 @@
 #include "Utf8Text.h"
 
-#include <array>
+#include "Cp1252Table.h"
+
 #include <cstdint>
 
 namespace tablerix {
 
 namespace {
-
-// Code points of the bytes 0x80..0x9F.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
 
 void Append(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -64,10 +57,7 @@ bool Utf8Text::IsValid(std::string_view bytes) noexcept {
 std::string Utf8Text::FromCp1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (char c : bytes) {
-        const auto b = static_cast<std::uint8_t>(c);
-        Append(out, b >= 0x80 && b <= 0x9F ? kHigh[b - 0x80] : b);
-    }
+    for (char c : bytes) Append(out, Cp1252Table::CharOf(static_cast<unsigned char>(c)));
     return out;
 }
 
