@@ -6,44 +6,45 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace tablerix {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
-bool AllDigits(QStringView s) {
-    return !s.isEmpty() && std::all_of(s.begin(), s.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+// Qt strings and the plain ones hold the same UTF-16 units; these copy them
+// unit for unit (QString::fromUtf16 would drop a leading byte-order mark).
+QString ToQString(std::u16string_view s) {
+    return QStringView(s.data(), static_cast<qsizetype>(s.size())).toString();
 }
 
-QString ClockText(const QString& text, bool hours) {
-    if (hours && text.size() > 2 && AllDigits(text)) return QStringLiteral("99");
-    return text.left(2).rightJustified(2, u'0');
+std::u16string_view ToPlainView(QStringView s) {
+    return std::u16string_view(s.utf16(), static_cast<std::size_t>(s.size()));
 }
 
-// The first n units of s, one fewer when a surrogate pair would be split.
-QString Cut(QStringView s, qsizetype n) {
-    if (s.size() > n && n > 0 && s[n - 1].isHighSurrogate()) --n;
-    return s.left(n).toString();
+std::u16string ToPlain(QStringView s) { return std::u16string(ToPlainView(s)); }
+
+std::vector<std::u16string> ToPlainLines(const QStringList& list) {
+    std::vector<std::u16string> out;
+    out.reserve(static_cast<std::size_t>(list.size()));
+    for (const QString& s : list) out.push_back(ToPlain(s));
+    return out;
 }
 
-// Any mix of CR LF, LF and CR (and the editor's paragraph separators) becomes CR LF.
-QString WithCrLf(const QString& text) {
-    QString out;
-    out.reserve(text.size() + text.size() / 16);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\r') {
-            if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-            out += kCrLf;
-        } else if (c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
-            out += kCrLf;
-        } else {
-            out += c;
-        }
-    }
+QStringList ToQStringList(const std::vector<std::u16string>& list) {
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(list.size()));
+    for (const std::u16string& s : list) out.append(ToQString(s));
+    return out;
+}
+
+ReplayMove ToReplayMove(const LineMove& m) { return {ToQString(m.FromText), ToQString(m.ToText)}; }
+
+std::array<std::u16string, GameFile::kClockFields> ToPlainClocks(const std::array<QString, 9>& clocks) {
+    std::array<std::u16string, GameFile::kClockFields> out;
+    for (std::size_t k = 0; k < out.size(); ++k) out[k] = ToPlain(clocks[k]);
     return out;
 }
 
@@ -52,27 +53,17 @@ QString WithCrLf(const QString& text) {
 // ---- Writing ----
 
 QString GameFile::SettingsLine(const std::array<QString, 9>& clocks, const std::array<int, 6>& choices) {
-    QString line;
-    line.reserve(kSettingsWidth);
-    for (int k = 0; k < kClockFields; ++k) line += ClockText(clocks[k], k % 3 == 0);
-    for (int v : choices) line += QChar(u'0' + ((v >= 0 && v <= 9) ? v : 0));
-    return line;
+    return ToQString(GameFileFormat::SettingsLine(ToPlainClocks(clocks), choices));
 }
 
 QString GameFile::Compose(const GameRecordText& game) {
-    QString text;
-    auto add = [&text](const QString& line) {
-        text += line;
-        text += kCrLf;
-    };
-    for (const QString& line : game.MoveLines) add(line);
-    add(kTimesMarker);
-    add(SettingsLine(game.ClockTexts, game.Choices));
-    add(kEntriesMarker);
-    for (const QString& entry : game.Entries) add(entry);
-    add(kNotesMarker);
-    text += WithCrLf(game.Notes);
-    return text;
+    GameFileRecord plain;
+    plain.MoveLines = ToPlainLines(game.MoveLines);
+    plain.ClockTexts = ToPlainClocks(game.ClockTexts);
+    plain.Choices = game.Choices;
+    plain.Entries = ToPlainLines(game.Entries);
+    plain.Notes = ToPlain(game.Notes);
+    return ToQString(GameFileFormat::Compose(plain));
 }
 
 QByteArray GameFile::Encode(const QString& text) {
@@ -173,111 +164,27 @@ QString GameFile::Decode(const QByteArray& bytes) {
 }
 
 ReplayMove GameFile::MoveOfLine(QStringView line, int index) {
-    if (!line.isEmpty() && line.front() == u' ') {
-        return {line.mid(14, 2).toString(), line.mid(17, 2).toString()};
-    }
-    const int w = index < 18 ? 0 : (index < 198 ? 1 : 2);
-    return {line.mid(3 + w, 2).toString(), line.mid(6 + w, 2).toString()};
+    return ToReplayMove(GameFileFormat::MoveOfLine(ToPlainView(line), index));
 }
 
-GameFile::GameFile(const QByteArray& bytes) {
-    // Oversized input is cut rather than trusted; Read() refuses it earlier.
-    text_ = Decode(bytes.left(kMaxFileBytes));
-
-    // CR LF, LF and CR all end a line; a final line end adds no empty line.
-    const qsizetype n = text_.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text_[i];
-        if (c != u'\r' && c != u'\n') continue;
-        lines_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(i - start)});
-        if (c == u'\r' && i + 1 < n && text_[i + 1] == u'\n') ++i;
-        start = i + 1;
-    }
-    if (start < n) lines_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(n - start)});
-
-    replayEnd_ = LineCount();
-    for (int i = 0; i < LineCount(); ++i) {
-        const QStringView line = Line(i);
-        if (StartsWith(line, kNotesMarker) || StartsWith(line, kTimesMarker) || StartsWith(line, kEntriesMarker)) {
-            replayEnd_ = i;
-            break;
-        }
-    }
-
-    const int times = FindFirst(kTimesMarker, 0);
-    if (times >= 0 && times + 1 < LineCount()) settingsLine_ = times + 1;
-
-    const int entries = FindFirst(kEntriesMarker, 0);
-    if (entries >= 0) {
-        entriesBegin_ = entries + 1;
-        const int end = FindFirst(kNotesMarker, entriesBegin_);
-        entriesEnd_ = end >= 0 ? end : LineCount();
-    }
-
-    const int notes = FindFirst(kNotesMarker, 0);
-    if (notes >= 0) notesBegin_ = notes + 1;
-}
+// Oversized input is cut rather than trusted; Read() refuses it earlier.
+GameFile::GameFile(const QByteArray& bytes) : text_(ToPlain(Decode(bytes.left(kMaxFileBytes)))) {}
 
 QStringView GameFile::Line(int i) const {
-    if (i < 0 || i >= LineCount()) return {};
-    const Span s = lines_[static_cast<std::size_t>(i)];
-    return QStringView(text_).mid(s.Pos, s.Len);
+    const std::u16string_view line = text_.Line(i);
+    return QStringView(line.data(), static_cast<qsizetype>(line.size()));
 }
 
-bool GameFile::StartsWith(QStringView line, const QString& marker) {
-    return line.startsWith(marker);
-}
-
-int GameFile::FindFirst(const QString& marker, int from) const {
-    for (int i = std::max(from, 0); i < LineCount(); ++i) {
-        if (StartsWith(Line(i), marker)) return i;
-    }
-    return -1;
-}
+ReplayMove GameFile::ReplayAt(int i) const { return ToReplayMove(text_.ReplayAt(i)); }
 
 std::optional<QString> GameFile::ClockField(int k) const {
-    if (!HasSettings() || k < 0 || k >= kClockFields) return std::nullopt;
-    const QStringView field = Line(settingsLine_).mid(2 * k, 2);
-    if (field.size() != 2 || !AllDigits(field)) return std::nullopt;
-    return field.toString();
+    const std::optional<std::u16string_view> field = text_.ClockField(k);
+    if (!field) return std::nullopt;
+    return ToQString(*field);
 }
 
-std::optional<int> GameFile::Choice(int k) const {
-    if (!HasSettings() || k < 0 || k >= kChoiceCount) return std::nullopt;
-    const QStringView line = Line(settingsLine_);
-    const int col = 2 * kClockFields + k;
-    if (col >= line.size()) return std::nullopt;
-    const QChar c = line[col];
-    if (c < u'0' || c > u'9') return std::nullopt;
-    const int v = c.unicode() - u'0';
-    if (v >= kChoiceItems[static_cast<std::size_t>(k)]) return std::nullopt;
-    return v;
-}
+QStringList GameFile::Entries() const { return ToQStringList(text_.Entries()); }
 
-bool GameFile::SettingsComplete() const {
-    for (int k = 0; k < kClockFields; ++k) {
-        if (!ClockField(k)) return false;
-    }
-    for (int k = 0; k < kChoiceCount; ++k) {
-        if (!Choice(k)) return false;
-    }
-    return true;
-}
-
-QStringList GameFile::Entries() const {
-    QStringList out;
-    if (entriesBegin_ < 0) return out;
-    out.reserve(EntryCount());
-    for (int i = entriesBegin_; i < entriesEnd_; ++i) out.append(Cut(Line(i), kEntryWidth));
-    return out;
-}
-
-QStringList GameFile::NotesLines() const {
-    QStringList out;
-    if (notesBegin_ < 0) return out;
-    for (int i = notesBegin_; i < LineCount(); ++i) out.append(Cut(Line(i), kNotesLineWidth));
-    return out;
-}
+QStringList GameFile::NotesLines() const { return ToQStringList(text_.NotesLines()); }
 
 }  // namespace tablerix

@@ -1,17 +1,12 @@
 #pragma once
-// The ".Chess" game file: composing, encoding and safely writing it, and
-// reading one back into the parts a load needs. Qt core only, no widgets, so
-// it is tested and fuzzed on its own. Plain values; any thread, one object
-// per thread.
-//
-// Layout, one item per line, CR LF line ends:
-//   the hidden move list's lines
-//   "Tiempos..."
-//   the 24-column clock-and-settings line
-//   "Jugadas Jaque..."
-//   the visible move list's entries
-//   "Notas..."
-//   the notes
+// The ".Chess" game file for the window: encoding, safely writing and reading
+// it, and the parts a load needs as Qt strings. The layout, composing and
+// parsing are plain C++ in GameFileFormat and GameFileText; this wrapper adds
+// the bytes and the Qt types. Qt core only, no widgets, so it is tested and
+// fuzzed on its own. Plain values; any thread, one object per thread.
+
+#include "GameFileFormat.h"
+#include "GameFileText.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,9 +14,7 @@
 #include <QStringView>
 
 #include <array>
-#include <cstdint>
 #include <optional>
-#include <vector>
 
 namespace tablerix {
 
@@ -42,26 +35,18 @@ struct ReplayMove {
 
 class GameFile {
 public:
-    static constexpr int kClockFields = 9;
-    static constexpr int kChoiceCount = 6;
+    static constexpr int kClockFields = GameFileFormat::kClockFields;
+    static constexpr int kChoiceCount = GameFileFormat::kChoiceCount;
     // Items in each choice list, in the order of GameRecordText::Choices.
-    static constexpr std::array<int, kChoiceCount> kChoiceItems{2, 3, 4, 3, 3, 2};
-    static constexpr int kSettingsWidth = 24;
-    static constexpr int kEntryWidth = 50;
-    static constexpr int kNotesLineWidth = 500;
-    // Real game files are a few kilobytes; anything larger is not one and is
-    // refused before it is decoded (every notes line becomes a block of the
-    // notes field, so a few million short lines would freeze the window).
-    // Saving refuses the same size, so whatever is saved loads back.
-    static constexpr qint64 kMaxFileBytes = 1024 * 1024;
-
-    static inline const QString kTimesMarker = QStringLiteral("Tiempos...");
-    static inline const QString kEntriesMarker = QStringLiteral("Jugadas Jaque...");
-    static inline const QString kNotesMarker = QStringLiteral("Notas...");
+    static constexpr std::array<int, kChoiceCount> kChoiceItems = GameFileFormat::kChoiceItems;
+    static constexpr int kSettingsWidth = GameFileFormat::kSettingsWidth;
+    static constexpr int kEntryWidth = GameFileFormat::kEntryWidth;
+    static constexpr int kNotesLineWidth = GameFileFormat::kNotesLineWidth;
+    // Larger files are refused when read and when saved.
+    static constexpr qint64 kMaxFileBytes = GameFileFormat::kMaxFileBytes;
 
     // ---- Writing ----
-    // The 24-column line. Clock texts are cut or padded to two characters;
-    // hours of 100 or more become "99". Indexes outside 0..9 are written "0".
+    // The 24-column line (see GameFileFormat::SettingsLine).
     static QString SettingsLine(const std::array<QString, 9>& clocks, const std::array<int, 6>& choices);
     // The whole file text with CR LF after every line but the notes' last.
     static QString Compose(const GameRecordText& game);
@@ -83,55 +68,40 @@ public:
     // as Windows-1252. A leading byte-order mark is dropped.
     static QString Decode(const QByteArray& bytes);
     static bool IsUtf8WithNonAscii(const QByteArray& bytes);
-    // Square texts of move line number `index` (from 0): a line starting with
-    // a blank is Black's (columns 15-16, 18-19); White's are shifted right by
-    // the extra digits of move numbers 10 and 100 (index 18 and 198 on).
+    // Square texts of move line number `index` (see GameFileFormat::MoveOfLine).
     static ReplayMove MoveOfLine(QStringView line, int index);
 
     // Parses a whole file; any bytes at all are accepted.
     explicit GameFile(const QByteArray& bytes);
 
-    int LineCount() const { return static_cast<int>(lines_.size()); }
+    int LineCount() const { return text_.LineCount(); }
     QStringView Line(int i) const;
 
     // Move lines: from the first line up to the first marker of any kind.
-    int ReplayCount() const { return replayEnd_; }
-    ReplayMove ReplayAt(int i) const { return MoveOfLine(Line(i), i); }
+    int ReplayCount() const { return text_.ReplayCount(); }
+    ReplayMove ReplayAt(int i) const;
 
     // The line after the first "Tiempos..." marker exists.
-    bool HasSettings() const { return settingsLine_ >= 0; }
+    bool HasSettings() const { return text_.HasSettings(); }
     // A clock field's two characters, when present and both digits.
     std::optional<QString> ClockField(int k) const;
     // A choice index, when present, a digit, and inside its list.
-    std::optional<int> Choice(int k) const;
+    std::optional<int> Choice(int k) const { return text_.Choice(k); }
     // Every clock field and choice of the settings line is there and sound,
     // as in any file this program saved.
-    bool SettingsComplete() const;
+    bool SettingsComplete() const { return text_.SettingsComplete(); }
 
     // A "Jugadas Jaque..." marker exists (its list may be empty).
-    bool HasEntriesMarker() const { return entriesBegin_ >= 0; }
+    bool HasEntriesMarker() const { return text_.HasEntriesMarker(); }
     // Lines after the first "Jugadas Jaque..." up to the next "Notas...", or
     // to the end, each cut to kEntryWidth; the size limit bounds their number.
     QStringList Entries() const;
-    int EntryCount() const { return entriesBegin_ < 0 ? 0 : entriesEnd_ - entriesBegin_; }
+    int EntryCount() const { return text_.EntryCount(); }
     // Lines after the first "Notas..." to the end, each cut to kNotesLineWidth.
     QStringList NotesLines() const;
 
 private:
-    struct Span {
-        std::uint32_t Pos;
-        std::uint32_t Len;
-    };
-    static bool StartsWith(QStringView line, const QString& marker);
-    int FindFirst(const QString& marker, int from) const;
-
-    QString text_;
-    std::vector<Span> lines_;
-    int replayEnd_ = 0;
-    int settingsLine_ = -1;
-    int entriesBegin_ = -1;
-    int entriesEnd_ = -1;
-    int notesBegin_ = -1;
+    GameFileText text_;
 };
 
 }  // namespace tablerix
