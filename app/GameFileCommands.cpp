@@ -142,6 +142,17 @@ void GameFileCommands::Refuse(const QString& text, const QString& caption) {
 }
 
 void GameFileCommands::Play(const LoadedGame& game) {
+    ClearGame();
+    ShowLoadingPanel(game.Header);
+    ApplySettings(game);
+    HoldEngineAndAnimation();
+    std::vector<std::string_view> words;
+    const bool open = ReplayLoading(game, words);
+    if (open) TakeListsNotesAndClocks(game, words);
+    FinalSteps();
+}
+
+void GameFileCommands::ClearGame() {
     TForm1& f = form_;
     f.Memo1->clear();
     f.MNotas->clear();
@@ -152,15 +163,20 @@ void GameFileCommands::Play(const LoadedGame& game) {
     f.ListBox1->clear();
     f.ChessBrd1->NewGame();
     f.PJaque->hide();
+}
 
+void GameFileCommands::ShowLoadingPanel(const QString& header) {
+    TForm1& f = form_;
     f.ClocksRunning = false;
-    f.LPartida->setText(game.Header);
+    f.LPartida->setText(header);
     f.PJugadasCarga->show();
     f.Quita_Campos();
     f.Quito_Carga();
     f.PEmpezar->hide();
+}
 
-    ApplySettings(game);
+void GameFileCommands::HoldEngineAndAnimation() {
+    TForm1& f = form_;
     // The engine must not play between two replayed moves: the computer's
     // colours stay off until the final steps apply Black's player again.
     f.ChessBrd1->SetComputerPlaysBlack(false);
@@ -169,37 +185,24 @@ void GameFileCommands::Play(const LoadedGame& game) {
         f.ChessBrd1->SetAnimateMoves(false);
         f.ChessBrd1->SetAnimationDelay(0);
     }
+}
 
+bool GameFileCommands::ReplayLoading(const LoadedGame& game, std::vector<std::string_view>& words) {
+    TForm1& f = form_;
     f.Loading = true;
     f.HurryLoad = false;
-    std::vector<std::string_view> words;
     const bool open = Replay(game, words);
     f.Loading = false;
     f.HurryLoad = false;
     f.PJugadasCarga->hide();
     f.ChessBrd1->SetAnimateMoves(true);
     f.ChessBrd1->SetAnimationDelay(1);
-    if (open) TakeListsNotesAndClocks(game, words);
-    FinalSteps();
+    return open;
 }
 
 void GameFileCommands::TakeListsNotesAndClocks(const LoadedGame& game, const std::vector<std::string_view>& words) {
     TForm1& f = form_;
-    {
-        const QSignalBlocker block(f.ListBoxRepe);
-        if (game.Entries) {
-            f.ListBoxRepe->addItems(*game.Entries);
-        } else {
-            // As play would have annotated them, move by move.
-            for (int i = 0; i < f.ListBox1->count() && i < static_cast<int>(words.size()); ++i) {
-                const std::string line = f.ListBox1->item(i)->text().toStdString();
-                const std::string_view word = words[static_cast<std::size_t>(i)];
-                const std::string entry =
-                    word.empty() ? MoveListText::VisibleEntry(line) : MoveListText::Annotated(line, word);
-                f.ListBoxRepe->addItem(QString::fromStdString(entry));
-            }
-        }
-    }
+    FillVisibleList(game, words);
     f.MNotas->setPlainText(game.Notes);
 
     TablerixMessage::Aviso(&f, kContinue);
@@ -208,16 +211,36 @@ void GameFileCommands::TakeListsNotesAndClocks(const LoadedGame& game, const std
     f.BNuevaPar->setEnabled(true);
     f.ListBox1->setCurrentRow(f.ListBox1->count() - 1);
 
-    const auto read = [](const QLabel* label) { return GameClocks::FromText(label->text().toStdString()); };
-    f.Clocks.WhiteClock = {read(f.LBHor), read(f.LBMin), read(f.LBSeg)};
-    f.Clocks.BlackClock = {read(f.LNHor), read(f.LNMin), read(f.LNSeg)};
-    f.Clocks.GameClock = {read(f.LPHor), read(f.LPMin), read(f.LPseg)};
-
+    ClocksFromLabels();
     f.Pon_Campos();
     f.Pongo_Carga();
     // The check has made sure the lists hold the game (or that it was saved
     // before its first move), so there is nothing left to refuse here.
     f.Situacion();
+}
+
+void GameFileCommands::FillVisibleList(const LoadedGame& game, const std::vector<std::string_view>& words) {
+    TForm1& f = form_;
+    const QSignalBlocker block(f.ListBoxRepe);
+    if (game.Entries) {
+        f.ListBoxRepe->addItems(*game.Entries);
+        return;
+    }
+    // As play would have annotated them, move by move.
+    for (int i = 0; i < f.ListBox1->count() && i < static_cast<int>(words.size()); ++i) {
+        const std::string line = f.ListBox1->item(i)->text().toStdString();
+        const std::string_view word = words[static_cast<std::size_t>(i)];
+        const std::string entry = word.empty() ? MoveListText::VisibleEntry(line) : MoveListText::Annotated(line, word);
+        f.ListBoxRepe->addItem(QString::fromStdString(entry));
+    }
+}
+
+void GameFileCommands::ClocksFromLabels() {
+    TForm1& f = form_;
+    const auto read = [](const QLabel* label) { return GameClocks::FromText(label->text().toStdString()); };
+    f.Clocks.WhiteClock = {read(f.LBHor), read(f.LBMin), read(f.LBSeg)};
+    f.Clocks.BlackClock = {read(f.LNHor), read(f.LNMin), read(f.LNSeg)};
+    f.Clocks.GameClock = {read(f.LPHor), read(f.LPMin), read(f.LPseg)};
 }
 
 void GameFileCommands::ApplySettings(const LoadedGame& game) {

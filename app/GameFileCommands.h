@@ -57,12 +57,26 @@ public:
 private:
     void LoadAs(const QString& path, bool pgn);
     static LoadedGame FromCheck(const QString& path, const GameFileCheck& check);
+    // The steps of Play, in order.
+    // Empties the lists, the notes and the board for the game to come.
+    void ClearGame();
+    // The loading panel with the game's header in place of the controls.
+    void ShowLoadingPanel(const QString& header);
     void ApplySettings(const LoadedGame& game);
+    // No engine move and, unless asked for, no animation during the replay.
+    void HoldEngineAndAnimation();
+    // Replays with the loading flags set, then puts animation back and hides
+    // the panel. False when the window was closed during the replay.
+    bool ReplayLoading(const LoadedGame& game, std::vector<std::string_view>& words);
     // False when the window was closed during the replay. words gets the
     // annotation of each move made ("Jaque" ... or empty).
     bool Replay(const LoadedGame& game, std::vector<std::string_view>& words);
     // Fills the window's lists, notes and clocks once the game is replayed.
     void TakeListsNotesAndClocks(const LoadedGame& game, const std::vector<std::string_view>& words);
+    // The visible list as saved, or annotated from the replay's words.
+    void FillVisibleList(const LoadedGame& game, const std::vector<std::string_view>& words);
+    // The clocks go on from what the labels show.
+    void ClocksFromLabels();
     // The message for a file that is not loaded; nothing else changes.
     void Refuse(const QString& text, const QString& caption);
     void FinalSteps();
