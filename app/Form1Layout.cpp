@@ -24,6 +24,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace tablerix {
 
@@ -183,6 +184,7 @@ void Form1Layout::Build(TForm1& form) {
     BuildStatusBar(form);
     BuildStartPanel(form);
     BuildHiddenControls(form);
+    NameControls(form);
     ConfigureBoard(form);
 }
 
@@ -392,6 +394,39 @@ void Form1Layout::BuildHiddenControls(TForm1& form) {
     form.MarronOscuro2 = QImage(QStringLiteral(":/textures/MarronOscuro2.png"));
     form.MarronClaro2 = QImage(QStringLiteral(":/textures/MarronClaro2.png"));
     form.MaderaBorde = QImage(QStringLiteral(":/textures/MaderaBorde.png"));
+}
+
+void Form1Layout::NameControls(TForm1& form) {
+    // Each control carries its member's name, so that tests and outside
+    // tools find it with findChild.
+    const std::pair<QObject*, const char*> controls[] = {
+        {form.PTeclasCab, "PTeclasCab"}, {form.BSalvar, "BSalvar"}, {form.BCargarCon, "BCargarCon"},
+        {form.BCargarSin, "BCargarSin"}, {form.BImprimir, "BImprimir"}, {form.BNuevaPar, "BNuevaPar"},
+        {form.LPartida, "LPartida"}, {form.BAcercaDe, "BAcercaDe"},
+        {form.PTablero, "PTablero"}, {form.ChessBrd1, "ChessBrd1"},
+        {form.LFichasNegras, "LFichasNegras"}, {form.ComboJugadores, "ComboJugadores"},
+        {form.LDificultad, "LDificultad"}, {form.ComboDificultad, "ComboDificultad"},
+        {form.LMovimientos, "LMovimientos"}, {form.ListBoxRepe, "ListBoxRepe"},
+        {form.PRNegras, "PRNegras"}, {form.LNHor, "LNHor"}, {form.LNMin, "LNMin"}, {form.LNSeg, "LNSeg"},
+        {form.PRBlancas, "PRBlancas"}, {form.LBHor, "LBHor"}, {form.LBMin, "LBMin"}, {form.LBSeg, "LBSeg"},
+        {form.PRPartida, "PRPartida"}, {form.LPHor, "LPHor"}, {form.LPMin, "LPMin"}, {form.LPseg, "LPseg"},
+        {form.PJugadasCarga, "PJugadasCarga"}, {form.LNotasPartida, "LNotasPartida"}, {form.MNotas, "MNotas"},
+        {form.LPiezas, "LPiezas"}, {form.ComboPiezas, "ComboPiezas"}, {form.LLIneas, "LLIneas"},
+        {form.ComboBorde, "ComboBorde"}, {form.LOscuro, "LOscuro"}, {form.ComboOscuro, "ComboOscuro"},
+        {form.LClaro, "LClaro"}, {form.ComboClaro, "ComboClaro"},
+        {form.PMueve, "PMueve"}, {form.ButtonBack, "ButtonBack"}, {form.ButtonStop, "ButtonStop"},
+        {form.ButtonForward, "ButtonForward"}, {form.PJaque, "PJaque"}, {form.BLJaque, "BLJaque"},
+        {form.PSalir, "PSalir"}, {form.BSalir, "BSalir"}, {form.StatusBar1, "StatusBar1"},
+        {form.PEmpezar, "PEmpezar"}, {form.Label1, "Label1"}, {form.myLabel3d2, "myLabel3d2"},
+        {form.BAceptar, "BAceptar"},
+        {form.ListBox1, "ListBox1"}, {form.Memo1, "Memo1"}, {form.MTiempos, "MTiempos"},
+        {form.MJugadasJaque, "MJugadasJaque"}, {form.MControl, "MControl"},
+        {form.EditorNotasImprimir, "EditorNotasImprimir"},
+        {form.ComboJugadorBlancas, "ComboJugadorBlancas"}, {form.LFichasBlancas, "LFichasBlancas"},
+        {form.Timer1, "Timer1"}, {form.Save, "Save"}, {form.Open, "Open"}};
+    for (const auto& [control, name] : controls) control->setObjectName(QLatin1StringView(name));
+    for (std::size_t i = 0; i < form.StatusPanels.size(); ++i)
+        form.StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
 }
 
 void Form1Layout::ConfigureBoard(TForm1& form) {

@@ -59,6 +59,7 @@ private:
     static void BuildStatusBar(TForm1& form);
     static void BuildStartPanel(TForm1& form);
     static void BuildHiddenControls(TForm1& form);
+    static void NameControls(TForm1& form);
     static void ConfigureBoard(TForm1& form);
 
     static QFileDialog* GameFileDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode);

@@ -2,11 +2,15 @@
 // moves dragged with the mouse, check, mate and draw, pause, new game,
 // navigation through the move lists and the clocks.
 #include "Blinklbl.h"
+#include "ElidedLabel.h"
+#include "Mylabel.h"
+#include "TNotesEdit.h"
 #include "TablerixPas.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
+#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -15,13 +19,16 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "FormControls.h"
 #include "MessageCloser.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -150,6 +157,66 @@ TEST_F(MainWindowTest, StartScreen) {
     // The disabled board ignores a drag.
     Drag(S::E2, S::E4);
     EXPECT_EQ(form->ChessBrd1->Position(), kStartPosition);
+}
+
+// Every control keeps its form name, unique in the window and of its kind,
+// so that tests and outside tools reach it without the window's members.
+TEST_F(MainWindowTest, EveryControlIsFoundByItsFormName) {
+    const auto expect = [this]<class T>(std::initializer_list<const char*> names, T* /*kind*/) {
+        for (const char* name : names) {
+            SCOPED_TRACE(name);
+            EXPECT_NE(form->findChild<T*>(QLatin1StringView(name)), nullptr);
+            EXPECT_EQ(form->findChildren<QObject*>(QLatin1StringView(name)).size(), 1);
+        }
+    };
+    expect({"PTeclasCab", "PTablero", "PRNegras", "PRBlancas", "PRPartida", "PJaque", "PSalir", "PEmpezar"},
+           static_cast<QFrame*>(nullptr));
+    expect({"BSalvar", "BCargarCon", "BCargarSin", "BImprimir", "BNuevaPar", "BAcercaDe"},
+           static_cast<QToolButton*>(nullptr));
+    expect({"ButtonBack", "ButtonStop", "ButtonForward", "BSalir", "BAceptar"}, static_cast<QPushButton*>(nullptr));
+    expect({"ComboJugadores", "ComboDificultad", "ComboPiezas", "ComboBorde", "ComboOscuro", "ComboClaro",
+            "ComboJugadorBlancas"},
+           static_cast<QComboBox*>(nullptr));
+    expect({"LFichasNegras", "LDificultad",  "LMovimientos", "LNotasPartida", "LPiezas", "LLIneas", "LOscuro",
+            "LClaro",        "LNHor",        "LNMin",        "LNSeg",         "LBHor",   "LBMin",   "LBSeg",
+            "LPHor",         "LPMin",        "LPseg",        "PJugadasCarga", "PMueve",  "Label1",  "LFichasBlancas",
+            "StatusPanel0",  "StatusPanel1", "StatusPanel2", "StatusPanel3"},
+           static_cast<QLabel*>(nullptr));
+    expect({"ListBoxRepe", "ListBox1"}, static_cast<QListWidget*>(nullptr));
+    expect({"Memo1", "MTiempos", "MJugadasJaque", "MControl"}, static_cast<QPlainTextEdit*>(nullptr));
+    expect({"ChessBrd1"}, static_cast<TChessBrd*>(nullptr));
+    expect({"LPartida"}, static_cast<ElidedLabel*>(nullptr));
+    expect({"MNotas"}, static_cast<TNotesEdit*>(nullptr));
+    expect({"BLJaque"}, static_cast<TBlinkLabel*>(nullptr));
+    expect({"myLabel3d2"}, static_cast<TmyLabel3d*>(nullptr));
+    expect({"EditorNotasImprimir"}, static_cast<QTextEdit*>(nullptr));
+    expect({"StatusBar1"}, static_cast<QStatusBar*>(nullptr));
+    expect({"Timer1"}, static_cast<QTimer*>(nullptr));
+    expect({"Save", "Open"}, static_cast<QFileDialog*>(nullptr));
+
+    // Same-looking controls told apart by their place: the clock fields in
+    // their panels, the panels in the status bar.
+    const std::array<std::pair<const char*, std::array<const char*, 3>>, 3> clocks{
+        {{"PRNegras", {"LNHor", "LNMin", "LNSeg"}},
+         {"PRBlancas", {"LBHor", "LBMin", "LBSeg"}},
+         {"PRPartida", {"LPHor", "LPMin", "LPseg"}}}};
+    for (const auto& [panel, fields] : clocks) {
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            SCOPED_TRACE(fields[i]);
+            const auto* field = Control<QLabel>(*form, fields[i]);
+            EXPECT_EQ(field->parent(), Control<QFrame>(*form, panel));
+            EXPECT_EQ(field->x(), 48 + 17 * static_cast<int>(i));  // hours, minutes, seconds
+        }
+    }
+    const std::array<int, 4> lefts{0, 300, 500, 580};
+    for (int i = 0; i < 4; ++i) {
+        const auto* panel = Control<QLabel>(*form, QStringLiteral("StatusPanel%1").arg(i).toLatin1().constData());
+        EXPECT_EQ(panel->parent(), Control<QStatusBar>(*form, "StatusBar1"));
+        EXPECT_EQ(panel->x(), lefts[static_cast<std::size_t>(i)]);
+    }
+    EXPECT_EQ(Control<QTimer>(*form, "Timer1")->interval(), 1000);
+    EXPECT_EQ(Control<QFileDialog>(*form, "Save")->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(Control<QFileDialog>(*form, "Open")->acceptMode(), QFileDialog::AcceptOpen);
 }
 
 TEST_F(MainWindowTest, EmpezarStartsTheGame) {
