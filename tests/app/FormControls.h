@@ -3,10 +3,16 @@
 // way outside tools find them. A missing control, or one of another type,
 // fails the running test at once. UI thread only.
 
+#include "TChessBrd.h"
+
+#include <QComboBox>
+#include <QLabel>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -24,5 +30,28 @@ T* Control(const QObject& form, const char* name) {
     }
     return control;
 }
+
+// The texts of the nine clock labels: White's, Black's and the game's
+// hours, minutes and seconds, as a game file keeps them.
+inline QStringList ClockLabelTexts(const QObject& form) {
+    QStringList texts;
+    for (const char* name : {"LBHor", "LBMin", "LBSeg", "LNHor", "LNMin", "LNSeg", "LPHor", "LPMin", "LPseg"})
+        texts << Control<QLabel>(form, name)->text();
+    return texts;
+}
+
+// The indexes of the six choice lists in a game file's order: Black's
+// player, difficulty, pieces, dark and light squares, lines.
+inline std::array<int, 6> ChoiceIndexes(const QObject& form) {
+    std::array<int, 6> indexes{};
+    std::size_t k = 0;
+    for (const char* name :
+         {"ComboJugadores", "ComboDificultad", "ComboPiezas", "ComboOscuro", "ComboClaro", "ComboBorde"})
+        indexes[k++] = Control<QComboBox>(form, name)->currentIndex();
+    return indexes;
+}
+
+// The window's board, ChessBrd1.
+inline TChessBrd* Board(const QObject& form) { return Control<TChessBrd>(form, "ChessBrd1"); }
 
 }  // namespace tablerix

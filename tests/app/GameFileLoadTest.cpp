@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "FormControls.h"
 #include "GameFileWindowFixture.h"
 #include "MessageCloser.h"
 #include "WindowSnapshot.h"
@@ -52,19 +53,20 @@ protected:
     void Arrange(Before before) {
         if (before == Before::StartScreen) return;
         if (before == Before::ComputerWaits) {
-            QTest::mouseClick(form->BAceptar, Qt::LeftButton);  // "Ordenador" for Black, White to move
-            form->MNotas->setPlainText(QStringLiteral("contra el ordenador"));
+            QTest::mouseClick(Control<QPushButton>(*form, "BAceptar"),
+                              Qt::LeftButton);  // "Ordenador" for Black, White to move
+            Control<TNotesEdit>(*form, "MNotas")->setPlainText(QStringLiteral("contra el ordenador"));
             return;
         }
         StartTwoPlayers();
         Play({kLegal.begin(), kLegal.begin() + 11});  // ends with a check
         SetClocks({0, 3, 7}, {0, 2, 50}, {0, 5, 57});
-        Pick(form->ComboPiezas, 2);
-        Pick(form->ComboOscuro, 1);
-        Pick(form->ComboBorde, 1);
-        form->MNotas->setPlainText(QStringLiteral("Notas de la partida\nsegunda línea ♞"));
+        Pick(Control<QComboBox>(*form, "ComboPiezas"), 2);
+        Pick(Control<QComboBox>(*form, "ComboOscuro"), 1);
+        Pick(Control<QComboBox>(*form, "ComboBorde"), 1);
+        Control<TNotesEdit>(*form, "MNotas")->setPlainText(QStringLiteral("Notas de la partida\nsegunda línea ♞"));
         form->ButtonBackClick();  // both lists select an earlier move
-        form->LPartida->setText(QStringLiteral("anterior.Chess"));
+        Control<ElidedLabel>(*form, "LPartida")->setText(QStringLiteral("anterior.Chess"));
         form->ClocksRunning = before != Before::ClocksStopped;
     }
 
@@ -128,11 +130,11 @@ INSTANTIATE_TEST_SUITE_P(AnyWindow, BadFileTest,
 TEST_F(GameFileWindowTest, GameSavedBeforeAnyMoveLoadsBack) {
     StartTwoPlayers();
     SetClocks({0, 0, 9}, {0, 0, 12}, {0, 0, 21});
-    Pick(form->ComboPiezas, 3);
-    Pick(form->ComboClaro, 2);
-    Pick(form->ComboBorde, 1);
+    Pick(Control<QComboBox>(*form, "ComboPiezas"), 3);
+    Pick(Control<QComboBox>(*form, "ComboClaro"), 2);
+    Pick(Control<QComboBox>(*form, "ComboBorde"), 1);
     const QString notes = QStringLiteral("sin jugadas\ntodavía");
-    form->MNotas->setPlainText(notes);
+    Control<TNotesEdit>(*form, "MNotas")->setPlainText(notes);
     const QString path = File("vacia.Chess");
     dialogs->answers << path;
     form->BSalvarClick();
@@ -141,10 +143,10 @@ TEST_F(GameFileWindowTest, GameSavedBeforeAnyMoveLoadsBack) {
 
     // Something else in the window, then the file back.
     form->BNuevaParClick();
-    Pick(form->ComboPiezas, 0);
-    Pick(form->ComboBorde, 0);
+    Pick(Control<QComboBox>(*form, "ComboPiezas"), 0);
+    Pick(Control<QComboBox>(*form, "ComboBorde"), 0);
     Play({{S::E2, S::E4}});
-    form->MNotas->setPlainText(QStringLiteral("otra"));
+    Control<TNotesEdit>(*form, "MNotas")->setPlainText(QStringLiteral("otra"));
     MessageCloser closer;
     Load(path);
     EXPECT_EQ(closer.texts, QStringList{"        Continuar Partida"});
@@ -152,21 +154,23 @@ TEST_F(GameFileWindowTest, GameSavedBeforeAnyMoveLoadsBack) {
     EXPECT_EQ(form->Clocks.GameClock, (GameClocks::Counter{0, 0, 21}));
     EXPECT_EQ(form->Clocks.WhiteClock, (GameClocks::Counter{0, 0, 9}));
     EXPECT_EQ(Choices(), choices);
-    EXPECT_TRUE(form->ChessBrd1->BoardLines());
-    EXPECT_EQ(form->ChessBrd1->SquareLight(), QImage(QStringLiteral(":/textures/MarronClaro3.png")));
-    EXPECT_EQ(form->MNotas->toPlainText(), notes);
-    EXPECT_EQ(form->ListBox1->count(), 0);
-    EXPECT_EQ(form->ListBoxRepe->count(), 0);
-    EXPECT_EQ(form->ChessBrd1->Position(), std::string(kStartPosition));
-    EXPECT_TRUE(form->ChessBrd1->WhiteToMove());
-    EXPECT_EQ(form->LPartida->text(), path);
+    EXPECT_TRUE(Board(*form)->BoardLines());
+    EXPECT_EQ(Board(*form)->SquareLight(), QImage(QStringLiteral(":/textures/MarronClaro3.png")));
+    EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(), notes);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 0);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->count(), 0);
+    EXPECT_EQ(Board(*form)->Position(), std::string(kStartPosition));
+    EXPECT_TRUE(Board(*form)->WhiteToMove());
+    EXPECT_EQ(Control<ElidedLabel>(*form, "LPartida")->text(), path);
     EXPECT_TRUE(form->ClocksRunning);
-    EXPECT_FALSE(form->PJaque->isVisibleTo(form.get()));
-    EXPECT_TRUE(form->ListBoxRepe->isVisibleTo(form.get()) && form->PTablero->isEnabled());
-    EXPECT_TRUE(form->BSalvar->isEnabled() && form->ComboPiezas->isEnabled());
+    EXPECT_FALSE(Control<QFrame>(*form, "PJaque")->isVisibleTo(form.get()));
+    EXPECT_TRUE(Control<QListWidget>(*form, "ListBoxRepe")->isVisibleTo(form.get()) &&
+                Control<QFrame>(*form, "PTablero")->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>(*form, "BSalvar")->isEnabled() &&
+                Control<QComboBox>(*form, "ComboPiezas")->isEnabled());
     // And the game goes on from the start.
     Play({{S::D2, S::D4}});
-    EXPECT_EQ(Lines(form->ListBoxRepe), QStringList{"1. D2-D4"});
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBoxRepe")), QStringList{"1. D2-D4"});
 }
 
 TEST_F(GameFileWindowTest, EveryEntryOfTheFileIsListedAndRefusedLinesAreSkipped) {
@@ -179,10 +183,10 @@ TEST_F(GameFileWindowTest, EveryEntryOfTheFileIsListedAndRefusedLinesAreSkipped)
     MessageCloser closer;
     Load(File("larga.Chess"));
     EXPECT_EQ(closer.texts, QStringList{"        Continuar Partida"});
-    EXPECT_EQ(Lines(form->ListBox1), (QStringList{"1. E2-E4", QString(14, u' ') + "E7-E5"}));
-    ASSERT_EQ(form->ListBoxRepe->count(), entries);
-    EXPECT_EQ(form->ListBoxRepe->item(entries - 1)->text(), QStringLiteral("699. entrada"));
-    EXPECT_EQ(form->MNotas->toPlainText(), QStringLiteral("fin"));
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")), (QStringList{"1. E2-E4", QString(14, u' ') + "E7-E5"}));
+    ASSERT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->count(), entries);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->item(entries - 1)->text(), QStringLiteral("699. entrada"));
+    EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(), QStringLiteral("fin"));
 }
 
 TEST_F(GameFileWindowTest, LoadPathOpensAGameAsTheLoadWithoutAnimation) {
@@ -191,8 +195,8 @@ TEST_F(GameFileWindowTest, LoadPathOpensAGameAsTheLoadWithoutAnimation) {
     WriteAll(File("corta.Chess"), "1. E2-E4\r\n              E7-E5\r\nTiempos...\r\n000000000000000000100000\r\n"
                                   "Jugadas Jaque...\r\n1. E2-E4\r\n              E7-E5\r\nNotas...\r\n");
     int animated = 0;
-    TMoveEvent original = form->ChessBrd1->OnLegalMove;
-    form->ChessBrd1->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
+    TMoveEvent original = Board(*form)->OnLegalMove;
+    Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
         animated += b.AnimateMoves();
         original(b, a, c);
     };
@@ -202,14 +206,14 @@ TEST_F(GameFileWindowTest, LoadPathOpensAGameAsTheLoadWithoutAnimation) {
         GameFileCommands(*form).LoadPath(File("corta.Chess"));
         EXPECT_EQ(closer.texts, QStringList{"        Continuar Partida"});
     }
-    form->ChessBrd1->OnLegalMove = original;
+    Board(*form)->OnLegalMove = original;
     EXPECT_TRUE(dialogs->seen.isEmpty());  // no dialog
     EXPECT_EQ(animated, 0);
-    EXPECT_EQ(Lines(form->ListBox1), (QStringList{"1. E2-E4", QString(14, u' ') + "E7-E5"}));
-    EXPECT_EQ(form->LPartida->text(), File("corta.Chess"));
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")), (QStringList{"1. E2-E4", QString(14, u' ') + "E7-E5"}));
+    EXPECT_EQ(Control<ElidedLabel>(*form, "LPartida")->text(), File("corta.Chess"));
     EXPECT_EQ(form->Dialogs->OpenedFile, File("corta.Chess"));
     EXPECT_TRUE(form->AnimateLoad);
-    EXPECT_TRUE(form->ChessBrd1->AnimateMoves());
+    EXPECT_TRUE(Board(*form)->AnimateMoves());
 
     // A missing file by path is refused the same way.
     const WindowSnapshot before = SnapshotOf(*form);

@@ -3,6 +3,7 @@
 // answered from a script, printing into a PDF file, and small helpers to
 // set up a game. Message boxes are closed by the tests (MessageCloser).
 
+#include "FormControls.h"
 #include "FormDialogs.h"
 #include "GameClocks.h"
 #include "TablerixPas.h"
@@ -83,19 +84,19 @@ protected:
         form->Dialogs = std::move(owned);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        form->Timer1->stop();  // the clocks are set by hand here
+        Control<QTimer>(*form, "Timer1")->stop();  // the clocks are set by hand here
     }
 
     void StartTwoPlayers() {
-        form->ComboJugadores->setCurrentIndex(1);
+        Control<QComboBox>(*form, "ComboJugadores")->setCurrentIndex(1);
         form->ComboJugadoresChange();
-        QTest::mouseClick(form->BAceptar, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(*form, "BAceptar"), Qt::LeftButton);
     }
 
     void Play(const std::vector<std::pair<S, S>>& moves) {
-        form->ChessBrd1->SetAnimateMoves(false);
-        for (auto [from, to] : moves) ASSERT_TRUE(form->ChessBrd1->MakeMove(from, to));
-        form->ChessBrd1->SetAnimateMoves(true);
+        Board(*form)->SetAnimateMoves(false);
+        for (auto [from, to] : moves) ASSERT_TRUE(Board(*form)->MakeMove(from, to));
+        Board(*form)->SetAnimateMoves(true);
     }
 
     // A choice made as the user makes it, so the list's handler runs.
@@ -111,18 +112,9 @@ protected:
         form->ShowClocks();
     }
 
-    QString Clocks() const {
-        const TForm1& f = *form;
-        return QStringList{f.LBHor->text(), f.LBMin->text(), f.LBSeg->text(), f.LNHor->text(), f.LNMin->text(),
-                           f.LNSeg->text(), f.LPHor->text(), f.LPMin->text(), f.LPseg->text()}
-            .join(u' ');
-    }
+    QString Clocks() const { return ClockLabelTexts(*form).join(u' '); }
 
-    std::array<int, 6> Choices() const {
-        const TForm1& f = *form;
-        return {f.ComboJugadores->currentIndex(), f.ComboDificultad->currentIndex(), f.ComboPiezas->currentIndex(),
-                f.ComboOscuro->currentIndex(),    f.ComboClaro->currentIndex(),      f.ComboBorde->currentIndex()};
-    }
+    std::array<int, 6> Choices() const { return ChoiceIndexes(*form); }
 
     void Load(const QString& path, bool animated = false) {
         dialogs->answers << path;

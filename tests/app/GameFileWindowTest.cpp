@@ -32,6 +32,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "FormControls.h"
 #include "GameFileWindowFixture.h"
 #include "MessageCloser.h"
 
@@ -77,25 +78,25 @@ TEST_F(GameFileWindowTest, SaveAndLoadBringBackTheWholeGame) {
     form->Clocks.BlackClock = {0, 0, 47};
     form->Clocks.GameClock = {0, 1, 52};
     form->ShowClocks();
-    form->ComboDificultad->setCurrentIndex(2);
-    form->ComboPiezas->setCurrentIndex(2);
+    Control<QComboBox>(*form, "ComboDificultad")->setCurrentIndex(2);
+    Control<QComboBox>(*form, "ComboPiezas")->setCurrentIndex(2);
     form->ComboPiezasChange();
-    form->ComboOscuro->setCurrentIndex(2);
+    Control<QComboBox>(*form, "ComboOscuro")->setCurrentIndex(2);
     form->ComboOscuroChange();
-    form->ComboClaro->setCurrentIndex(1);
+    Control<QComboBox>(*form, "ComboClaro")->setCurrentIndex(1);
     form->ComboClaroChange();
-    form->ComboBorde->setCurrentIndex(1);
+    Control<QComboBox>(*form, "ComboBorde")->setCurrentIndex(1);
     form->ComboBordeChange();
     const QString notes = QStringLiteral("Mate de Legal, ¡qué rápido!\n\tÁrbitro: Łukasz ♞ 𝄞\núltima línea");
-    form->MNotas->setPlainText(notes);
+    Control<TNotesEdit>(*form, "MNotas")->setPlainText(notes);
     Shot(QStringLiteral("before_save"));
 
-    const QStringList hidden = Lines(form->ListBox1);
-    const QStringList visible = Lines(form->ListBoxRepe);
+    const QStringList hidden = Lines(Control<QListWidget>(*form, "ListBox1"));
+    const QStringList visible = Lines(Control<QListWidget>(*form, "ListBoxRepe"));
     ASSERT_EQ(hidden.size(), 13);
     EXPECT_TRUE(visible[10].endsWith(QStringLiteral("   Jaque")));
     EXPECT_TRUE(visible[12].endsWith(QStringLiteral("   Jaque Mate")));
-    const std::string position = form->ChessBrd1->Position();
+    const std::string position = Board(*form)->Position();
     const QString clocks = Clocks();
     const std::array<int, 6> choices = Choices();
     EXPECT_EQ(choices, (std::array<int, 6>{1, 2, 2, 2, 1, 1}));
@@ -112,11 +113,11 @@ TEST_F(GameFileWindowTest, SaveAndLoadBringBackTheWholeGame) {
 
     // Something else on the board and in the lists, then the file back.
     form->BNuevaParClick();
-    form->ComboPiezas->setCurrentIndex(0);
+    Control<QComboBox>(*form, "ComboPiezas")->setCurrentIndex(0);
     form->ComboPiezasChange();
-    form->ComboBorde->setCurrentIndex(0);
+    Control<QComboBox>(*form, "ComboBorde")->setCurrentIndex(0);
     form->ComboBordeChange();
-    form->ComboOscuro->setCurrentIndex(0);
+    Control<QComboBox>(*form, "ComboOscuro")->setCurrentIndex(0);
     form->ComboOscuroChange();
     Play({{S::D2, S::D4}});
 
@@ -124,17 +125,17 @@ TEST_F(GameFileWindowTest, SaveAndLoadBringBackTheWholeGame) {
     int replayed = 0;
     bool animatedDuringReplay = false;
     QStringList captions;
-    TMoveEvent original = form->ChessBrd1->OnLegalMove;
-    form->ChessBrd1->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
+    TMoveEvent original = Board(*form)->OnLegalMove;
+    Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
         ++replayed;
         animatedDuringReplay |= b.AnimateMoves();
         EXPECT_FALSE(b.ComputerPlaysBlack() || b.ComputerPlaysWhite());
-        captions << form->PJugadasCarga->text();
+        captions << Control<QLabel>(*form, "PJugadasCarga")->text();
         original(b, a, c);
     };
     MessageCloser closer;
     Load(path);
-    form->ChessBrd1->OnLegalMove = original;
+    Board(*form)->OnLegalMove = original;
 
     EXPECT_EQ(replayed, 13);
     EXPECT_EQ(captions.value(0), QStringLiteral("E2 - E4"));
@@ -142,33 +143,37 @@ TEST_F(GameFileWindowTest, SaveAndLoadBringBackTheWholeGame) {
     EXPECT_FALSE(animatedDuringReplay);
     EXPECT_EQ(closer.texts, (QStringList{"      ***   Jaque Mate   ***", "        Continuar Partida"}));
     EXPECT_EQ(closer.titles, (QStringList{"Tablerix  Aviso", "Tablerix  Aviso"}));
-    EXPECT_EQ(Lines(form->ListBox1), hidden);
-    EXPECT_EQ(Lines(form->ListBoxRepe), visible);
-    EXPECT_EQ(form->ChessBrd1->Position(), position);
-    EXPECT_EQ(form->MNotas->toPlainText(), notes);
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")), hidden);
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBoxRepe")), visible);
+    EXPECT_EQ(Board(*form)->Position(), position);
+    EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(), notes);
     EXPECT_EQ(Clocks(), clocks);
     EXPECT_EQ(form->Clocks.GameClock, (GameClocks::Counter{0, 1, 52}));
     EXPECT_EQ(form->Clocks.BlackClock, (GameClocks::Counter{0, 0, 47}));
     EXPECT_EQ(Choices(), choices);
-    EXPECT_EQ(form->LPartida->text(), path);
-    EXPECT_EQ(form->ListBox1->currentRow(), 12);
-    EXPECT_EQ(form->ListBoxRepe->currentRow(), 12);
-    EXPECT_EQ(form->BLJaque->text(), QStringLiteral("Jaque Mate"));
-    EXPECT_TRUE(form->PJaque->isVisibleTo(form.get()));
+    EXPECT_EQ(Control<ElidedLabel>(*form, "LPartida")->text(), path);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->currentRow(), 12);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->currentRow(), 12);
+    EXPECT_EQ(Control<TBlinkLabel>(*form, "BLJaque")->text(), QStringLiteral("Jaque Mate"));
+    EXPECT_TRUE(Control<QFrame>(*form, "PJaque")->isVisibleTo(form.get()));
     EXPECT_FALSE(form->ClocksRunning);  // the game had ended
     EXPECT_FALSE(form->Loading);
     EXPECT_TRUE(form->AnimateLoad);
-    EXPECT_TRUE(form->ChessBrd1->AnimateMoves());
-    EXPECT_EQ(form->ChessBrd1->AnimationDelay(), 1);
-    EXPECT_FALSE(form->PJugadasCarga->isVisibleTo(form.get()));
-    EXPECT_TRUE(form->ListBoxRepe->isVisibleTo(form.get()) && form->PTablero->isEnabled());
-    EXPECT_TRUE(form->BSalvar->isEnabled() && form->BImprimir->isEnabled() && form->BNuevaPar->isEnabled());
-    EXPECT_TRUE(form->ComboPiezas->isEnabled() && form->BAcercaDe->isEnabled());
+    EXPECT_TRUE(Board(*form)->AnimateMoves());
+    EXPECT_EQ(Board(*form)->AnimationDelay(), 1);
+    EXPECT_FALSE(Control<QLabel>(*form, "PJugadasCarga")->isVisibleTo(form.get()));
+    EXPECT_TRUE(Control<QListWidget>(*form, "ListBoxRepe")->isVisibleTo(form.get()) &&
+                Control<QFrame>(*form, "PTablero")->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>(*form, "BSalvar")->isEnabled() &&
+                Control<QToolButton>(*form, "BImprimir")->isEnabled() &&
+                Control<QToolButton>(*form, "BNuevaPar")->isEnabled());
+    EXPECT_TRUE(Control<QComboBox>(*form, "ComboPiezas")->isEnabled() &&
+                Control<QToolButton>(*form, "BAcercaDe")->isEnabled());
     // The look came back with the lists: "Piezas 3", "Oscuro 3", "Claro 2", "Con Líneas".
-    EXPECT_TRUE(form->ChessBrd1->BoardLines());
-    EXPECT_EQ(form->ChessBrd1->SquareDark(), QImage(QStringLiteral(":/textures/MarronOscuro3.png")));
-    EXPECT_EQ(form->ChessBrd1->SquareLight(), QImage(QStringLiteral(":/textures/MarronClaro1.png")));
-    EXPECT_EQ(form->ChessBrd1->PieceCellSize(), 36);
+    EXPECT_TRUE(Board(*form)->BoardLines());
+    EXPECT_EQ(Board(*form)->SquareDark(), QImage(QStringLiteral(":/textures/MarronOscuro3.png")));
+    EXPECT_EQ(Board(*form)->SquareLight(), QImage(QStringLiteral(":/textures/MarronClaro1.png")));
+    EXPECT_EQ(Board(*form)->PieceCellSize(), 36);
     Shot(QStringLiteral("after_load"));
 
     // The next save proposes the loaded file.
@@ -191,7 +196,7 @@ TEST_F(GameFileWindowTest, DialogsHaveTheirTitlesFilterAndFolder) {
     EXPECT_EQ(open.directory().absolutePath(), QDir(FormDialogs::StartFolder()).absolutePath());
     EXPECT_TRUE(closer.texts.isEmpty());  // a cancelled load only runs the final steps
     EXPECT_TRUE(form->ClocksRunning);
-    EXPECT_TRUE(form->ChessBrd1->ComputerPlaysBlack());  // "Ordenador" applied again
+    EXPECT_TRUE(Board(*form)->ComputerPlaysBlack());  // "Ordenador" applied again
 
     StartTwoPlayers();
     dialogs->answers << QString();
@@ -238,19 +243,19 @@ TEST_F(GameFileWindowTest, DialogsStartInTheDocumentsFolderThenInTheLastOneUsed)
     EXPECT_EQ(FormDialogs::StartFolder(), papers);
 
     TForm1 fresh;
-    EXPECT_EQ(fresh.Open->directory().absolutePath(), papers);
-    EXPECT_EQ(fresh.Save->directory().absolutePath(), papers);
+    EXPECT_EQ(Control<QFileDialog>(fresh, "Open")->directory().absolutePath(), papers);
+    EXPECT_EQ(Control<QFileDialog>(fresh, "Save")->directory().absolutePath(), papers);
     // A game chosen elsewhere in one dialog: both follow it, also after the
     // window is activated again.
     ASSERT_TRUE(home.mkpath(QStringLiteral("torneo")));
     const QString elsewhere = home.filePath(QStringLiteral("torneo"));
-    emit fresh.Save->fileSelected(elsewhere + QStringLiteral("/ronda1.Chess"));
+    emit Control<QFileDialog>(fresh, "Save")->fileSelected(elsewhere + QStringLiteral("/ronda1.Chess"));
     fresh.FormActivate();
-    EXPECT_EQ(fresh.Open->directory().absolutePath(), elsewhere);
-    EXPECT_EQ(fresh.Save->directory().absolutePath(), elsewhere);
+    EXPECT_EQ(Control<QFileDialog>(fresh, "Open")->directory().absolutePath(), elsewhere);
+    EXPECT_EQ(Control<QFileDialog>(fresh, "Save")->directory().absolutePath(), elsewhere);
     // A name in a folder that is gone leaves the last good one.
-    emit fresh.Open->fileSelected(home.filePath(QStringLiteral("borrada/x.Chess")));
-    EXPECT_EQ(fresh.Open->directory().absolutePath(), elsewhere);
+    emit Control<QFileDialog>(fresh, "Open")->fileSelected(home.filePath(QStringLiteral("borrada/x.Chess")));
+    EXPECT_EQ(Control<QFileDialog>(fresh, "Open")->directory().absolutePath(), elsewhere);
 }
 
 TEST_F(GameFileWindowTest, TheRealFileDialogsSaveAndLoad) {
@@ -280,14 +285,14 @@ TEST_F(GameFileWindowTest, TheRealFileDialogsSaveAndLoad) {
     form->BSalvarClick();
     ASSERT_TRUE(QFile::exists(path));
     // The next dialog starts where the game went.
-    EXPECT_EQ(form->Open->directory().absolutePath(), QDir(dir.path()).absolutePath());
+    EXPECT_EQ(Control<QFileDialog>(*form, "Open")->directory().absolutePath(), QDir(dir.path()).absolutePath());
     form->BNuevaParClick();
     answerWith(path);
     MessageCloser closer;
     form->BCargarConClick();
     EXPECT_EQ(closer.texts, QStringList{"        Continuar Partida"});
-    EXPECT_EQ(Lines(form->ListBox1), QStringList{"1. E2-E4"});
-    EXPECT_EQ(form->LPartida->text(), path);
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")), QStringList{"1. E2-E4"});
+    EXPECT_EQ(Control<ElidedLabel>(*form, "LPartida")->text(), path);
 }
 
 TEST_F(GameFileWindowTest, Windows1252FileWithLowerCaseSquaresAndLfLineEnds) {
@@ -299,12 +304,13 @@ TEST_F(GameFileWindowTest, Windows1252FileWithLowerCaseSquaresAndLfLineEnds) {
     MessageCloser closer;
     Load(File("latin.Chess"));
     EXPECT_EQ(closer.texts, QStringList{"        Continuar Partida"});
-    EXPECT_EQ(Lines(form->ListBox1),
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")),
               (QStringList{"1. E2-E4", QString(14, u' ') + "E7-E5", "2. G1-F3"}));
-    EXPECT_EQ(form->MNotas->toPlainText(), QStringLiteral("Peón, alfil y caballo: ¡buena apertura!\n€ 5"));
+    EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(),
+              QStringLiteral("Peón, alfil y caballo: ¡buena apertura!\n€ 5"));
     EXPECT_EQ(Choices(), (std::array<int, 6>{1, 0, 1, 0, 0, 0}));
     EXPECT_TRUE(form->ClocksRunning);
-    EXPECT_FALSE(form->ChessBrd1->ComputerPlaysBlack());
+    EXPECT_FALSE(Board(*form)->ComputerPlaysBlack());
 }
 
 // A random game without an ending, long enough for three-digit move numbers.
@@ -346,15 +352,15 @@ TEST_F(GameFileWindowTest, MoveNumbersOfTwoAndThreeDigits) {
     ASSERT_TRUE(GameFile::Save(File("long.Chess"), g));
     MessageCloser closer;
     Load(File("long.Chess"));
-    EXPECT_EQ(Lines(form->ListBox1), g.MoveLines);
-    EXPECT_EQ(form->ChessBrd1->Position(), position);
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")), g.MoveLines);
+    EXPECT_EQ(Board(*form)->Position(), position);
 }
 
 TEST_F(GameFileWindowTest, WithoutTimesLineClocksAndChoicesStay) {
     StartTwoPlayers();
     form->Clocks.WhiteClock = {1, 2, 3};
     form->ShowClocks();
-    form->ComboPiezas->setCurrentIndex(3);
+    Control<QComboBox>(*form, "ComboPiezas")->setCurrentIndex(3);
     form->ComboPiezasChange();
     const std::array<int, 6> choices = Choices();
     const QString clocks = Clocks();
@@ -365,12 +371,12 @@ TEST_F(GameFileWindowTest, WithoutTimesLineClocksAndChoicesStay) {
     EXPECT_EQ(Choices(), choices);
     EXPECT_EQ(Clocks(), clocks);
     EXPECT_EQ(form->Clocks.WhiteClock, (GameClocks::Counter{1, 2, 3}));
-    EXPECT_EQ(Lines(form->ListBox1), QStringList{"1. E2-E4"});
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")), QStringList{"1. E2-E4"});
 }
 
 TEST_F(GameFileWindowTest, DamagedSettingsFieldsLeaveTheirControlsAlone) {
     StartTwoPlayers();
-    form->ComboPiezas->setCurrentIndex(3);
+    Control<QComboBox>(*form, "ComboPiezas")->setCurrentIndex(3);
     form->ComboPiezasChange();
     // White's minutes "x5", difficulty 7 and pieces "?" are damaged; the line stops after the dark texture.
     WriteAll(File("mal.Chess"), "1. E2-E4\r\nTiempos...\r\n01x50300000000000917?2\r\nJugadas Jaque...\r\n1. E2-E4\r\n");
@@ -386,34 +392,35 @@ TEST_F(GameFileWindowTest, ComputerMovesAfterTheLoadWhenItIsItsTurn) {
                                        "              E7-E5\r\n2. G1-F3\r\nNotas...\r\n");
     MessageCloser closer;
     Load(File("ordenador.Chess"));
-    EXPECT_TRUE(form->ChessBrd1->ComputerPlaysBlack());
-    EXPECT_EQ(form->ChessBrd1->SearchDepth(), 3);
+    EXPECT_TRUE(Board(*form)->ComputerPlaysBlack());
+    EXPECT_EQ(Board(*form)->SearchDepth(), 3);
     // Exactly the file's moves were replayed; then the engine answers.
-    EXPECT_EQ(form->ListBox1->count(), 3);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 3);
     QElapsedTimer t;
     t.start();
-    while (form->ListBox1->count() < 4 && t.elapsed() < 20000) QTest::qWait(10);
-    ASSERT_EQ(form->ListBox1->count(), 4);
-    EXPECT_EQ(Lines(form->ListBox1).mid(0, 3), (QStringList{"1. E2-E4", QString(14, u' ') + "E7-E5", "2. G1-F3"}));
-    EXPECT_EQ(form->ListBoxRepe->count(), 4);
-    EXPECT_TRUE(form->ChessBrd1->WhiteToMove());
+    while (Control<QListWidget>(*form, "ListBox1")->count() < 4 && t.elapsed() < 20000) QTest::qWait(10);
+    ASSERT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 4);
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")).mid(0, 3),
+              (QStringList{"1. E2-E4", QString(14, u' ') + "E7-E5", "2. G1-F3"}));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->count(), 4);
+    EXPECT_TRUE(Board(*form)->WhiteToMove());
 }
 
 TEST_F(GameFileWindowTest, AnimatedLoadSlidesTheMoves) {
     WriteAll(File("corta.Chess"), "1. E2-E4\r\n              E7-E5\r\nTiempos...\r\n000000000000000000100000\r\n"
                                   "Jugadas Jaque...\r\n1. E2-E4\r\n              E7-E5\r\nNotas...\r\n");
     int animated = 0;
-    TMoveEvent original = form->ChessBrd1->OnLegalMove;
-    form->ChessBrd1->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
+    TMoveEvent original = Board(*form)->OnLegalMove;
+    Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
         animated += b.AnimateMoves() && b.AnimationDelay() == 1;
         if (animated == 1) Shot(QStringLiteral("loading_panel"));
         original(b, a, c);
     };
     MessageCloser closer;
     Load(File("corta.Chess"), true);
-    form->ChessBrd1->OnLegalMove = original;
+    Board(*form)->OnLegalMove = original;
     EXPECT_EQ(animated, 2);
-    EXPECT_EQ(form->ListBox1->count(), 2);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 2);
 }
 
 TEST_F(GameFileWindowTest, ClosingTheWindowDuringALoadEndsItQuietly) {
@@ -424,14 +431,15 @@ TEST_F(GameFileWindowTest, ClosingTheWindowDuringALoadEndsItQuietly) {
     g.Choices = {1, 0, 0, 0, 0, 0};
     ASSERT_TRUE(GameFile::Save(File("cerrar.Chess"), g));
     int replayed = 0;
-    TMoveEvent original = form->ChessBrd1->OnLegalMove;
-    form->ChessBrd1->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
-        if (++replayed == 2) QTest::mouseClick(form->BSalir, Qt::LeftButton);  // "Salir" stays usable
+    TMoveEvent original = Board(*form)->OnLegalMove;
+    Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
+        if (++replayed == 2)
+            QTest::mouseClick(Control<QPushButton>(*form, "BSalir"), Qt::LeftButton);  // "Salir" stays usable
         original(b, a, c);
     };
     MessageCloser closer;
     Load(File("cerrar.Chess"), true);
-    form->ChessBrd1->OnLegalMove = original;
+    Board(*form)->OnLegalMove = original;
     EXPECT_EQ(replayed, 2);
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(closer.texts.isEmpty());  // no "Continuar Partida" for a closed window
@@ -475,7 +483,7 @@ TEST_F(GameFileWindowTest, FailedSaveSaysSoAndKeepsTheOldFile) {
     form->BSalvarClick();
     // A disk that fills up: notes that need more room than is left, yet
     // fit Qt's write buffer.
-    form->MNotas->setPlainText(QString(12000, u'n'));
+    Control<TNotesEdit>(*form, "MNotas")->setPlainText(QString(12000, u'n'));
     {
         FileSizeLimit limit(4096);
         ASSERT_TRUE(limit.Ok());
@@ -490,11 +498,11 @@ TEST_F(GameFileWindowTest, FailedSaveSaysSoAndKeepsTheOldFile) {
 }
 
 TEST_F(GameFileWindowTest, PrintsTheSheetToPdf) {
-    form->ComboDificultad->setCurrentIndex(1);
-    QTest::mouseClick(form->BAceptar, Qt::LeftButton);  // Black: "Ordenador"
-    form->ChessBrd1->SetComputerPlaysBlack(false);       // keep the engine out of the way
+    Control<QComboBox>(*form, "ComboDificultad")->setCurrentIndex(1);
+    QTest::mouseClick(Control<QPushButton>(*form, "BAceptar"), Qt::LeftButton);  // Black: "Ordenador"
+    Board(*form)->SetComputerPlaysBlack(false);                                  // keep the engine out of the way
     Play({{S::E2, S::E4}, {S::E7, S::E5}});
-    form->MNotas->setPlainText(QStringLiteral("Nota impresa"));
+    Control<TNotesEdit>(*form, "MNotas")->setPlainText(QStringLiteral("Nota impresa"));
     dialogs->pdf = File("hoja.pdf");
     form->BImprimirClick();
     EXPECT_EQ(dialogs->orientation, QPageLayout::Portrait);
@@ -511,8 +519,8 @@ TEST_F(GameFileWindowTest, PrintsTheSheetToPdf) {
         at = std::max(found, at);
     }
     // Nothing the user sees has changed.
-    EXPECT_EQ(form->ListBoxRepe->count(), 2);
-    EXPECT_FALSE(form->EditorNotasImprimir->isVisibleTo(form.get()));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->count(), 2);
+    EXPECT_FALSE(Control<QTextEdit>(*form, "EditorNotasImprimir")->isVisibleTo(form.get()));
 }
 
 TEST_F(GameFileWindowTest, TheRealPrintDialogPrintsToAPdfFile) {
@@ -550,30 +558,30 @@ TEST_F(GameFileWindowTest, TheRealPrintDialogPrintsToAPdfFile) {
 }
 
 TEST_F(GameFileWindowTest, AppearanceListsHandTheirPicturesToTheBoard) {
-    TChessBrd& board = *form->ChessBrd1;
+    TChessBrd& board = *Board(*form);
     StartTwoPlayers();
     const QStringList dark{"MarronOscuro2", "MarronOscuro1", "MarronOscuro3"};
     const QStringList light{"MarronClaro2", "MarronClaro1", "MarronClaro3"};
     for (int i = 0; i < 3; ++i) {
-        form->ComboOscuro->setCurrentIndex(i);
+        Control<QComboBox>(*form, "ComboOscuro")->setCurrentIndex(i);
         form->ComboOscuroChange();
-        form->ComboClaro->setCurrentIndex(i);
+        Control<QComboBox>(*form, "ComboClaro")->setCurrentIndex(i);
         form->ComboClaroChange();
         EXPECT_EQ(board.SquareDark(), QImage(":/textures/" + dark[i] + ".png")) << i;
         EXPECT_EQ(board.SquareLight(), QImage(":/textures/" + light[i] + ".png")) << i;
         for (int p = 0; p < 4; ++p) {
-            form->ComboPiezas->setCurrentIndex(p);
+            Control<QComboBox>(*form, "ComboPiezas")->setCurrentIndex(p);
             form->ComboPiezasChange();
             EXPECT_EQ(board.PieceCellSize(), p == 2 ? 36 : 40) << p;
             EXPECT_EQ(board.CustomPieceSet().isNull(), p == 0) << p;
-            form->ComboBorde->setCurrentIndex((i + p) % 2);
+            Control<QComboBox>(*form, "ComboBorde")->setCurrentIndex((i + p) % 2);
             form->ComboBordeChange();
             EXPECT_EQ(board.BoardLines(), (i + p) % 2 == 1);
             Shot(QStringLiteral("look_o%1_c%1_p%2_l%3").arg(i + 1).arg(p + 1).arg((i + p) % 2));
         }
     }
     // No selection changes nothing.
-    form->ComboOscuro->setCurrentIndex(-1);
+    Control<QComboBox>(*form, "ComboOscuro")->setCurrentIndex(-1);
     form->ComboOscuroChange();
     EXPECT_EQ(board.SquareDark(), QImage(QStringLiteral(":/textures/MarronOscuro3.png")));
 }

@@ -49,10 +49,10 @@ protected:
 
     // Black played by a human, then "Empezar": no engine in the way.
     void StartTwoPlayers() {
-        form->Timer1->stop();  // the tests tick the clocks themselves
-        form->ComboJugadores->setCurrentIndex(1);
+        Control<QTimer>(*form, "Timer1")->stop();  // the tests tick the clocks themselves
+        Control<QComboBox>(*form, "ComboJugadores")->setCurrentIndex(1);
         form->ComboJugadoresChange();
-        QTest::mouseClick(form->BAceptar, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(*form, "BAceptar"), Qt::LeftButton);
     }
 
     static QPoint Centre(Square sq) {
@@ -61,7 +61,7 @@ protected:
     }
 
     void Drag(Square from, Square to) {
-        QWidget* board = form->ChessBrd1;
+        QWidget* board = Board(*form);
         QTest::mousePress(board, Qt::LeftButton, {}, Centre(from));
         QTest::mouseMove(board, Centre(from) + QPoint(8, 8));
         QTest::mouseMove(board, Centre(to));
@@ -70,8 +70,8 @@ protected:
 
     // Moves entered through the board's move entry, without the slide.
     void Play(std::initializer_list<std::pair<Square, Square>> moves) {
-        form->ChessBrd1->SetAnimateMoves(false);
-        for (auto [from, to] : moves) ASSERT_TRUE(form->ChessBrd1->MakeMove(from, to));
+        Board(*form)->SetAnimateMoves(false);
+        for (auto [from, to] : moves) ASSERT_TRUE(Board(*form)->MakeMove(from, to));
     }
 
     QStringList Lines(const QListWidget* list) const {
@@ -83,7 +83,7 @@ protected:
     bool Shown(const QWidget* w) const { return w->isVisibleTo(form.get()); }
 
     void ClickRepe(int row) {
-        QListWidget* list = form->ListBoxRepe;
+        QListWidget* list = Control<QListWidget>(*form, "ListBoxRepe");
         const QRect rect = list->visualItemRect(list->item(row));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
     }
@@ -100,63 +100,64 @@ TEST_F(MainWindowTest, StartScreen) {
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(form->windowFlags() & Qt::WindowMinimizeButtonHint);
 
-    EXPECT_TRUE(Shown(form->PEmpezar));
-    EXPECT_EQ(form->PEmpezar->geometry(), QRect(424, 148, 217, 113));
-    EXPECT_TRUE(Shown(form->ChessBrd1));
-    EXPECT_FALSE(form->PTablero->isEnabled());  // the board takes no input
-    for (QWidget* hidden : std::initializer_list<QWidget*>{form->LMovimientos, form->ListBoxRepe,
-                            form->PRBlancas, form->PRNegras,
-                            form->PRPartida, form->ButtonBack,
-                            form->ButtonStop, form->ButtonForward,
-                            form->LNotasPartida, form->MNotas,
-                            form->PMueve, form->PJaque,
-                            form->ListBox1, form->Memo1,
-                            form->ComboJugadorBlancas,
-                            form->PJugadasCarga})
+    EXPECT_TRUE(Shown(Control<QFrame>(*form, "PEmpezar")));
+    EXPECT_EQ(Control<QFrame>(*form, "PEmpezar")->geometry(), QRect(424, 148, 217, 113));
+    EXPECT_TRUE(Shown(Board(*form)));
+    EXPECT_FALSE(Control<QFrame>(*form, "PTablero")->isEnabled());  // the board takes no input
+    for (QWidget* hidden : std::initializer_list<QWidget*>{
+             Control<QLabel>(*form, "LMovimientos"), Control<QListWidget>(*form, "ListBoxRepe"),
+             Control<QFrame>(*form, "PRBlancas"), Control<QFrame>(*form, "PRNegras"),
+             Control<QFrame>(*form, "PRPartida"), Control<QPushButton>(*form, "ButtonBack"),
+             Control<QPushButton>(*form, "ButtonStop"), Control<QPushButton>(*form, "ButtonForward"),
+             Control<QLabel>(*form, "LNotasPartida"), Control<TNotesEdit>(*form, "MNotas"),
+             Control<QLabel>(*form, "PMueve"), Control<QFrame>(*form, "PJaque"),
+             Control<QListWidget>(*form, "ListBox1"), Control<QPlainTextEdit>(*form, "Memo1"),
+             Control<QComboBox>(*form, "ComboJugadorBlancas"), Control<QLabel>(*form, "PJugadasCarga")})
         EXPECT_FALSE(Shown(hidden)) << hidden->metaObject()->className() << " " << hidden->geometry().x();
-    for (QWidget* shown : std::initializer_list<QWidget*>{form->ComboJugadores, form->ComboDificultad,
-                           form->LDificultad, form->ComboPiezas,
-                           form->ComboBorde, form->ComboOscuro,
-                           form->ComboClaro, form->BSalir,
-                           form->StatusBar1})
+    for (QWidget* shown : std::initializer_list<QWidget*>{
+             Control<QComboBox>(*form, "ComboJugadores"), Control<QComboBox>(*form, "ComboDificultad"),
+             Control<QLabel>(*form, "LDificultad"), Control<QComboBox>(*form, "ComboPiezas"),
+             Control<QComboBox>(*form, "ComboBorde"), Control<QComboBox>(*form, "ComboOscuro"),
+             Control<QComboBox>(*form, "ComboClaro"), Control<QPushButton>(*form, "BSalir"),
+             Control<QStatusBar>(*form, "StatusBar1")})
         EXPECT_TRUE(Shown(shown));
 
-    EXPECT_FALSE(form->BSalvar->isEnabled());
-    EXPECT_FALSE(form->BImprimir->isEnabled());
-    EXPECT_FALSE(form->BNuevaPar->isEnabled());
-    EXPECT_TRUE(form->BCargarCon->isEnabled());
-    EXPECT_TRUE(form->BCargarSin->isEnabled());
-    EXPECT_TRUE(form->BAcercaDe->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>(*form, "BSalvar")->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>(*form, "BImprimir")->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>(*form, "BNuevaPar")->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>(*form, "BCargarCon")->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>(*form, "BCargarSin")->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>(*form, "BAcercaDe")->isEnabled());
 
-    EXPECT_EQ(form->ComboJugadores->currentText(), "Ordenador");
-    EXPECT_EQ(form->ComboDificultad->currentText(), "Fácil");
-    EXPECT_EQ(form->ComboPiezas->currentText(), "Piezas 1");
-    EXPECT_EQ(form->ComboOscuro->currentText(), "Oscuro 1");
-    EXPECT_EQ(form->ComboClaro->currentText(), "Claro 1");
-    EXPECT_EQ(form->ComboBorde->currentText(), "Sin Líneas");
-    EXPECT_EQ(form->ComboJugadorBlancas->currentText(), "Jugador");
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboJugadores")->currentText(), "Ordenador");
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboDificultad")->currentText(), "Fácil");
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboPiezas")->currentText(), "Piezas 1");
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboOscuro")->currentText(), "Oscuro 1");
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboClaro")->currentText(), "Claro 1");
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboBorde")->currentText(), "Sin Líneas");
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboJugadorBlancas")->currentText(), "Jugador");
     // The choices are only applied by "Empezar": the board keeps its form settings.
-    EXPECT_FALSE(form->ChessBrd1->ComputerPlaysBlack());
-    EXPECT_FALSE(form->ChessBrd1->ComputerPlaysWhite());
-    EXPECT_EQ(form->ChessBrd1->SearchDepth(), 1);
-    EXPECT_TRUE(form->ChessBrd1->AnimateMoves());
-    EXPECT_EQ(form->ChessBrd1->AnimationDelay(), 1);
+    EXPECT_FALSE(Board(*form)->ComputerPlaysBlack());
+    EXPECT_FALSE(Board(*form)->ComputerPlaysWhite());
+    EXPECT_EQ(Board(*form)->SearchDepth(), 1);
+    EXPECT_TRUE(Board(*form)->AnimateMoves());
+    EXPECT_EQ(Board(*form)->AnimationDelay(), 1);
 
-    EXPECT_TRUE(form->LPartida->text().isEmpty());
+    EXPECT_TRUE(Control<ElidedLabel>(*form, "LPartida")->text().isEmpty());
     EXPECT_FALSE(form->ClocksRunning);
     EXPECT_FALSE(form->Loading);
     EXPECT_TRUE(form->AnimateLoad);
-    EXPECT_TRUE(form->Timer1->isActive());
-    EXPECT_EQ(form->Timer1->interval(), 1000);
-    EXPECT_EQ(form->StatusPanels[0]->text(), "Tablerix 1.0  ( Velmora Software )");
-    EXPECT_EQ(form->StatusPanels[1]->text(), "Programa de Ajedrez");
-    EXPECT_EQ(form->MTiempos->toPlainText(), "Tiempos...");
-    EXPECT_EQ(form->MJugadasJaque->toPlainText(), "Jugadas Jaque...");
-    EXPECT_EQ(form->MControl->toPlainText(), "Notas...");
+    EXPECT_TRUE(Control<QTimer>(*form, "Timer1")->isActive());
+    EXPECT_EQ(Control<QTimer>(*form, "Timer1")->interval(), 1000);
+    EXPECT_EQ(Control<QLabel>(*form, "StatusPanel0")->text(), "Tablerix 1.0  ( Velmora Software )");
+    EXPECT_EQ(Control<QLabel>(*form, "StatusPanel1")->text(), "Programa de Ajedrez");
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "MTiempos")->toPlainText(), "Tiempos...");
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "MJugadasJaque")->toPlainText(), "Jugadas Jaque...");
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "MControl")->toPlainText(), "Notas...");
 
     // The disabled board ignores a drag.
     Drag(S::E2, S::E4);
-    EXPECT_EQ(form->ChessBrd1->Position(), kStartPosition);
+    EXPECT_EQ(Board(*form)->Position(), kStartPosition);
 }
 
 // Every control keeps its form name, unique in the window and of its kind,
@@ -220,52 +221,53 @@ TEST_F(MainWindowTest, EveryControlIsFoundByItsFormName) {
 }
 
 TEST_F(MainWindowTest, EmpezarStartsTheGame) {
-    QTest::mouseClick(form->BAceptar, Qt::LeftButton);
-    EXPECT_FALSE(Shown(form->PEmpezar));
-    EXPECT_TRUE(form->PTablero->isEnabled());
-    for (QWidget* w : std::initializer_list<QWidget*>{form->ListBoxRepe, form->PRBlancas,
-                       form->ButtonBack, form->MNotas,
-                       form->PMueve})
+    QTest::mouseClick(Control<QPushButton>(*form, "BAceptar"), Qt::LeftButton);
+    EXPECT_FALSE(Shown(Control<QFrame>(*form, "PEmpezar")));
+    EXPECT_TRUE(Control<QFrame>(*form, "PTablero")->isEnabled());
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Control<QListWidget>(*form, "ListBoxRepe"),
+                                         Control<QFrame>(*form, "PRBlancas"), Control<QPushButton>(*form, "ButtonBack"),
+                                         Control<TNotesEdit>(*form, "MNotas"), Control<QLabel>(*form, "PMueve")})
         EXPECT_TRUE(Shown(w));
-    EXPECT_TRUE(form->BSalvar->isEnabled());
-    EXPECT_TRUE(form->BImprimir->isEnabled());
-    EXPECT_TRUE(form->BNuevaPar->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>(*form, "BSalvar")->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>(*form, "BImprimir")->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>(*form, "BNuevaPar")->isEnabled());
     EXPECT_TRUE(form->ClocksRunning);
-    EXPECT_TRUE(form->ChessBrd1->ComputerPlaysBlack());
-    EXPECT_EQ(form->ChessBrd1->SearchDepth(), 3);
-    EXPECT_EQ(form->PMueve->text(), "Mueve Blancas");
+    EXPECT_TRUE(Board(*form)->ComputerPlaysBlack());
+    EXPECT_EQ(Board(*form)->SearchDepth(), 3);
+    EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Blancas");
 
     // "Jugador" hides the difficulty; "Ordenador" shows it and applies it.
-    form->ComboJugadores->setCurrentIndex(1);
+    Control<QComboBox>(*form, "ComboJugadores")->setCurrentIndex(1);
     form->ComboJugadoresChange();
-    EXPECT_FALSE(form->ChessBrd1->ComputerPlaysBlack());
-    EXPECT_FALSE(Shown(form->ComboDificultad));
-    EXPECT_FALSE(Shown(form->LDificultad));
-    form->ComboDificultad->setCurrentIndex(2);
-    form->ComboJugadores->setCurrentIndex(0);
+    EXPECT_FALSE(Board(*form)->ComputerPlaysBlack());
+    EXPECT_FALSE(Shown(Control<QComboBox>(*form, "ComboDificultad")));
+    EXPECT_FALSE(Shown(Control<QLabel>(*form, "LDificultad")));
+    Control<QComboBox>(*form, "ComboDificultad")->setCurrentIndex(2);
+    Control<QComboBox>(*form, "ComboJugadores")->setCurrentIndex(0);
     form->ComboJugadoresChange();
-    EXPECT_TRUE(Shown(form->ComboDificultad));
-    EXPECT_EQ(form->ChessBrd1->SearchDepth(), 5);
-    form->ComboDificultad->setCurrentIndex(1);
+    EXPECT_TRUE(Shown(Control<QComboBox>(*form, "ComboDificultad")));
+    EXPECT_EQ(Board(*form)->SearchDepth(), 5);
+    Control<QComboBox>(*form, "ComboDificultad")->setCurrentIndex(1);
     form->ComboDificultadChange();
-    EXPECT_EQ(form->ChessBrd1->SearchDepth(), 4);
+    EXPECT_EQ(Board(*form)->SearchDepth(), 4);
 }
 
 TEST_F(MainWindowTest, DraggedMovesFillBothLists) {
     StartTwoPlayers();
     Drag(S::E2, S::E4);
-    EXPECT_EQ(Lines(form->ListBox1), QStringList{"1. E2-E4"});
-    EXPECT_EQ(Lines(form->ListBoxRepe), QStringList{"1. E2-E4"});
-    EXPECT_EQ(form->PMueve->text(), "Mueve Negras");
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")), QStringList{"1. E2-E4"});
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBoxRepe")), QStringList{"1. E2-E4"});
+    EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Negras");
     Drag(S::E7, S::E5);
-    EXPECT_EQ(Lines(form->ListBox1), (QStringList{"1. E2-E4", kBlack + "E7-E5"}));
-    EXPECT_EQ(Lines(form->ListBoxRepe), (QStringList{"1. E2-E4", kBlack + "E7-E5"}));
-    EXPECT_EQ(form->ListBox1->currentRow(), 1);
-    EXPECT_EQ(form->ListBoxRepe->currentRow(), 1);
-    EXPECT_EQ(form->PMueve->text(), "Mueve Blancas");
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")), (QStringList{"1. E2-E4", kBlack + "E7-E5"}));
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBoxRepe")), (QStringList{"1. E2-E4", kBlack + "E7-E5"}));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->currentRow(), 1);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->currentRow(), 1);
+    EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Blancas");
     // An illegal drop changes nothing.
     Drag(S::E4, S::E6);
-    EXPECT_EQ(form->ListBox1->count(), 2);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 2);
 }
 
 TEST_F(MainWindowTest, ScholarsMateDraggedWithMessage) {
@@ -280,7 +282,7 @@ TEST_F(MainWindowTest, ScholarsMateDraggedWithMessage) {
     bool indicatorUp = false;
     MessageCloser closer([&] {
         clocksStoppedWhileOpen = !form->ClocksRunning;
-        indicatorUp = Shown(form->PJaque);
+        indicatorUp = Shown(Control<QFrame>(*form, "PJaque"));
     });
     Drag(S::H5, S::F7);
     ASSERT_EQ(closer.texts.size(), 1);
@@ -291,11 +293,11 @@ TEST_F(MainWindowTest, ScholarsMateDraggedWithMessage) {
     EXPECT_TRUE(clocksStoppedWhileOpen);
     EXPECT_TRUE(indicatorUp);
     EXPECT_FALSE(form->ClocksRunning);
-    EXPECT_EQ(form->ListBoxRepe->count(), 7);
-    EXPECT_EQ(form->ListBoxRepe->item(6)->text(), "4. H5-F7   Jaque Mate");
-    EXPECT_EQ(form->ListBox1->item(6)->text(), "4. H5-F7");
-    EXPECT_EQ(form->BLJaque->text(), "Jaque Mate");
-    EXPECT_TRUE(Shown(form->PJaque));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->count(), 7);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->item(6)->text(), "4. H5-F7   Jaque Mate");
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->item(6)->text(), "4. H5-F7");
+    EXPECT_EQ(Control<TBlinkLabel>(*form, "BLJaque")->text(), "Jaque Mate");
+    EXPECT_TRUE(Shown(Control<QFrame>(*form, "PJaque")));
 
     // The custom-engine handler gives up on a side without a legal move.
     Square from = S::A7, to = S::A5;
@@ -304,7 +306,7 @@ TEST_F(MainWindowTest, ScholarsMateDraggedWithMessage) {
     EXPECT_EQ(to, S::None);
 
     // The pause message after a mate leaves the clocks running.
-    QTest::mouseClick(form->ButtonStop, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(*form, "ButtonStop"), Qt::LeftButton);
     ASSERT_EQ(closer.texts.size(), 2);
     EXPECT_EQ(closer.texts[1], "         Juego en Pausa");
     EXPECT_TRUE(form->ClocksRunning);
@@ -313,7 +315,7 @@ TEST_F(MainWindowTest, ScholarsMateDraggedWithMessage) {
 TEST_F(MainWindowTest, CustomEngineHandlerFindsALegalPair) {
     Square from = S::None, to = S::None;
     form->ChessBrd1CalculateMove(from, to);
-    EXPECT_TRUE(form->ChessBrd1->IsLegalMove(from, to));
+    EXPECT_TRUE(Board(*form)->IsLegalMove(from, to));
     from = S::G1;  // an already legal pair is kept
     to = S::F3;
     form->ChessBrd1CalculateMove(from, to);
@@ -324,14 +326,14 @@ TEST_F(MainWindowTest, CustomEngineHandlerFindsALegalPair) {
 TEST_F(MainWindowTest, CheckIsAnnotatedAndClearedByTheNextMove) {
     StartTwoPlayers();
     Play({{S::E2, S::E4}, {S::F7, S::F6}, {S::D1, S::H5}});
-    EXPECT_EQ(form->ListBoxRepe->item(2)->text(), "2. D1-H5   Jaque");
-    EXPECT_EQ(form->BLJaque->text(), "Jaque");
-    EXPECT_TRUE(Shown(form->PJaque));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->item(2)->text(), "2. D1-H5   Jaque");
+    EXPECT_EQ(Control<TBlinkLabel>(*form, "BLJaque")->text(), "Jaque");
+    EXPECT_TRUE(Shown(Control<QFrame>(*form, "PJaque")));
     EXPECT_TRUE(form->ClocksRunning);
     Play({{S::G7, S::G6}});
-    EXPECT_FALSE(Shown(form->PJaque));
-    EXPECT_EQ(form->ListBoxRepe->item(3)->text(), kBlack + "G7-G6");
-    EXPECT_EQ(form->ListBoxRepe->item(2)->text(), "2. D1-H5   Jaque");
+    EXPECT_FALSE(Shown(Control<QFrame>(*form, "PJaque")));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->item(3)->text(), kBlack + "G7-G6");
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->item(2)->text(), "2. D1-H5   Jaque");
 }
 
 TEST_F(MainWindowTest, ThreefoldRepetitionIsADraw) {
@@ -343,9 +345,9 @@ TEST_F(MainWindowTest, ThreefoldRepetitionIsADraw) {
     ASSERT_EQ(closer.texts.size(), 1);
     EXPECT_EQ(closer.texts[0], "         ***   Tablas   ***");
     EXPECT_EQ(closer.titles[0], "Tablerix  Aviso");
-    EXPECT_EQ(form->ListBoxRepe->item(7)->text(), kBlack + "F6-G8   Tablas");
-    EXPECT_EQ(form->BLJaque->text(), "Tablas");
-    EXPECT_TRUE(Shown(form->PJaque));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->item(7)->text(), kBlack + "F6-G8   Tablas");
+    EXPECT_EQ(Control<TBlinkLabel>(*form, "BLJaque")->text(), "Tablas");
+    EXPECT_TRUE(Shown(Control<QFrame>(*form, "PJaque")));
     EXPECT_FALSE(form->ClocksRunning);
 }
 
@@ -353,7 +355,7 @@ TEST_F(MainWindowTest, PauseStopsTheClocksWhileItsMessageIsOpen) {
     StartTwoPlayers();
     bool runningWhileOpen = true;
     MessageCloser closer([&] { runningWhileOpen = form->ClocksRunning; });
-    QTest::mouseClick(form->ButtonStop, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(*form, "ButtonStop"), Qt::LeftButton);
     ASSERT_EQ(closer.texts.size(), 1);
     EXPECT_EQ(closer.texts[0], "         Juego en Pausa");
     EXPECT_EQ(closer.titles[0], "Tablerix  Aviso");
@@ -365,88 +367,88 @@ TEST_F(MainWindowTest, NewGameResetsClocksListsAndBoard) {
     StartTwoPlayers();
     Play({{S::E2, S::E4}, {S::F7, S::F6}, {S::D1, S::H5}});
     for (int i = 0; i < 75; ++i) form->Timer1Timer();
-    form->MNotas->setPlainText(QStringLiteral("notas"));
+    Control<TNotesEdit>(*form, "MNotas")->setPlainText(QStringLiteral("notas"));
     form->ClocksRunning = false;
-    QTest::mouseClick(form->BNuevaPar, Qt::LeftButton);
-    for (QLabel* l : {form->LBHor, form->LBMin, form->LBSeg, form->LNHor, form->LNMin, form->LNSeg, form->LPHor,
-                      form->LPMin, form->LPseg})
-        EXPECT_EQ(l->text(), "00");
+    QTest::mouseClick(Control<QToolButton>(*form, "BNuevaPar"), Qt::LeftButton);
+    for (const QString& text : ClockLabelTexts(*form)) EXPECT_EQ(text, "00");
     EXPECT_EQ(form->Clocks.GameClock, GameClocks::Counter{});
-    EXPECT_EQ(form->ListBoxRepe->count(), 0);
-    EXPECT_EQ(form->ListBox1->count(), 0);
-    EXPECT_TRUE(form->MNotas->toPlainText().isEmpty());
-    EXPECT_FALSE(Shown(form->PJaque));
-    EXPECT_EQ(form->ChessBrd1->Position(), kStartPosition);
-    EXPECT_EQ(form->PMueve->text(), "Mueve Blancas");
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->count(), 0);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 0);
+    EXPECT_TRUE(Control<TNotesEdit>(*form, "MNotas")->toPlainText().isEmpty());
+    EXPECT_FALSE(Shown(Control<QFrame>(*form, "PJaque")));
+    EXPECT_EQ(Board(*form)->Position(), kStartPosition);
+    EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Blancas");
     EXPECT_TRUE(form->ClocksRunning);
-    EXPECT_EQ(form->ComboJugadores->currentText(), "Jugador");  // kept
-    EXPECT_FALSE(form->ChessBrd1->ComputerPlaysWhite());
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboJugadores")->currentText(), "Jugador");  // kept
+    EXPECT_FALSE(Board(*form)->ComputerPlaysWhite());
 }
 
 TEST_F(MainWindowTest, BackAndForwardStepThroughTheGame) {
     StartTwoPlayers();
     Play({{S::E2, S::E4}, {S::F7, S::F6}, {S::D1, S::H5}, {S::G7, S::G6}});
-    const std::string afterCheck = form->ChessBrd1->History(2, false).PositionString;
+    const std::string afterCheck = Board(*form)->History(2, false).PositionString;
 
-    form->ComboJugadores->setCurrentIndex(0);  // the computer for Black, White to move
+    Control<QComboBox>(*form, "ComboJugadores")->setCurrentIndex(0);  // the computer for Black, White to move
     form->ComboJugadoresChange();
-    QTest::mouseClick(form->ButtonBack, Qt::LeftButton);
-    EXPECT_EQ(form->ComboJugadores->currentText(), "Jugador");  // navigation stops the computer
-    EXPECT_FALSE(form->ChessBrd1->ComputerPlaysBlack());
-    EXPECT_EQ(form->ListBox1->currentRow(), 2);
-    EXPECT_EQ(form->ListBoxRepe->currentRow(), 2);
-    EXPECT_EQ(form->ChessBrd1->Position(), afterCheck);
-    EXPECT_EQ(form->PMueve->text(), "Mueve Negras");
-    EXPECT_TRUE(Shown(form->PJaque));  // the entry carries "Jaque"
-    EXPECT_EQ(form->BLJaque->text(), "Jaque");
+    QTest::mouseClick(Control<QPushButton>(*form, "ButtonBack"), Qt::LeftButton);
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboJugadores")->currentText(), "Jugador");  // navigation stops the computer
+    EXPECT_FALSE(Board(*form)->ComputerPlaysBlack());
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->currentRow(), 2);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->currentRow(), 2);
+    EXPECT_EQ(Board(*form)->Position(), afterCheck);
+    EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Negras");
+    EXPECT_TRUE(Shown(Control<QFrame>(*form, "PJaque")));  // the entry carries "Jaque"
+    EXPECT_EQ(Control<TBlinkLabel>(*form, "BLJaque")->text(), "Jaque");
     EXPECT_TRUE(form->ClocksRunning);  // the buttons leave the clocks alone
 
-    QTest::mouseClick(form->ButtonBack, Qt::LeftButton);
-    QTest::mouseClick(form->ButtonBack, Qt::LeftButton);
-    EXPECT_EQ(form->ListBox1->currentRow(), 0);
-    EXPECT_FALSE(Shown(form->PJaque));
-    QTest::mouseClick(form->ButtonBack, Qt::LeftButton);  // no further back than White's first move
-    EXPECT_EQ(form->ListBox1->currentRow(), 0);
-    EXPECT_EQ(form->ChessBrd1->History(1, false).PositionString, form->ChessBrd1->Position());
+    QTest::mouseClick(Control<QPushButton>(*form, "ButtonBack"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(*form, "ButtonBack"), Qt::LeftButton);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->currentRow(), 0);
+    EXPECT_FALSE(Shown(Control<QFrame>(*form, "PJaque")));
+    QTest::mouseClick(Control<QPushButton>(*form, "ButtonBack"),
+                      Qt::LeftButton);  // no further back than White's first move
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->currentRow(), 0);
+    EXPECT_EQ(Board(*form)->History(1, false).PositionString, Board(*form)->Position());
 
-    for (int i = 0; i < 5; ++i) QTest::mouseClick(form->ButtonForward, Qt::LeftButton);
-    EXPECT_EQ(form->ListBox1->currentRow(), 3);
-    EXPECT_EQ(form->ListBoxRepe->currentRow(), 3);
-    EXPECT_EQ(form->PMueve->text(), "Mueve Blancas");
-    EXPECT_EQ(form->ListBox1->count(), 4);  // navigation never refills the list
+    for (int i = 0; i < 5; ++i) QTest::mouseClick(Control<QPushButton>(*form, "ButtonForward"), Qt::LeftButton);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->currentRow(), 3);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->currentRow(), 3);
+    EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Blancas");
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 4);  // navigation never refills the list
 }
 
 TEST_F(MainWindowTest, ChoosingAMoveInTheListAndPlayingOnCutsTheRest) {
     StartTwoPlayers();
     Play({{S::E2, S::E4}, {S::F7, S::F6}, {S::D1, S::H5}, {S::G7, S::G6}});
-    form->ComboJugadores->setCurrentIndex(0);
+    Control<QComboBox>(*form, "ComboJugadores")->setCurrentIndex(0);
     form->ComboJugadoresChange();
 
     ClickRepe(2);  // the checking move
-    EXPECT_EQ(form->ListBox1->currentRow(), 2);
-    EXPECT_EQ(form->ChessBrd1->Position(), form->ChessBrd1->History(2, false).PositionString);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->currentRow(), 2);
+    EXPECT_EQ(Board(*form)->Position(), Board(*form)->History(2, false).PositionString);
     EXPECT_FALSE(form->ClocksRunning);
-    EXPECT_EQ(form->ComboJugadores->currentText(), "Jugador");
-    EXPECT_TRUE(Shown(form->PJaque));
-    EXPECT_EQ(form->BLJaque->text(), "Jaque");
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboJugadores")->currentText(), "Jugador");
+    EXPECT_TRUE(Shown(Control<QFrame>(*form, "PJaque")));
+    EXPECT_EQ(Control<TBlinkLabel>(*form, "BLJaque")->text(), "Jaque");
 
     ClickRepe(0);
-    EXPECT_EQ(form->ListBox1->currentRow(), 0);
-    EXPECT_FALSE(Shown(form->PJaque));
-    EXPECT_EQ(form->PMueve->text(), "Mueve Negras");
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->currentRow(), 0);
+    EXPECT_FALSE(Shown(Control<QFrame>(*form, "PJaque")));
+    EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Negras");
 
     // The keyboard chooses too.
-    form->ListBoxRepe->setFocus();
-    QTest::keyClick(form->ListBoxRepe, Qt::Key_Down);
-    EXPECT_EQ(form->ListBox1->currentRow(), 1);
-    EXPECT_EQ(form->PMueve->text(), "Mueve Blancas");
+    Control<QListWidget>(*form, "ListBoxRepe")->setFocus();
+    QTest::keyClick(Control<QListWidget>(*form, "ListBoxRepe"), Qt::Key_Down);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->currentRow(), 1);
+    EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Blancas");
 
     // Playing from here drops the abandoned continuation from both lists.
     Drag(S::D2, S::D4);
     EXPECT_TRUE(form->ClocksRunning);
-    EXPECT_EQ(Lines(form->ListBox1), (QStringList{"1. E2-E4", kBlack + "F7-F6", "2. D2-D4"}));
-    EXPECT_EQ(Lines(form->ListBoxRepe), (QStringList{"1. E2-E4", kBlack + "F7-F6", "2. D2-D4"}));
-    EXPECT_EQ(form->ListBoxRepe->currentRow(), 2);
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")), (QStringList{"1. E2-E4", kBlack + "F7-F6", "2. D2-D4"}));
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBoxRepe")),
+              (QStringList{"1. E2-E4", kBlack + "F7-F6", "2. D2-D4"}));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->currentRow(), 2);
 }
 
 TEST_F(MainWindowTest, ClocksFollowTheTickHandler) {
@@ -454,52 +456,52 @@ TEST_F(MainWindowTest, ClocksFollowTheTickHandler) {
     form->Clocks.GameClock = {0, 59, 58};
     form->Clocks.WhiteClock = {9, 59, 59};
     form->Timer1Timer();
-    EXPECT_EQ(form->LPHor->text(), "00");
-    EXPECT_EQ(form->LPMin->text(), "59");
-    EXPECT_EQ(form->LPseg->text(), "59");
-    EXPECT_EQ(form->LBHor->text(), "10");
-    EXPECT_EQ(form->LBMin->text(), "00");
-    EXPECT_EQ(form->LBSeg->text(), "00");
+    EXPECT_EQ(Control<QLabel>(*form, "LPHor")->text(), "00");
+    EXPECT_EQ(Control<QLabel>(*form, "LPMin")->text(), "59");
+    EXPECT_EQ(Control<QLabel>(*form, "LPseg")->text(), "59");
+    EXPECT_EQ(Control<QLabel>(*form, "LBHor")->text(), "10");
+    EXPECT_EQ(Control<QLabel>(*form, "LBMin")->text(), "00");
+    EXPECT_EQ(Control<QLabel>(*form, "LBSeg")->text(), "00");
     form->Timer1Timer();
-    EXPECT_EQ(form->LPHor->text(), "01");
-    EXPECT_EQ(form->LPMin->text(), "00");
-    EXPECT_EQ(form->LPseg->text(), "00");
-    EXPECT_EQ(form->LNSeg->text(), "00");  // Black's clock waits for its turn
+    EXPECT_EQ(Control<QLabel>(*form, "LPHor")->text(), "01");
+    EXPECT_EQ(Control<QLabel>(*form, "LPMin")->text(), "00");
+    EXPECT_EQ(Control<QLabel>(*form, "LPseg")->text(), "00");
+    EXPECT_EQ(Control<QLabel>(*form, "LNSeg")->text(), "00");  // Black's clock waits for its turn
 
     Drag(S::E2, S::E4);
     form->Timer1Timer();
-    EXPECT_EQ(form->LNSeg->text(), "01");
-    EXPECT_EQ(form->LBSeg->text(), "01");
+    EXPECT_EQ(Control<QLabel>(*form, "LNSeg")->text(), "01");
+    EXPECT_EQ(Control<QLabel>(*form, "LBSeg")->text(), "01");
 
     form->Clocks.BlackClock = {99, 59, 59};
     form->Timer1Timer();
-    EXPECT_EQ(form->LNHor->text(), "100");
+    EXPECT_EQ(Control<QLabel>(*form, "LNHor")->text(), "100");
 
     // Stopped clocks stand still, the status bar keeps the time and date.
     form->ClocksRunning = false;
-    form->StatusPanels[2]->clear();
+    Control<QLabel>(*form, "StatusPanel2")->clear();
     form->Timer1Timer();
-    EXPECT_EQ(form->LNSeg->text(), "00");
-    EXPECT_FALSE(form->StatusPanels[2]->text().isEmpty());
+    EXPECT_EQ(Control<QLabel>(*form, "LNSeg")->text(), "00");
+    EXPECT_FALSE(Control<QLabel>(*form, "StatusPanel2")->text().isEmpty());
     const QDate today = QDate::currentDate();
-    const QString date = form->StatusPanels[3]->text();
+    const QString date = Control<QLabel>(*form, "StatusPanel3")->text();
     EXPECT_EQ(date, QStringLiteral("%1-%2-%3").arg(today.day()).arg(today.month()).arg(today.year()));
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^[1-9]\\d?-[1-9]\\d?-\\d{4}$")).match(date).hasMatch());
 }
 
 TEST_F(MainWindowTest, ComputerRepliesAtFacil) {
-    form->Timer1->stop();
-    QTest::mouseClick(form->BAceptar, Qt::LeftButton);  // Black: "Ordenador", "Fácil"
-    ASSERT_EQ(form->ChessBrd1->SearchDepth(), 3);
+    Control<QTimer>(*form, "Timer1")->stop();
+    QTest::mouseClick(Control<QPushButton>(*form, "BAceptar"), Qt::LeftButton);  // Black: "Ordenador", "Fácil"
+    ASSERT_EQ(Board(*form)->SearchDepth(), 3);
     Drag(S::E2, S::E4);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->ListBox1->count() == 2; }, 30000));
-    const QStringList lines = Lines(form->ListBox1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Control<QListWidget>(*form, "ListBox1")->count() == 2; }, 30000));
+    const QStringList lines = Lines(Control<QListWidget>(*form, "ListBox1"));
     EXPECT_EQ(lines[0], "1. E2-E4");
     EXPECT_TRUE(lines[1].startsWith(kBlack)) << lines[1].toStdString();
-    EXPECT_EQ(Lines(form->ListBoxRepe), lines);
-    EXPECT_EQ(form->ListBoxRepe->currentRow(), 1);
-    EXPECT_EQ(form->PMueve->text(), "Mueve Blancas");
-    EXPECT_TRUE(form->ChessBrd1->WhiteToMove());
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBoxRepe")), lines);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->currentRow(), 1);
+    EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Blancas");
+    EXPECT_TRUE(Board(*form)->WhiteToMove());
     EXPECT_TRUE(form->ClocksRunning);
 }
 
@@ -507,18 +509,18 @@ TEST_F(MainWindowTest, ChoosingTheComputerAgainResumesFromTheShownPosition) {
     StartTwoPlayers();
     Play({{S::E2, S::E4}, {S::E7, S::E5}, {S::G1, S::F3}});
     ClickRepe(0);  // back to Black's first reply, the rest still listed
-    ASSERT_EQ(form->ListBox1->count(), 3);
-    form->ComboJugadores->setCurrentIndex(0);
+    ASSERT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 3);
+    Control<QComboBox>(*form, "ComboJugadores")->setCurrentIndex(0);
     form->ComboJugadoresChange();  // Black to move: the engine answers from here
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->ListBoxRepe->count() == 2; }, 30000));
-    EXPECT_EQ(form->ListBox1->count(), 2);
-    EXPECT_EQ(form->ListBoxRepe->item(0)->text(), "1. E2-E4");
-    EXPECT_EQ(form->PMueve->text(), "Mueve Blancas");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Control<QListWidget>(*form, "ListBoxRepe")->count() == 2; }, 30000));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 2);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->item(0)->text(), "1. E2-E4");
+    EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Blancas");
     EXPECT_TRUE(form->ClocksRunning);
 }
 
 TEST_F(MainWindowTest, SalirClosesTheWindow) {
-    QTest::mouseClick(form->BSalir, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(*form, "BSalir"), Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
 }
 

@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
+#include "FormControls.h"
 #include "GameFileWindowFixture.h"
 #include "MessageCloser.h"
 #include "QtPrinters.h"
@@ -63,7 +64,7 @@ protected:
     // The moves as the board's record lists them.
     QStringList Record() const {
         std::vector<std::string> lines;
-        form->ChessBrd1->GetMoveList(lines);
+        Board(*form)->GetMoveList(lines);
         QStringList out;
         for (const auto& l : lines) out << QString::fromStdString(l);
         return out;
@@ -78,12 +79,13 @@ TEST_F(PgnWindowTest, SaveAndLoadBringBackPositionNotesClocksAndBlacksPlayer) {
     StartTwoPlayers();
     Play({kLegal.begin(), kLegal.begin() + 12});  // a check on half-move 11, White to move
     SetClocks({0, 3, 7}, {1, 2, 50}, {1, 5, 57});
-    Pick(form->ComboDificultad, 2);
-    Pick(form->ComboJugadores, 0);  // "Ordenador" (Difícil); White to move, so it waits
+    Pick(Control<QComboBox>(*form, "ComboDificultad"), 2);
+    Pick(Control<QComboBox>(*form, "ComboJugadores"), 0);  // "Ordenador" (Difícil); White to move, so it waits
     const QString notes = QStringLiteral("Apertura italiana; ¡buena partida!\nsegunda línea ♞");
-    form->MNotas->setPlainText(notes);
-    const QString position = QString::fromStdString(form->ChessBrd1->Position());
-    const QStringList entries = Lines(form->ListBoxRepe), hidden = Lines(form->ListBox1);
+    Control<TNotesEdit>(*form, "MNotas")->setPlainText(notes);
+    const QString position = QString::fromStdString(Board(*form)->Position());
+    const QStringList entries = Lines(Control<QListWidget>(*form, "ListBoxRepe")),
+                      hidden = Lines(Control<QListWidget>(*form, "ListBox1"));
     const QString clocks = Clocks();
     SaveAs(File("partida.pgn"));
 
@@ -96,25 +98,26 @@ TEST_F(PgnWindowTest, SaveAndLoadBringBackPositionNotesClocksAndBlacksPlayer) {
 
     // Something else in the window, then the file back.
     form->BNuevaParClick();
-    Pick(form->ComboJugadores, 1);
+    Pick(Control<QComboBox>(*form, "ComboJugadores"), 1);
     Play({{S::D2, S::D4}});
-    form->MNotas->setPlainText(QStringLiteral("otra"));
+    Control<TNotesEdit>(*form, "MNotas")->setPlainText(QStringLiteral("otra"));
     MessageCloser closer;
     Load(File("partida.pgn"));
     EXPECT_EQ(closer.texts, QStringList{kContinue});
-    EXPECT_EQ(QString::fromStdString(form->ChessBrd1->Position()), position);
-    EXPECT_EQ(Lines(form->ListBox1), hidden);
-    EXPECT_EQ(Lines(form->ListBoxRepe), entries);  // the check annotated as in play
-    EXPECT_EQ(form->MNotas->toPlainText(), notes);
+    EXPECT_EQ(QString::fromStdString(Board(*form)->Position()), position);
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")), hidden);
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBoxRepe")), entries);  // the check annotated as in play
+    EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(), notes);
     EXPECT_EQ(Clocks(), clocks);
     EXPECT_EQ(form->Clocks.BlackClock, (GameClocks::Counter{1, 2, 50}));
-    EXPECT_EQ(form->ComboJugadores->currentIndex(), 0);
-    EXPECT_EQ(form->ComboDificultad->currentIndex(), 2);
-    EXPECT_EQ(form->ChessBrd1->SearchDepth(), 5);
-    EXPECT_TRUE(form->ChessBrd1->ComputerPlaysBlack());
-    EXPECT_EQ(form->LPartida->text(), File("partida.pgn"));
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboJugadores")->currentIndex(), 0);
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboDificultad")->currentIndex(), 2);
+    EXPECT_EQ(Board(*form)->SearchDepth(), 5);
+    EXPECT_TRUE(Board(*form)->ComputerPlaysBlack());
+    EXPECT_EQ(Control<ElidedLabel>(*form, "LPartida")->text(), File("partida.pgn"));
     EXPECT_TRUE(form->ClocksRunning);
-    EXPECT_TRUE(form->ListBoxRepe->isVisibleTo(form.get()) && form->BSalvar->isEnabled());
+    EXPECT_TRUE(Control<QListWidget>(*form, "ListBoxRepe")->isVisibleTo(form.get()) &&
+                Control<QToolButton>(*form, "BSalvar")->isEnabled());
 }
 
 TEST_F(PgnWindowTest, MateLoadsWithItsAnnotationAndTheClocksStopped) {
@@ -129,8 +132,8 @@ TEST_F(PgnWindowTest, MateLoadsWithItsAnnotationAndTheClocksStopped) {
     MessageCloser closer;
     Load(File("mate.pgn"));
     EXPECT_EQ(closer.texts, (QStringList{"      ***   Jaque Mate   ***", kContinue}));
-    EXPECT_TRUE(form->ListBoxRepe->item(12)->text().endsWith(QStringLiteral("   Jaque Mate")));
-    EXPECT_EQ(form->BLJaque->text(), QStringLiteral("Jaque Mate"));
+    EXPECT_TRUE(Control<QListWidget>(*form, "ListBoxRepe")->item(12)->text().endsWith(QStringLiteral("   Jaque Mate")));
+    EXPECT_EQ(Control<TBlinkLabel>(*form, "BLJaque")->text(), QStringLiteral("Jaque Mate"));
     EXPECT_FALSE(form->ClocksRunning);
 }
 
@@ -140,7 +143,7 @@ TEST_F(PgnWindowTest, SavesTheMovesUpToTheShownPositionInTheChosenFormat) {
     form->ButtonBackClick();
     form->ButtonBackClick();
     // The PGN filter chosen and a bare name typed: still PGN.
-    form->Save->selectNameFilter(form->Save->nameFilters().value(1));
+    Control<QFileDialog>(*form, "Save")->selectNameFilter(Control<QFileDialog>(*form, "Save")->nameFilters().value(1));
     SaveAs(File("sin_extension"));
     const QByteArray text = ReadAll(File("sin_extension"));
     EXPECT_TRUE(text.contains("1. e4 e5 2. Nf3 d6 *")) << text.toStdString();
@@ -150,7 +153,7 @@ TEST_F(PgnWindowTest, SavesTheMovesUpToTheShownPositionInTheChosenFormat) {
     EXPECT_TRUE(ReadAll(File("vieja.Chess")).startsWith("1. E2-E4\r\n"));
 
     // Both dialogs offer the two filters, the PGN one second.
-    for (const QFileDialog* d : {form->Save, form->Open}) {
+    for (const QFileDialog* d : {Control<QFileDialog>(*form, "Save"), Control<QFileDialog>(*form, "Open")}) {
         ASSERT_EQ(d->nameFilters().size(), 2);
         EXPECT_TRUE(d->nameFilters()[0].contains(QStringLiteral("*.Chess")));
         // The dialog folds the name's double blank; the text given is the exact one.
@@ -162,8 +165,8 @@ TEST_F(PgnWindowTest, SavesTheMovesUpToTheShownPositionInTheChosenFormat) {
     Load(File("sin_extension.pgn"));  // missing: refused, but remembered
     dialogs->answers << QString();
     form->BSalvarClick();
-    EXPECT_TRUE(GameFileKind::IsPgn(QString(), form->Save->selectedNameFilter()));
-    EXPECT_EQ(form->Save->defaultSuffix(), QStringLiteral("pgn"));
+    EXPECT_TRUE(GameFileKind::IsPgn(QString(), Control<QFileDialog>(*form, "Save")->selectedNameFilter()));
+    EXPECT_EQ(Control<QFileDialog>(*form, "Save")->defaultSuffix(), QStringLiteral("pgn"));
 }
 
 TEST_F(PgnWindowTest, FailedPgnSaveSaysSoAndKeepsTheOldFile) {
@@ -186,9 +189,9 @@ TEST_F(PgnWindowTest, RefusedImportsLeaveTheGameUntouched) {
     StartTwoPlayers();
     Play({kLegal.begin(), kLegal.begin() + 11});
     SetClocks({0, 3, 7}, {0, 2, 50}, {0, 5, 57});
-    form->MNotas->setPlainText(QStringLiteral("Notas ♞"));
+    Control<TNotesEdit>(*form, "MNotas")->setPlainText(QStringLiteral("Notas ♞"));
     form->ButtonBackClick();
-    form->LPartida->setText(QStringLiteral("anterior.pgn"));
+    Control<ElidedLabel>(*form, "LPartida")->setText(QStringLiteral("anterior.pgn"));
     QByteArray tooLong = "[Event \"x\"]\n\n{";
     tooLong += QByteArray(static_cast<qsizetype>(PgnReader::kMaxGameBytes), 'n') + "} 1. e4 *\n";
     struct Case {
@@ -226,17 +229,18 @@ TEST_F(PgnWindowTest, ToleratedFileLoadsItsFirstGameOnly) {
              "{Notas del\r\nfichero} 1. e4 $1 e5!? (1... c5 2. Nf3 (2. c3)) 2. Cf3 {ataque} Nc6 3. Ab5 a6 "
              "4. Axc6 dxc6 5. 0-0 f6 6. d2d4 ; comentario\r\n exd4 1/2-1/2\r\n\r\n"
              "[Event \"Segunda\"]\r\n\r\n1. d4 d5 *\r\n");
-    Pick(form->ComboPiezas, 2);  // the look is not in PGN: it stays
+    Pick(Control<QComboBox>(*form, "ComboPiezas"), 2);  // the look is not in PGN: it stays
     MessageCloser closer;
     Load(File("base.pgn"));
     EXPECT_EQ(closer.texts, QStringList{kContinue});
-    EXPECT_EQ(form->ListBox1->count(), 12);
-    EXPECT_EQ(form->ListBox1->item(8)->text(), QStringLiteral("5. E1-G1"));
-    EXPECT_EQ(form->MNotas->toPlainText(), QStringLiteral("Notas del\nfichero"));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 12);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->item(8)->text(), QStringLiteral("5. E1-G1"));
+    EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(), QStringLiteral("Notas del\nfichero"));
     EXPECT_EQ(Clocks(), QStringLiteral("00 01 02 00 00 00 00 00 00"));
-    EXPECT_EQ(form->ComboJugadores->currentIndex(), 1);  // a name Tablerix does not write: "Jugador"
-    EXPECT_EQ(form->ComboPiezas->currentIndex(), 2);
-    EXPECT_EQ(form->PJugadasCarga->text(), QStringLiteral("exd4"));  // the last move it named
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboJugadores")->currentIndex(),
+              1);  // a name Tablerix does not write: "Jugador"
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboPiezas")->currentIndex(), 2);
+    EXPECT_EQ(Control<QLabel>(*form, "PJugadasCarga")->text(), QStringLiteral("exd4"));  // the last move it named
 }
 
 TEST_F(PgnWindowTest, ClipboardCopiesAndLoadsGames) {
@@ -259,21 +263,21 @@ TEST_F(PgnWindowTest, ClipboardCopiesAndLoadsGames) {
     EXPECT_EQ(clipboard->text().toUtf8(), PgnCommands(*form).ExportText().value());
 
     clipboard->setText(QString::fromUtf8(PgnOf(RandomGame(40), "del portapapeles")));
-    form->LPartida->setText(QStringLiteral("anterior.pgn"));
+    Control<ElidedLabel>(*form, "LPartida")->setText(QStringLiteral("anterior.pgn"));
     int animated = 0;
-    TMoveEvent original = form->ChessBrd1->OnLegalMove;
-    form->ChessBrd1->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
+    TMoveEvent original = Board(*form)->OnLegalMove;
+    Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
         animated += b.AnimateMoves();
         original(b, a, c);
     };
     MessageCloser closer;
     PgnCommands(*form).PasteGame();
-    form->ChessBrd1->OnLegalMove = original;
+    Board(*form)->OnLegalMove = original;
     EXPECT_EQ(closer.texts.value(0), kContinue);
     EXPECT_EQ(animated, 0);
-    EXPECT_EQ(form->ListBox1->count(), 40);
-    EXPECT_EQ(form->MNotas->toPlainText(), QStringLiteral("del portapapeles"));
-    EXPECT_TRUE(form->LPartida->text().isEmpty());  // no file behind this game
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 40);
+    EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(), QStringLiteral("del portapapeles"));
+    EXPECT_TRUE(Control<ElidedLabel>(*form, "LPartida")->text().isEmpty());  // no file behind this game
     EXPECT_TRUE(form->AnimateLoad);
 }
 
@@ -281,10 +285,10 @@ TEST_F(PgnWindowTest, EscapeHurriesAnAnimatedLoad) {
     const std::vector<NotationMove> moves = RandomGame(80);
     WriteAll(File("larga.pgn"), PgnOf(moves));
     int animated = 0, replayed = 0;
-    TMoveEvent original = form->ChessBrd1->OnLegalMove;
+    TMoveEvent original = Board(*form)->OnLegalMove;
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    form->ChessBrd1->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
+    Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
         animated += b.AnimateMoves();
         // Pressed as soon as the replay lets input in, after its first move.
         if (++replayed == 1)
@@ -293,13 +297,13 @@ TEST_F(PgnWindowTest, EscapeHurriesAnAnimatedLoad) {
     };
     MessageCloser closer;
     Load(File("larga.pgn"), true);
-    form->ChessBrd1->OnLegalMove = original;
+    Board(*form)->OnLegalMove = original;
     EXPECT_EQ(replayed, 80);
     EXPECT_GE(animated, 1);
     EXPECT_LE(animated, 2);
-    EXPECT_EQ(form->ListBox1->count(), 80);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 80);
     EXPECT_FALSE(form->HurryLoad);
-    EXPECT_TRUE(form->ChessBrd1->AnimateMoves());  // the next load animates again
+    EXPECT_TRUE(Board(*form)->AnimateMoves());  // the next load animates again
 }
 
 // Figures for the record: a 300-half-move game saved and loaded as PGN
@@ -318,7 +322,7 @@ TEST_F(PgnWindowTest, LongGameAndLargeDatabaseTimes) {
     clock.start();
     GameFileCommands(*form).LoadPath(File("g300.pgn"));
     const qint64 load = clock.elapsed();
-    ASSERT_EQ(form->ListBox1->count(), 300);
+    ASSERT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 300);
     clock.restart();
     SaveAs(File("otra300.pgn"));
     const qint64 save = clock.elapsed();
@@ -326,7 +330,7 @@ TEST_F(PgnWindowTest, LongGameAndLargeDatabaseTimes) {
     form->AnimateLoad = false;
     GameFileCommands(*form).LoadPath(File("base5mb.pgn"));
     const qint64 base = clock.elapsed();
-    ASSERT_EQ(form->ListBox1->count(), 300);
+    ASSERT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 300);
     EXPECT_EQ(closer.texts, (QStringList{kContinue, kContinue}));
     std::cout << "[ figures  ] PGN load 300 half-moves " << load << " ms, save " << save << " ms, 5 MB database ("
               << database.size() << " bytes) " << base << " ms\n";

@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include "Blinklbl.h"
+#include "FormControls.h"
 #include "MessageCloser.h"
 
 #include <memory>
@@ -111,22 +112,20 @@ struct Seen {
         Seen s;
         s.messages = closer.texts;
         s.titles = closer.titles;
-        for (int i = 0; i < f.ListBox1->count(); ++i) s.hidden << f.ListBox1->item(i)->text();
-        for (int i = 0; i < f.ListBoxRepe->count(); ++i) s.visible << f.ListBoxRepe->item(i)->text();
-        s.notes = f.MNotas->toPlainText();
-        s.header = f.LPartida->text();
-        s.indicator = f.BLJaque->text();
-        s.clocks = QStringList{f.LBHor->text(), f.LBMin->text(), f.LBSeg->text(), f.LNHor->text(), f.LNMin->text(),
-                               f.LNSeg->text(), f.LPHor->text(), f.LPMin->text(), f.LPseg->text()}
-                       .join(u':');
+        for (int i = 0; i < Control<QListWidget>(f, "ListBox1")->count(); ++i)
+            s.hidden << Control<QListWidget>(f, "ListBox1")->item(i)->text();
+        for (int i = 0; i < Control<QListWidget>(f, "ListBoxRepe")->count(); ++i)
+            s.visible << Control<QListWidget>(f, "ListBoxRepe")->item(i)->text();
+        s.notes = Control<TNotesEdit>(f, "MNotas")->toPlainText();
+        s.header = Control<ElidedLabel>(f, "LPartida")->text();
+        s.indicator = Control<TBlinkLabel>(f, "BLJaque")->text();
+        s.clocks = ClockLabelTexts(f).join(u':');
         s.opened = f.Dialogs->OpenedFile;
-        s.position = f.ChessBrd1->Position();
-        s.choices = {f.ComboJugadores->currentIndex(), f.ComboDificultad->currentIndex(),
-                     f.ComboPiezas->currentIndex(),    f.ComboOscuro->currentIndex(),
-                     f.ComboClaro->currentIndex(),     f.ComboBorde->currentIndex()};
+        s.position = Board(f)->Position();
+        s.choices = ChoiceIndexes(f);
         s.clocksRunning = f.ClocksRunning;
-        s.startPanel = f.PEmpezar->isVisibleTo(&f);
-        s.saveEnabled = f.BSalvar->isEnabled();
+        s.startPanel = Control<QFrame>(f, "PEmpezar")->isVisibleTo(&f);
+        s.saveEnabled = Control<QToolButton>(f, "BSalvar")->isEnabled();
         s.animateLoad = f.AnimateLoad;
         return s;
     }
@@ -148,8 +147,8 @@ protected:
     void Start(const QStringList& args, int messages) {
         form = std::make_unique<TForm1>();
         counter = std::make_unique<PaintCounter>(form.get());
-        TMoveEvent original = form->ChessBrd1->OnLegalMove;
-        form->ChessBrd1->OnLegalMove = [this, original](ChessBrdCore& b, Square from, Square to) {
+        TMoveEvent original = Board(*form)->OnLegalMove;
+        Board(*form)->OnLegalMove = [this, original](ChessBrdCore& b, Square from, Square to) {
             animatedMoves += b.AnimateMoves();
             original(b, from, to);
         };
@@ -185,7 +184,7 @@ TEST_F(ProgramStartTest, AGameOnTheCommandLineLoadsAsCargarSinAnimacion) {
     other.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
     MessageCloser clicked;
-    QTest::mouseClick(other.BCargarSin, Qt::LeftButton);
+    QTest::mouseClick(Control<QToolButton>(other, "BCargarSin"), Qt::LeftButton);
     const Seen fromButton = Seen::Of(other, clicked);
 
     EXPECT_EQ(fromCommandLine.messages, (QStringList{"      ***   Jaque Mate   ***", "        Continuar Partida"}));
@@ -201,7 +200,7 @@ TEST_F(ProgramStartTest, AGameOnTheCommandLineLoadsAsCargarSinAnimacion) {
     EXPECT_EQ(fromCommandLine.visible, fromButton.visible);
     EXPECT_EQ(fromCommandLine.choices, fromButton.choices);
     // The dialogs go on in the game's folder, and a save proposes the game.
-    EXPECT_EQ(QDir(form->Open->directory()).absolutePath(), QDir(dir.path()).absolutePath());
+    EXPECT_EQ(QDir(Control<QFileDialog>(*form, "Open")->directory()).absolutePath(), QDir(dir.path()).absolutePath());
     EXPECT_EQ(form->Dialogs->OpenedFile, path);
 }
 
@@ -212,7 +211,8 @@ TEST_F(ProgramStartTest, ARelativeNameIsTheGameInTheCurrentFolder) {
     Start({QStringLiteral("legal.Chess")}, 2);
     QDir::setCurrent(before);
     EXPECT_EQ(closer->texts.value(1), GameFileCommands::kContinue);
-    EXPECT_EQ(QFileInfo(form->LPartida->text()), QFileInfo(dir.filePath(QStringLiteral("legal.Chess"))));
+    EXPECT_EQ(QFileInfo(Control<ElidedLabel>(*form, "LPartida")->text()),
+              QFileInfo(dir.filePath(QStringLiteral("legal.Chess"))));
     EXPECT_TRUE(QFileInfo(form->Dialogs->OpenedFile).isAbsolute());
 }
 
@@ -222,18 +222,17 @@ TEST_F(ProgramStartTest, AMissingGameIsReportedOverAFreshStartScreen) {
     EXPECT_EQ(closer->texts, QStringList{GameFileCommands::kNotFound});
     EXPECT_EQ(closer->titles, QStringList{"Tablerix  Error"});
     // Still the start screen: start panel up, game controls hidden, nothing to save.
-    EXPECT_TRUE(form->PEmpezar->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->ListBoxRepe->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->PTablero->isEnabled());
-    EXPECT_FALSE(form->BSalvar->isEnabled());
-    EXPECT_TRUE(form->BCargarSin->isEnabled());
-    EXPECT_EQ(form->ListBox1->count(), 0);
-    EXPECT_TRUE(form->LPartida->text().isEmpty());
-    EXPECT_EQ(form->ChessBrd1->Position(),
-              "rnbqkbnrpppppppp" + std::string(32, ' ') + "PPPPPPPPRNBQKBNR");
+    EXPECT_TRUE(Control<QFrame>(*form, "PEmpezar")->isVisibleTo(form.get()));
+    EXPECT_FALSE(Control<QListWidget>(*form, "ListBoxRepe")->isVisibleTo(form.get()));
+    EXPECT_FALSE(Control<QFrame>(*form, "PTablero")->isEnabled());
+    EXPECT_FALSE(Control<QToolButton>(*form, "BSalvar")->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>(*form, "BCargarSin")->isEnabled());
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 0);
+    EXPECT_TRUE(Control<ElidedLabel>(*form, "LPartida")->text().isEmpty());
+    EXPECT_EQ(Board(*form)->Position(), "rnbqkbnrpppppppp" + std::string(32, ' ') + "PPPPPPPPRNBQKBNR");
     // "Empezar" still starts a game.
-    QTest::mouseClick(form->BAceptar, Qt::LeftButton);
-    EXPECT_TRUE(form->ListBoxRepe->isVisibleTo(form.get()));
+    QTest::mouseClick(Control<QPushButton>(*form, "BAceptar"), Qt::LeftButton);
+    EXPECT_TRUE(Control<QListWidget>(*form, "ListBoxRepe")->isVisibleTo(form.get()));
 }
 
 TEST_F(ProgramStartTest, AFileThatIsNoGameGetsTheLoadsOwnError) {
@@ -259,8 +258,8 @@ TEST_F(ProgramStartTest, NoArgumentShowsTheStartScreenOnly) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QTest::qWait(50);
     EXPECT_TRUE(closer.texts.isEmpty());
-    EXPECT_TRUE(form.PEmpezar->isVisible());
-    EXPECT_TRUE(form.LPartida->text().isEmpty());
+    EXPECT_TRUE(Control<QFrame>(form, "PEmpezar")->isVisible());
+    EXPECT_TRUE(Control<ElidedLabel>(form, "LPartida")->text().isEmpty());
     // The window wears the program's icon at the desktop's sizes.
     const QList<QSize> sizes = form.windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256))) << sizes.size();

@@ -23,6 +23,7 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#include "FormControls.h"
 #include "MessageCloser.h"
 
 #include <memory>
@@ -65,15 +66,15 @@ TEST(QtDialogsTest, QtsOwnTextsAreSpanish) {
     EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Imprimir"));
 
     TForm1 form;
-    EXPECT_EQ(AcceptButtonText(*form.Save), QStringLiteral("&Guardar"));
-    EXPECT_EQ(AcceptButtonText(*form.Open), QStringLiteral("&Abrir"));
+    EXPECT_EQ(AcceptButtonText(*Control<QFileDialog>(form, "Save")), QStringLiteral("&Guardar"));
+    EXPECT_EQ(AcceptButtonText(*Control<QFileDialog>(form, "Open")), QStringLiteral("&Abrir"));
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tablerix  Aviso"), QStringLiteral("x"), QMessageBox::Ok);
     EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
 }
 
 TEST(QtDialogsTest, GameFiltersAreListedByNameTheGameFileFirst) {
     TForm1 form;
-    for (const QFileDialog* dialog : {form.Save, form.Open}) {
+    for (const QFileDialog* dialog : {Control<QFileDialog>(form, "Save"), Control<QFileDialog>(form, "Open")}) {
         const auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
         ASSERT_NE(types, nullptr);
         ASSERT_EQ(types->count(), 2);
@@ -105,7 +106,7 @@ TEST(QtDialogsTest, NothingOfTheFileDialogStaysUpDuringALoad) {
     TForm1 form;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    form.Timer1->stop();
+    Control<QTimer>(form, "Timer1")->stop();
 
     QAbstractItemView* popup = nullptr;
     bool popupShown = false;
@@ -135,15 +136,15 @@ TEST(QtDialogsTest, NothingOfTheFileDialogStaysUpDuringALoad) {
 
     bool checked = false;
     bool dialogUp = true, popupUp = true;
-    form.ChessBrd1->OnPaint = [&](ChessBrdCore&) {
+    Board(form)->OnPaint = [&](ChessBrdCore&) {
         if (!form.Loading || checked) return;
         checked = true;  // the first replayed move
-        dialogUp = form.Open->isVisible();
+        dialogUp = Control<QFileDialog>(form, "Open")->isVisible();
         popupUp = popup && popup->isVisible();
     };
     MessageCloser closer;
     form.BCargarConClick();
-    form.ChessBrd1->OnPaint = nullptr;
+    Board(form)->OnPaint = nullptr;
     ASSERT_TRUE(popupShown) << "the completion list never opened";
     ASSERT_TRUE(checked);
     EXPECT_FALSE(dialogUp);

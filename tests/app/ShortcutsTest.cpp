@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "FormControls.h"
 #include "GameFileWindowFixture.h"
 #include "MessageCloser.h"
 #include "QtPrinters.h"
@@ -41,7 +42,7 @@ protected:
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
         QTest::keyClick(target, key, mods);
     }
-    std::string Position() const { return form->ChessBrd1->Position(); }
+    std::string Position() const { return Board(*form)->Position(); }
 };
 
 TEST_F(ShortcutsTest, HeaderKeysRunTheirButtonsOnlyWhileTheButtonIsUsable) {
@@ -64,19 +65,21 @@ TEST_F(ShortcutsTest, HeaderKeysRunTheirButtonsOnlyWhileTheButtonIsUsable) {
     Press(Qt::Key_P, Qt::ControlModifier);
     EXPECT_TRUE(QFile::exists(File("hoja.pdf")));
 
-    form->BSalvar->setEnabled(false);  // a disabled button's key does nothing
+    Control<QToolButton>(*form, "BSalvar")->setEnabled(false);  // a disabled button's key does nothing
     Press(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(dialogs->seen.size(), 2);
-    form->BSalvar->setEnabled(true);
+    Control<QToolButton>(*form, "BSalvar")->setEnabled(true);
 
     Press(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(form->ListBox1->count(), 0);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 0);
     EXPECT_EQ(Position(), std::string(kStartPosition));
 
-    EXPECT_EQ(form->BSalvar->toolTip(), QStringLiteral(" Salvar Partida (Ctrl+S) "));
-    EXPECT_EQ(form->BCargarSin->toolTip(), QStringLiteral(" Cargar Partida SIN Animación (Ctrl+O) "));
-    EXPECT_TRUE(form->BSalir->toolTip().contains(QStringLiteral("Salir (Ctrl+Q)")));
-    EXPECT_TRUE(form->ButtonStop->toolTip().contains(QStringLiteral("Juego en Pausa (Espacio)")));
+    EXPECT_EQ(Control<QToolButton>(*form, "BSalvar")->toolTip(), QStringLiteral(" Salvar Partida (Ctrl+S) "));
+    EXPECT_EQ(Control<QToolButton>(*form, "BCargarSin")->toolTip(),
+              QStringLiteral(" Cargar Partida SIN Animación (Ctrl+O) "));
+    EXPECT_TRUE(Control<QPushButton>(*form, "BSalir")->toolTip().contains(QStringLiteral("Salir (Ctrl+Q)")));
+    EXPECT_TRUE(
+        Control<QPushButton>(*form, "ButtonStop")->toolTip().contains(QStringLiteral("Juego en Pausa (Espacio)")));
 
     Press(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(form->isVisible());
@@ -94,41 +97,41 @@ TEST_F(ShortcutsTest, ArrowsHomeAndEndStepThroughTheGameLikeTheButtons) {
     }
     Press(Qt::Key_Left);
     EXPECT_EQ(Position(), after[4]);
-    EXPECT_EQ(form->ListBox1->currentRow(), 4);
-    EXPECT_EQ(form->ListBoxRepe->currentRow(), 4);
-    EXPECT_EQ(form->PMueve->text(), QStringLiteral("Mueve Negras"));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->currentRow(), 4);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->currentRow(), 4);
+    EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), QStringLiteral("Mueve Negras"));
 
     // With the visible list focused an arrow still steps exactly once.
-    form->ListBoxRepe->setFocus();
+    Control<QListWidget>(*form, "ListBoxRepe")->setFocus();
     Press(Qt::Key_Left);
     EXPECT_EQ(Position(), after[3]);
-    EXPECT_EQ(form->ListBoxRepe->currentRow(), 3);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->currentRow(), 3);
     Press(Qt::Key_Right);
     EXPECT_EQ(Position(), after[4]);
 
     Press(Qt::Key_Home);
     EXPECT_EQ(Position(), std::string(kStartPosition));
-    EXPECT_EQ(form->ListBox1->currentRow(), -1);
-    EXPECT_TRUE(form->ListBoxRepe->selectedItems().isEmpty());
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->currentRow(), -1);
+    EXPECT_TRUE(Control<QListWidget>(*form, "ListBoxRepe")->selectedItems().isEmpty());
     Press(Qt::Key_Right);
     EXPECT_EQ(Position(), after[0]);
     Press(Qt::Key_End);
     EXPECT_EQ(Position(), after[5]);
-    EXPECT_EQ(form->ListBoxRepe->currentRow(), 5);
-    EXPECT_EQ(form->PMueve->text(), QStringLiteral("Mueve Blancas"));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->currentRow(), 5);
+    EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), QStringLiteral("Mueve Blancas"));
 
     // The same steps as the buttons take, side effects included.
-    EXPECT_EQ(Lines(form->ListBoxRepe).size(), 6);
-    EXPECT_TRUE(form->ButtonBack->toolTip().contains(QStringLiteral("Jugada Anterior (")));
+    EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBoxRepe")).size(), 6);
+    EXPECT_TRUE(Control<QPushButton>(*form, "ButtonBack")->toolTip().contains(QStringLiteral("Jugada Anterior (")));
 }
 
 TEST_F(ShortcutsTest, NavigationKeysSwitchTheComputerOffAsTheButtonsDo) {
-    QTest::mouseClick(form->BAceptar, Qt::LeftButton);  // "Ordenador" plays Black
-    form->ChessBrd1->SetSearchDepth(1);
+    QTest::mouseClick(Control<QPushButton>(*form, "BAceptar"), Qt::LeftButton);  // "Ordenador" plays Black
+    Board(*form)->SetSearchDepth(1);
     Play({{S::E2, S::E4}});
     Press(Qt::Key_Home);
-    EXPECT_EQ(form->ComboJugadores->currentIndex(), 1);
-    EXPECT_FALSE(form->ChessBrd1->ComputerPlaysBlack());
+    EXPECT_EQ(Control<QComboBox>(*form, "ComboJugadores")->currentIndex(), 1);
+    EXPECT_FALSE(Board(*form)->ComputerPlaysBlack());
 }
 
 TEST_F(ShortcutsTest, SpacePausesAndTheClipboardKeysCopy) {
@@ -150,7 +153,7 @@ TEST_F(ShortcutsTest, SpacePausesAndTheClipboardKeysCopy) {
     MessageCloser closer;
     Press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(closer.texts, QStringList{"        Continuar Partida"});
-    EXPECT_EQ(form->ListBox1->count(), 1);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 1);
     // An empty clipboard: a notice and nothing else.
     clipboard->clear();
     const WindowSnapshot before = SnapshotOf(*form);
@@ -163,27 +166,27 @@ TEST_F(ShortcutsTest, TheNotesFieldKeepsItsEditingKeys) {
     StartTwoPlayers();
     Play({kLegal.begin(), kLegal.begin() + 4});
     const std::string shown = Position();
-    form->MNotas->setFocus();
-    QTest::keyClicks(form->MNotas, QStringLiteral("ab"));
+    Control<TNotesEdit>(*form, "MNotas")->setFocus();
+    QTest::keyClicks(Control<TNotesEdit>(*form, "MNotas"), QStringLiteral("ab"));
     MessageCloser closer;
     Press(Qt::Key_Space);  // a blank, not a pause
     Press(Qt::Key_Left);   // the cursor, not the game
     Press(Qt::Key_Home);
-    QTest::keyClicks(form->MNotas, QStringLiteral("x"));
+    QTest::keyClicks(Control<TNotesEdit>(*form, "MNotas"), QStringLiteral("x"));
     EXPECT_TRUE(closer.texts.isEmpty());
-    EXPECT_EQ(form->MNotas->toPlainText(), QStringLiteral("xab "));
+    EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(), QStringLiteral("xab "));
     EXPECT_EQ(Position(), shown);
-    EXPECT_EQ(form->ListBox1->currentRow(), 3);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->currentRow(), 3);
 
     // Copy and paste act on the notes' text.
-    form->MNotas->selectAll();
+    Control<TNotesEdit>(*form, "MNotas")->selectAll();
     Press(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("xab "));
-    form->MNotas->moveCursor(QTextCursor::End);
+    Control<TNotesEdit>(*form, "MNotas")->moveCursor(QTextCursor::End);
     Press(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form->MNotas->toPlainText(), QStringLiteral("xab xab "));
+    EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(), QStringLiteral("xab xab "));
     EXPECT_TRUE(closer.texts.isEmpty());  // no load was tried
-    EXPECT_EQ(form->ListBox1->count(), 4);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 4);
 }
 
 TEST(WindowShortcutsText, TheKeyGoesBeforeTheTrailingBlanks) {

@@ -1,6 +1,7 @@
 // The main window as it looks: the board's first paint on screen, the
 // status bar's panels, the colour of the choice lists, the header's path,
 // and the notes field's pastes.
+#include "FormControls.h"
 #include "TablerixPas.h"
 
 #include <QAbstractItemView>
@@ -24,24 +25,24 @@ namespace {
 TEST(WindowLookTest, TheBoardFirstPaintsWhenTheWindowIsOnScreen) {
     TForm1 form;
     // Configured as the form stores it, but not drawn yet.
-    EXPECT_FALSE(form.ChessBrd1->Painted());
-    EXPECT_FALSE(form.ChessBrd1->LoadingProperties());
-    EXPECT_TRUE(form.ChessBrd1->BoardLines() == false && form.ChessBrd1->SizeOfSquare() == 40);
+    EXPECT_FALSE(Board(form)->Painted());
+    EXPECT_FALSE(Board(form)->LoadingProperties());
+    EXPECT_TRUE(Board(form)->BoardLines() == false && Board(form)->SizeOfSquare() == 40);
     int paints = 0;
-    form.ChessBrd1->OnPaint = [&](ChessBrdCore&) { ++paints; };
+    Board(form)->OnPaint = [&](ChessBrdCore&) { ++paints; };
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QCoreApplication::processEvents();
-    EXPECT_TRUE(form.ChessBrd1->Painted());
+    EXPECT_TRUE(Board(form)->Painted());
     EXPECT_GE(paints, 1);
-    form.ChessBrd1->OnPaint = nullptr;
+    Board(form)->OnPaint = nullptr;
 }
 
 class WindowLook : public ::testing::Test {
 protected:
     void SetUp() override {
         form = std::make_unique<TForm1>();
-        form->Timer1->stop();
+        Control<QTimer>(*form, "Timer1")->stop();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -53,18 +54,19 @@ TEST_F(WindowLook, StatusPanelsStartWhereTheLayoutSays) {
     const std::array<int, 4> width{300, 200, 80, 80};
     for (std::size_t i = 0; i < 4; ++i) {
         const QLabel* panel = form->StatusPanels[i];
-        EXPECT_EQ(panel->mapTo(form->StatusBar1, QPoint()).x(), left[i]) << i;
+        EXPECT_EQ(panel->mapTo(Control<QStatusBar>(*form, "StatusBar1"), QPoint()).x(), left[i]) << i;
         EXPECT_EQ(panel->width(), width[i]) << i;
-        EXPECT_TRUE(form->StatusBar1->rect().contains(panel->geometry())) << i;
+        EXPECT_TRUE(Control<QStatusBar>(*form, "StatusBar1")->rect().contains(panel->geometry())) << i;
     }
-    EXPECT_EQ(form->StatusBar1->geometry().left(), 0);
-    EXPECT_EQ(form->StatusBar1->geometry().bottom(), form->height() - 1);
+    EXPECT_EQ(Control<QStatusBar>(*form, "StatusBar1")->geometry().left(), 0);
+    EXPECT_EQ(Control<QStatusBar>(*form, "StatusBar1")->geometry().bottom(), form->height() - 1);
 }
 
 TEST_F(WindowLook, ChoiceListsArePaintedInTheirColour) {
     const QRgb colour = qRgb(254, 245, 216);
-    for (QComboBox* combo : {form->ComboJugadores, form->ComboDificultad, form->ComboPiezas, form->ComboBorde,
-                             form->ComboOscuro, form->ComboClaro}) {
+    for (QComboBox* combo : {Control<QComboBox>(*form, "ComboJugadores"), Control<QComboBox>(*form, "ComboDificultad"),
+                             Control<QComboBox>(*form, "ComboPiezas"), Control<QComboBox>(*form, "ComboBorde"),
+                             Control<QComboBox>(*form, "ComboOscuro"), Control<QComboBox>(*form, "ComboClaro")}) {
         const QImage shot = combo->grab().toImage().convertToFormat(QImage::Format_RGB32);
         // The field left of the drop-down button, inside its frame: the text
         // covers little of it; the rest is the list colour, top to bottom.
@@ -78,7 +80,7 @@ TEST_F(WindowLook, ChoiceListsArePaintedInTheirColour) {
             EXPECT_EQ(shot.pixel(field.left(), y) & 0xFFFFFF, colour & 0xFFFFFF) << y;
     }
     // Dropped, the list has that colour too, and the chosen item stands out.
-    QComboBox* combo = form->ComboPiezas;
+    QComboBox* combo = Control<QComboBox>(*form, "ComboPiezas");
     combo->showPopup();
     QAbstractItemView* view = combo->view();
     ASSERT_TRUE(view->isVisible());
@@ -98,28 +100,30 @@ TEST_F(WindowLook, ChoiceListsArePaintedInTheirColour) {
 TEST_F(WindowLook, ALongPathInTheHeaderKeepsItsFileName) {
     const QString path = QStringLiteral("/home/usuario/partidas/guardadas/de/este/año/y/del/anterior/"
                                         "torneo/de/primavera/Partida.Chess");
-    form->LPartida->setText(path);
-    EXPECT_EQ(form->LPartida->text(), path);  // what the rest of the program reads
-    const QString shown = form->LPartida->ShownText();
+    Control<ElidedLabel>(*form, "LPartida")->setText(path);
+    EXPECT_EQ(Control<ElidedLabel>(*form, "LPartida")->text(), path);  // what the rest of the program reads
+    const QString shown = Control<ElidedLabel>(*form, "LPartida")->ShownText();
     EXPECT_NE(shown, path);
     EXPECT_TRUE(shown.startsWith(QStringLiteral("/home/"))) << shown.toStdString();
     EXPECT_TRUE(shown.endsWith(QStringLiteral("/Partida.Chess"))) << shown.toStdString();
-    EXPECT_LE(QFontMetrics(form->LPartida->font()).horizontalAdvance(shown), form->LPartida->width());
+    EXPECT_LE(QFontMetrics(Control<ElidedLabel>(*form, "LPartida")->font()).horizontalAdvance(shown),
+              Control<ElidedLabel>(*form, "LPartida")->width());
     // It ends before the about button.
-    EXPECT_LE(form->LPartida->geometry().right(), form->BAcercaDe->geometry().left());
+    EXPECT_LE(Control<ElidedLabel>(*form, "LPartida")->geometry().right(),
+              Control<QToolButton>(*form, "BAcercaDe")->geometry().left());
 }
 
 TEST_F(WindowLook, PastingIntoTheNotesWithAnEmptyClipboardIsHarmless) {
-    form->MNotas->show();
-    form->MNotas->setPlainText(QStringLiteral("Notas"));
-    form->MNotas->moveCursor(QTextCursor::End);
+    Control<TNotesEdit>(*form, "MNotas")->show();
+    Control<TNotesEdit>(*form, "MNotas")->setPlainText(QStringLiteral("Notas"));
+    Control<TNotesEdit>(*form, "MNotas")->moveCursor(QTextCursor::End);
     QGuiApplication::clipboard()->setMimeData(new QMimeData);
-    QTest::keyClick(form->MNotas, Qt::Key_V, Qt::ControlModifier);
-    QTest::mouseClick(form->MNotas->viewport(), Qt::MiddleButton, {}, QPoint(5, 5));
-    EXPECT_EQ(form->MNotas->toPlainText(), QStringLiteral("Notas"));
+    QTest::keyClick(Control<TNotesEdit>(*form, "MNotas"), Qt::Key_V, Qt::ControlModifier);
+    QTest::mouseClick(Control<TNotesEdit>(*form, "MNotas")->viewport(), Qt::MiddleButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(), QStringLiteral("Notas"));
     QGuiApplication::clipboard()->setText(QStringLiteral(" y más"));
-    QTest::keyClick(form->MNotas, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form->MNotas->toPlainText(), QStringLiteral("Notas y más"));
+    QTest::keyClick(Control<TNotesEdit>(*form, "MNotas"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(), QStringLiteral("Notas y más"));
     QGuiApplication::clipboard()->clear();
 }
 

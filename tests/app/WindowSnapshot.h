@@ -6,6 +6,7 @@
 // controls are shown or usable. UI thread only.
 
 #include "Blinklbl.h"
+#include "FormControls.h"
 #include "TablerixPas.h"
 
 #include <QComboBox>
@@ -37,7 +38,7 @@ inline WindowSnapshot SnapshotOf(const TForm1& f) {
     const auto flag = [](bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); };
     const auto number = [](long long n) { return QString::number(n); };
 
-    const TChessBrd& b = *f.ChessBrd1;
+    const TChessBrd& b = *Board(f);
     std::vector<std::string> record;
     b.GetMoveList(record);
     QStringList recordLines;
@@ -55,7 +56,7 @@ inline WindowSnapshot SnapshotOf(const TForm1& f) {
     s["board.depth"] = number(b.SearchDepth());
     s["board.animation"] = flag(b.AnimateMoves()) + u' ' + number(b.AnimationDelay());
     s["board.gameOver"] = flag(b.GameOver());
-    s["board.enabled"] = flag(f.PTablero->isEnabled());
+    s["board.enabled"] = flag(Control<QFrame>(f, "PTablero")->isEnabled());
     s["board.lines"] = flag(b.BoardLines());
     s["board.dark"] = PixelsOf(b.SquareDark());
     s["board.light"] = PixelsOf(b.SquareLight());
@@ -70,11 +71,11 @@ inline WindowSnapshot SnapshotOf(const TForm1& f) {
         s[std::string(name) + ".current"] = number(l->currentRow());
         s[std::string(name) + ".selected"] = selected.join(u' ');
     };
-    list("ListBox1", f.ListBox1);
-    list("ListBoxRepe", f.ListBoxRepe);
+    list("ListBox1", Control<QListWidget>(f, "ListBox1"));
+    list("ListBoxRepe", Control<QListWidget>(f, "ListBoxRepe"));
 
-    s["MNotas"] = f.MNotas->toPlainText();
-    s["Memo1"] = f.Memo1->toPlainText();
+    s["MNotas"] = Control<TNotesEdit>(f, "MNotas")->toPlainText();
+    s["Memo1"] = Control<QPlainTextEdit>(f, "Memo1")->toPlainText();
 
     const auto counter = [&](const GameClocks::Counter& c) {
         return QStringLiteral("%1:%2:%3").arg(c.Hours).arg(c.Minutes).arg(c.Seconds);
@@ -82,40 +83,49 @@ inline WindowSnapshot SnapshotOf(const TForm1& f) {
     s["clocks.game"] = counter(f.Clocks.GameClock);
     s["clocks.white"] = counter(f.Clocks.WhiteClock);
     s["clocks.black"] = counter(f.Clocks.BlackClock);
-    s["clocks.labels"] = QStringList{f.LBHor->text(), f.LBMin->text(), f.LBSeg->text(), f.LNHor->text(),
-                                     f.LNMin->text(), f.LNSeg->text(), f.LPHor->text(), f.LPMin->text(),
-                                     f.LPseg->text()}
-                             .join(u' ');
+    s["clocks.labels"] = ClockLabelTexts(f).join(u' ');
     s["ClocksRunning"] = flag(f.ClocksRunning);
     s["Loading"] = flag(f.Loading);
     s["AnimateLoad"] = flag(f.AnimateLoad);
 
-    const std::vector<std::pair<const char*, const QComboBox*>> combos{
-        {"ComboJugadores", f.ComboJugadores}, {"ComboDificultad", f.ComboDificultad},
-        {"ComboPiezas", f.ComboPiezas},       {"ComboOscuro", f.ComboOscuro},
-        {"ComboClaro", f.ComboClaro},         {"ComboBorde", f.ComboBorde},
-        {"ComboJugadorBlancas", f.ComboJugadorBlancas}};
-    for (const auto& [name, combo] : combos) {
+    for (const char* name : {"ComboJugadores", "ComboDificultad", "ComboPiezas", "ComboOscuro", "ComboClaro",
+                             "ComboBorde", "ComboJugadorBlancas"}) {
+        const QComboBox* combo = Control<QComboBox>(f, name);
         s[name] = QStringLiteral("index %1 enabled %2 shown %3")
                       .arg(combo->currentIndex())
                       .arg(flag(combo->isEnabled()), flag(combo->isVisibleTo(&f)));
     }
 
-    s["LPartida"] = f.LPartida->text();
-    s["PMueve"] = f.PMueve->text();
-    s["BLJaque"] = f.BLJaque->text();
-    s["PJugadasCarga"] = f.PJugadasCarga->text();
-    const std::vector<std::pair<const char*, const QWidget*>> controls{
-        {"BSalvar", f.BSalvar},         {"BCargarCon", f.BCargarCon},       {"BCargarSin", f.BCargarSin},
-        {"BImprimir", f.BImprimir},     {"BNuevaPar", f.BNuevaPar},         {"BAcercaDe", f.BAcercaDe},
-        {"PEmpezar", f.PEmpezar},       {"PJaque", f.PJaque},               {"PJugadasCargaPanel", f.PJugadasCarga},
-        {"LMovimientos", f.LMovimientos}, {"ListBoxRepe", f.ListBoxRepe},   {"PRBlancas", f.PRBlancas},
-        {"PRNegras", f.PRNegras},       {"PRPartida", f.PRPartida},         {"ButtonBack", f.ButtonBack},
-        {"ButtonStop", f.ButtonStop},   {"ButtonForward", f.ButtonForward}, {"LNotasPartida", f.LNotasPartida},
-        {"MNotas", f.MNotas},           {"PMueve", f.PMueve},               {"LDificultad", f.LDificultad},
-        {"BSalir", f.BSalir}};
-    for (const auto& [name, w] : controls) {
-        s[std::string(name) + ".state"] =
+    s["LPartida"] = Control<ElidedLabel>(f, "LPartida")->text();
+    s["PMueve"] = Control<QLabel>(f, "PMueve")->text();
+    s["BLJaque"] = Control<TBlinkLabel>(f, "BLJaque")->text();
+    s["PJugadasCarga"] = Control<QLabel>(f, "PJugadasCarga")->text();
+    // Key and control; the loading panel's text has its own key above.
+    const std::vector<std::pair<const char*, const char*>> controls{{"BSalvar", "BSalvar"},
+                                                                    {"BCargarCon", "BCargarCon"},
+                                                                    {"BCargarSin", "BCargarSin"},
+                                                                    {"BImprimir", "BImprimir"},
+                                                                    {"BNuevaPar", "BNuevaPar"},
+                                                                    {"BAcercaDe", "BAcercaDe"},
+                                                                    {"PEmpezar", "PEmpezar"},
+                                                                    {"PJaque", "PJaque"},
+                                                                    {"PJugadasCargaPanel", "PJugadasCarga"},
+                                                                    {"LMovimientos", "LMovimientos"},
+                                                                    {"ListBoxRepe", "ListBoxRepe"},
+                                                                    {"PRBlancas", "PRBlancas"},
+                                                                    {"PRNegras", "PRNegras"},
+                                                                    {"PRPartida", "PRPartida"},
+                                                                    {"ButtonBack", "ButtonBack"},
+                                                                    {"ButtonStop", "ButtonStop"},
+                                                                    {"ButtonForward", "ButtonForward"},
+                                                                    {"LNotasPartida", "LNotasPartida"},
+                                                                    {"MNotas", "MNotas"},
+                                                                    {"PMueve", "PMueve"},
+                                                                    {"LDificultad", "LDificultad"},
+                                                                    {"BSalir", "BSalir"}};
+    for (const auto& [key, name] : controls) {
+        const QWidget* w = Control<QWidget>(f, name);
+        s[std::string(key) + ".state"] =
             QStringLiteral("enabled %1 shown %2").arg(flag(w->isEnabled()), flag(w->isVisibleTo(&f)));
     }
     return s;
