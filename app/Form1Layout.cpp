@@ -3,6 +3,7 @@
 #include "ArtCatalogue.h"
 #include "Blinklbl.h"
 #include "ElidedLabel.h"
+#include "Form1Controls.h"
 #include "GameFileKind.h"
 #include "Mylabel.h"
 #include "TNotesEdit.h"
@@ -167,7 +168,7 @@ QIcon Form1Layout::ProgramIcon() {
     return icon;
 }
 
-void Form1Layout::Build(TForm1& form) {
+void Form1Layout::Build(QWidget& form, Form1Controls& ui) {
     form.setFont(DefaultFont());
     QPalette pal = form.palette();
     pal.setColor(QPalette::Window, kSilver);
@@ -176,141 +177,138 @@ void Form1Layout::Build(TForm1& form) {
     form.setAutoFillBackground(true);
     form.setWindowIcon(ProgramIcon());
 
-    BuildHeader(form);
-    BuildBoard(form);
-    BuildRightColumn(form);
-    BuildClockPanels(form);
-    BuildBottomRow(form);
-    BuildStatusBar(form);
-    BuildStartPanel(form);
-    BuildHiddenControls(form);
-    NameControls(form);
-    ConfigureBoard(form);
+    BuildHeader(form, ui);
+    BuildBoard(form, ui);
+    BuildRightColumn(form, ui);
+    BuildClockPanels(form, ui);
+    BuildBottomRow(form, ui);
+    BuildStatusBar(form, ui);
+    BuildStartPanel(form, ui);
+    BuildHiddenControls(form, ui);
+    NameControls(ui);
+    ConfigureBoard(ui);
 }
 
-void Form1Layout::BuildHeader(TForm1& form) {
-    form.PTeclasCab = new QFrame(&form);
-    form.PTeclasCab->setFrameStyle(QFrame::Box | QFrame::Sunken);  // raised inside a lowered bevel
-    form.PTeclasCab->setGeometry(3, 3, 671, 32);
-    QWidget* head = form.PTeclasCab;
-    form.BSalvar = HeaderButton(head, QStringLiteral(":/icons/salvar.png"), QStringLiteral(" Salvar Partida "), 5);
-    form.BCargarCon = HeaderButton(head, QStringLiteral(":/icons/cargar_con.png"),
-                                   QStringLiteral(" Cargar Partida CON Animación "), 34);
-    form.BCargarSin = HeaderButton(head, QStringLiteral(":/icons/cargar_sin.png"),
-                                   QStringLiteral(" Cargar Partida SIN Animación "), 63);
-    form.BImprimir =
-        HeaderButton(head, QStringLiteral(":/icons/imprimir.png"), QStringLiteral(" Imprimir Partida "), 92);
-    form.BNuevaPar = HeaderButton(head, QStringLiteral(":/icons/nueva.png"), QStringLiteral(" Nueva Partida "), 121);
-    form.BNuevaPar->setText(QStringLiteral("Nueva Partida "));
-    form.BNuevaPar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    form.BNuevaPar->resize(98, 25);
-    form.LPartida = new ElidedLabel(QStringLiteral("Partida"), head);
-    QFont bold = form.LPartida->font();
+void Form1Layout::BuildHeader(QWidget& form, Form1Controls& ui) {
+    ui.PTeclasCab = new QFrame(&form);
+    ui.PTeclasCab->setFrameStyle(QFrame::Box | QFrame::Sunken);  // raised inside a lowered bevel
+    ui.PTeclasCab->setGeometry(3, 3, 671, 32);
+    QWidget* head = ui.PTeclasCab;
+    ui.BSalvar = HeaderButton(head, QStringLiteral(":/icons/salvar.png"), QStringLiteral(" Salvar Partida "), 5);
+    ui.BCargarCon = HeaderButton(head, QStringLiteral(":/icons/cargar_con.png"),
+                                 QStringLiteral(" Cargar Partida CON Animación "), 34);
+    ui.BCargarSin = HeaderButton(head, QStringLiteral(":/icons/cargar_sin.png"),
+                                 QStringLiteral(" Cargar Partida SIN Animación "), 63);
+    ui.BImprimir = HeaderButton(head, QStringLiteral(":/icons/imprimir.png"), QStringLiteral(" Imprimir Partida "), 92);
+    ui.BNuevaPar = HeaderButton(head, QStringLiteral(":/icons/nueva.png"), QStringLiteral(" Nueva Partida "), 121);
+    ui.BNuevaPar->setText(QStringLiteral("Nueva Partida "));
+    ui.BNuevaPar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    ui.BNuevaPar->resize(98, 25);
+    ui.LPartida = new ElidedLabel(QStringLiteral("Partida"), head);
+    QFont bold = ui.LPartida->font();
     bold.setBold(true);
-    form.LPartida->setFont(bold);
+    ui.LPartida->setFont(bold);
     // A long path ends before the about button, its middle left out.
-    form.LPartida->setGeometry(291, 11, 345, form.LPartida->sizeHint().height());
-    form.BAcercaDe = HeaderButton(head, QStringLiteral(":/icons/acerca.png"), QStringLiteral(" Acerca de... "), 642);
+    ui.LPartida->setGeometry(291, 11, 345, ui.LPartida->sizeHint().height());
+    ui.BAcercaDe = HeaderButton(head, QStringLiteral(":/icons/acerca.png"), QStringLiteral(" Acerca de... "), 642);
 }
 
-void Form1Layout::BuildBoard(TForm1& form) {
-    form.PTablero = new QFrame(&form);
-    form.PTablero->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    form.PTablero->setLineWidth(2);
-    form.PTablero->setGeometry(4, 38, 383, 383);
-    auto* spare = new QFrame(form.PTablero);  // the form's empty panel behind the board
+void Form1Layout::BuildBoard(QWidget& form, Form1Controls& ui) {
+    ui.PTablero = new QFrame(&form);
+    ui.PTablero->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ui.PTablero->setLineWidth(2);
+    ui.PTablero->setGeometry(4, 38, 383, 383);
+    auto* spare = new QFrame(ui.PTablero);  // the form's empty panel behind the board
     spare->hide();
-    form.ChessBrd1 = new TChessBrd(form.PTablero);
-    form.ChessBrd1->setGeometry(5, 5, 368, 368);
+    ui.ChessBrd1 = new TChessBrd(ui.PTablero);
+    ui.ChessBrd1->setGeometry(5, 5, 368, 368);
 }
 
-void Form1Layout::BuildRightColumn(TForm1& form) {
-    form.LFichasNegras = Label(&form, QStringLiteral("Fichas Negras"), 395, 38);
-    form.ComboJugadores = Combo(&form, {QStringLiteral("Ordenador"), QStringLiteral("Jugador")}, 395, 53, 100);
-    form.LDificultad = Label(&form, QStringLiteral("Dificultad"), 503, 38);
-    form.ComboDificultad =
+void Form1Layout::BuildRightColumn(QWidget& form, Form1Controls& ui) {
+    ui.LFichasNegras = Label(&form, QStringLiteral("Fichas Negras"), 395, 38);
+    ui.ComboJugadores = Combo(&form, {QStringLiteral("Ordenador"), QStringLiteral("Jugador")}, 395, 53, 100);
+    ui.LDificultad = Label(&form, QStringLiteral("Dificultad"), 503, 38);
+    ui.ComboDificultad =
         Combo(&form, {QStringLiteral("Fácil"), QStringLiteral("Normal"), QStringLiteral("Difícil")}, 502, 53, 70);
-    form.LMovimientos = Label(&form, QStringLiteral("Movimientos"), 395, 79);
+    ui.LMovimientos = Label(&form, QStringLiteral("Movimientos"), 395, 79);
 
-    form.ListBoxRepe = new QListWidget(&form);
-    form.ListBoxRepe->setGeometry(395, 94, 177, 109);
-    QPalette pal = form.ListBoxRepe->palette();
+    ui.ListBoxRepe = new QListWidget(&form);
+    ui.ListBoxRepe->setGeometry(395, 94, 177, 109);
+    QPalette pal = ui.ListBoxRepe->palette();
     pal.setColor(QPalette::Base, kListBackground);
-    form.ListBoxRepe->setPalette(pal);
+    ui.ListBoxRepe->setPalette(pal);
 
-    form.PJugadasCarga = new QLabel(&form);
-    form.PJugadasCarga->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    form.PJugadasCarga->setGeometry(482, 185, 101, 50);
-    form.PJugadasCarga->setAlignment(Qt::AlignCenter);
-    form.PJugadasCarga->setFont(PixelFont(19, true));
-    SetColours(form.PJugadasCarga, kSilver, kNavy);
-    form.PJugadasCarga->hide();
+    ui.PJugadasCarga = new QLabel(&form);
+    ui.PJugadasCarga->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    ui.PJugadasCarga->setGeometry(482, 185, 101, 50);
+    ui.PJugadasCarga->setAlignment(Qt::AlignCenter);
+    ui.PJugadasCarga->setFont(PixelFont(19, true));
+    SetColours(ui.PJugadasCarga, kSilver, kNavy);
+    ui.PJugadasCarga->hide();
 
-    form.LNotasPartida = Label(&form, QStringLiteral("Notas Partida"), 395, 209);
-    form.MNotas = new TNotesEdit(&form);
-    form.MNotas->setGeometry(394, 224, 279, 111);
-    form.MNotas->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    form.MNotas->setTabChangesFocus(false);  // Tab goes into the notes
-    form.MNotas->setPalette(pal);
+    ui.LNotasPartida = Label(&form, QStringLiteral("Notas Partida"), 395, 209);
+    ui.MNotas = new TNotesEdit(&form);
+    ui.MNotas->setGeometry(394, 224, 279, 111);
+    ui.MNotas->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ui.MNotas->setTabChangesFocus(false);  // Tab goes into the notes
+    ui.MNotas->setPalette(pal);
 
-    form.LPiezas = Label(&form, QStringLiteral("Piezas"), 395, 342);
-    form.ComboPiezas = Combo(&form,
-                             {QStringLiteral("Piezas 1"), QStringLiteral("Piezas 2"), QStringLiteral("Piezas 3"),
-                              QStringLiteral("Piezas 4")},
-                             394, 357, 80);
-    form.LLIneas = Label(&form, QStringLiteral("Tablero"), 481, 342);
-    form.ComboBorde = Combo(&form, {QStringLiteral("Sin Líneas"), QStringLiteral("Con Líneas")}, 481, 357, 80);
-    form.LOscuro = Label(&form, QStringLiteral("Cuadro"), 395, 383);
-    form.ComboOscuro = Combo(
-        &form, {QStringLiteral("Oscuro 1"), QStringLiteral("Oscuro 2"), QStringLiteral("Oscuro 3")}, 395, 398, 80);
-    form.LClaro = Label(&form, QStringLiteral("Cuadro"), 481, 383);
-    form.ComboClaro = Combo(
-        &form, {QStringLiteral("Claro 1"), QStringLiteral("Claro 2"), QStringLiteral("Claro 3")}, 481, 398, 80);
+    ui.LPiezas = Label(&form, QStringLiteral("Piezas"), 395, 342);
+    ui.ComboPiezas = Combo(&form,
+                           {QStringLiteral("Piezas 1"), QStringLiteral("Piezas 2"), QStringLiteral("Piezas 3"),
+                            QStringLiteral("Piezas 4")},
+                           394, 357, 80);
+    ui.LLIneas = Label(&form, QStringLiteral("Tablero"), 481, 342);
+    ui.ComboBorde = Combo(&form, {QStringLiteral("Sin Líneas"), QStringLiteral("Con Líneas")}, 481, 357, 80);
+    ui.LOscuro = Label(&form, QStringLiteral("Cuadro"), 395, 383);
+    ui.ComboOscuro = Combo(&form, {QStringLiteral("Oscuro 1"), QStringLiteral("Oscuro 2"), QStringLiteral("Oscuro 3")},
+                           395, 398, 80);
+    ui.LClaro = Label(&form, QStringLiteral("Cuadro"), 481, 383);
+    ui.ComboClaro =
+        Combo(&form, {QStringLiteral("Claro 1"), QStringLiteral("Claro 2"), QStringLiteral("Claro 3")}, 481, 398, 80);
 }
 
-void Form1Layout::BuildClockPanels(TForm1& form) {
-    form.PRNegras = ClockPanel(&form, QStringLiteral("Negras"), 95, Qt::black, Qt::white, form.LNHor, form.LNMin,
-                               form.LNSeg);
-    form.PRBlancas = ClockPanel(&form, QStringLiteral("Blancas"), 139, Qt::white, Qt::black, form.LBHor, form.LBMin,
-                                form.LBSeg);
-    form.PRPartida = ClockPanel(&form, QStringLiteral("Partida"), 183, kSilver, kNavy, form.LPHor, form.LPMin,
-                                form.LPseg);
+void Form1Layout::BuildClockPanels(QWidget& form, Form1Controls& ui) {
+    ui.PRNegras = ClockPanel(&form, QStringLiteral("Negras"), 95, Qt::black, Qt::white, ui.LNHor, ui.LNMin, ui.LNSeg);
+    ui.PRBlancas =
+        ClockPanel(&form, QStringLiteral("Blancas"), 139, Qt::white, Qt::black, ui.LBHor, ui.LBMin, ui.LBSeg);
+    ui.PRPartida = ClockPanel(&form, QStringLiteral("Partida"), 183, kSilver, kNavy, ui.LPHor, ui.LPMin, ui.LPseg);
 }
 
-void Form1Layout::BuildBottomRow(TForm1& form) {
-    form.PMueve = new QLabel(QStringLiteral("Mueve Blancas"), &form);
-    form.PMueve->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    form.PMueve->setGeometry(4, 425, 120, 22);
-    form.PMueve->setAlignment(Qt::AlignCenter);
-    form.PMueve->setFont(PixelFont(13, true));
-    SetColours(form.PMueve, QColor(), kNavy);
+void Form1Layout::BuildBottomRow(QWidget& form, Form1Controls& ui) {
+    ui.PMueve = new QLabel(QStringLiteral("Mueve Blancas"), &form);
+    ui.PMueve->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    ui.PMueve->setGeometry(4, 425, 120, 22);
+    ui.PMueve->setAlignment(Qt::AlignCenter);
+    ui.PMueve->setFont(PixelFont(13, true));
+    SetColours(ui.PMueve, QColor(), kNavy);
 
-    form.ButtonBack = SymbolButton(&form, QChar(0xE7), QChar(0x2190), QStringLiteral(" Jugada Anterior "), 131);
-    form.ButtonStop = SymbolButton(&form, QChar(0x6E), QChar(0x25A0), QStringLiteral(" Juego en Pausa "), 176);
-    form.ButtonForward = SymbolButton(&form, QChar(0xE8), QChar(0x2192), QStringLiteral(" Jugada Siguiente "), 222);
+    ui.ButtonBack = SymbolButton(&form, QChar(0xE7), QChar(0x2190), QStringLiteral(" Jugada Anterior "), 131);
+    ui.ButtonStop = SymbolButton(&form, QChar(0x6E), QChar(0x25A0), QStringLiteral(" Juego en Pausa "), 176);
+    ui.ButtonForward = SymbolButton(&form, QChar(0xE8), QChar(0x2192), QStringLiteral(" Jugada Siguiente "), 222);
 
-    form.PJaque = new QFrame(&form);
-    form.PJaque->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    form.PJaque->setGeometry(268, 425, 120, 22);
-    form.PJaque->setFont(PixelFont(13, true));
-    SetColours(form.PJaque, QColor(), kMaroon);
-    form.BLJaque = new TBlinkLabel(QStringLiteral("******************"), form.PJaque);
-    form.BLJaque->setGeometry(6, 3, 109, 16);
-    form.BLJaque->setAlignment(Qt::AlignCenter);
-    form.PJaque->hide();
+    ui.PJaque = new QFrame(&form);
+    ui.PJaque->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    ui.PJaque->setGeometry(268, 425, 120, 22);
+    ui.PJaque->setFont(PixelFont(13, true));
+    SetColours(ui.PJaque, QColor(), kMaroon);
+    ui.BLJaque = new TBlinkLabel(QStringLiteral("******************"), ui.PJaque);
+    ui.BLJaque->setGeometry(6, 3, 109, 16);
+    ui.BLJaque->setAlignment(Qt::AlignCenter);
+    ui.PJaque->hide();
 
-    form.PSalir = new QFrame(&form);
-    form.PSalir->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    form.PSalir->setGeometry(592, 424, 79, 29);
-    form.BSalir = new QPushButton(QIcon(QStringLiteral(":/icons/salir.png")), QStringLiteral("Salir"), form.PSalir);
-    form.BSalir->setGeometry(2, 2, 75, 25);
+    ui.PSalir = new QFrame(&form);
+    ui.PSalir->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ui.PSalir->setGeometry(592, 424, 79, 29);
+    ui.BSalir = new QPushButton(QIcon(QStringLiteral(":/icons/salir.png")), QStringLiteral("Salir"), ui.PSalir);
+    ui.BSalir->setGeometry(2, 2, 75, 25);
 }
 
-void Form1Layout::BuildStatusBar(TForm1& form) {
-    form.StatusBar1 = new QStatusBar(&form);
-    form.StatusBar1->setSizeGripEnabled(false);
-    form.StatusBar1->setGeometry(0, TForm1::kClientHeight - TForm1::kStatusBarHeight, TForm1::kClientWidth,
-                                 TForm1::kStatusBarHeight);
+void Form1Layout::BuildStatusBar(QWidget& form, Form1Controls& ui) {
+    ui.StatusBar1 = new QStatusBar(&form);
+    ui.StatusBar1->setSizeGripEnabled(false);
+    ui.StatusBar1->setGeometry(0, TForm1::kClientHeight - TForm1::kStatusBarHeight, TForm1::kClientWidth,
+                               TForm1::kStatusBarHeight);
     const std::array<int, 4> widths{300, 200, 80, 80};
     const std::array<QString, 4> texts{QStringLiteral("Tablerix 1.0  ( Velmora Software )"),
                                        QStringLiteral("Programa de Ajedrez"), QString(), QString()};
@@ -318,36 +316,36 @@ void Form1Layout::BuildStatusBar(TForm1& form) {
     // add its margins and spacing.
     int left = 0;
     for (std::size_t i = 0; i < widths.size(); ++i) {
-        auto* panel = new QLabel(texts[i], form.StatusBar1);
+        auto* panel = new QLabel(texts[i], ui.StatusBar1);
         panel->setAlignment(Qt::AlignCenter);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setGeometry(left, 2, widths[i], TForm1::kStatusBarHeight - 2);
         left += widths[i];
-        form.StatusPanels[i] = panel;
+        ui.StatusPanels[i] = panel;
     }
     // The bar takes no input but its text stays as legible as the form's.
-    SetColours(form.StatusBar1, QColor(), Qt::black);
-    form.StatusBar1->setEnabled(false);
+    SetColours(ui.StatusBar1, QColor(), Qt::black);
+    ui.StatusBar1->setEnabled(false);
 }
 
-void Form1Layout::BuildStartPanel(TForm1& form) {
-    form.PEmpezar = new QFrame(&form);
-    form.PEmpezar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    form.PEmpezar->setLineWidth(2);
-    form.PEmpezar->setGeometry(424, 148, 217, 113);
-    SetColours(form.PEmpezar, kSilver, QColor());
+void Form1Layout::BuildStartPanel(QWidget& form, Form1Controls& ui) {
+    ui.PEmpezar = new QFrame(&form);
+    ui.PEmpezar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ui.PEmpezar->setLineWidth(2);
+    ui.PEmpezar->setGeometry(424, 148, 217, 113);
+    SetColours(ui.PEmpezar, kSilver, QColor());
 
-    form.Label1 = new QLabel(QStringLiteral("Tablerix"), form.PEmpezar);
-    form.Label1->setFont(PixelFont(24, true));
-    SetColours(form.Label1, QColor(), kNavy);
-    form.Label1->move(22, 10);
-    form.Label1->adjustSize();
+    ui.Label1 = new QLabel(QStringLiteral("Tablerix"), ui.PEmpezar);
+    ui.Label1->setFont(PixelFont(24, true));
+    SetColours(ui.Label1, QColor(), kNavy);
+    ui.Label1->move(22, 10);
+    ui.Label1->adjustSize();
 
-    form.myLabel3d2 = MakerLabel(form.PEmpezar, 63, 45, 89);
+    ui.myLabel3d2 = MakerLabel(ui.PEmpezar, 63, 45, 89);
 
-    form.BAceptar = new QPushButton(QStringLiteral("Empezar"), form.PEmpezar);
-    form.BAceptar->setGeometry(70, 72, 75, 25);
-    form.BAceptar->setCursor(Qt::PointingHandCursor);
+    ui.BAceptar = new QPushButton(QStringLiteral("Empezar"), ui.PEmpezar);
+    ui.BAceptar->setGeometry(70, 72, 75, 25);
+    ui.BAceptar->setCursor(Qt::PointingHandCursor);
 }
 
 QFileDialog* Form1Layout::GameFileDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode) {
@@ -361,76 +359,75 @@ QFileDialog* Form1Layout::GameFileDialog(QWidget* parent, const QString& title, 
     return dialog;
 }
 
-void Form1Layout::BuildHiddenControls(TForm1& form) {
-    form.ListBox1 = new QListWidget(&form);
-    form.ListBox1->setEnabled(false);
-    form.ListBox1->hide();
-    form.Memo1 = HiddenMemo(&form, QString());
-    form.MTiempos = HiddenMemo(&form, QStringLiteral("Tiempos..."));
-    form.MJugadasJaque = HiddenMemo(&form, QStringLiteral("Jugadas Jaque..."));
-    form.MControl = HiddenMemo(&form, QStringLiteral("Notas..."));
+void Form1Layout::BuildHiddenControls(QWidget& form, Form1Controls& ui) {
+    ui.ListBox1 = new QListWidget(&form);
+    ui.ListBox1->setEnabled(false);
+    ui.ListBox1->hide();
+    ui.Memo1 = HiddenMemo(&form, QString());
+    ui.MTiempos = HiddenMemo(&form, QStringLiteral("Tiempos..."));
+    ui.MJugadasJaque = HiddenMemo(&form, QStringLiteral("Jugadas Jaque..."));
+    ui.MControl = HiddenMemo(&form, QStringLiteral("Notas..."));
 
-    form.EditorNotasImprimir = new QTextEdit(&form);
-    form.EditorNotasImprimir->setReadOnly(true);
-    form.EditorNotasImprimir->setTabChangesFocus(false);
+    ui.EditorNotasImprimir = new QTextEdit(&form);
+    ui.EditorNotasImprimir->setReadOnly(true);
+    ui.EditorNotasImprimir->setTabChangesFocus(false);
     QFont sheet;
     sheet.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans")});
     sheet.setPixelSize(13);
-    form.EditorNotasImprimir->setFont(sheet);
-    form.EditorNotasImprimir->hide();
+    ui.EditorNotasImprimir->setFont(sheet);
+    ui.EditorNotasImprimir->hide();
 
-    form.ComboJugadorBlancas = Combo(&form, {QStringLiteral("Ordenador"), QStringLiteral("Jugador")}, 0, 0, 100);
-    form.ComboJugadorBlancas->hide();
-    form.LFichasBlancas = Label(&form, QStringLiteral("Fichas Blancas"), 0, 0);
-    form.LFichasBlancas->hide();
+    ui.ComboJugadorBlancas = Combo(&form, {QStringLiteral("Ordenador"), QStringLiteral("Jugador")}, 0, 0, 100);
+    ui.ComboJugadorBlancas->hide();
+    ui.LFichasBlancas = Label(&form, QStringLiteral("Fichas Blancas"), 0, 0);
+    ui.LFichasBlancas->hide();
 
-    form.Timer1 = new QTimer(&form);
-    form.Timer1->setInterval(1000);
+    ui.Timer1 = new QTimer(&form);
+    ui.Timer1->setInterval(1000);
 
-    form.Save = GameFileDialog(&form, QStringLiteral("Tablerix ( Salvar Partida )."), QFileDialog::AcceptSave);
-    form.Open = GameFileDialog(&form, QStringLiteral("Tablerix ( Cargar Partida )."), QFileDialog::AcceptOpen);
-    form.Open->setFileMode(QFileDialog::AnyFile);  // a missing file is reported by the loader
+    ui.Save = GameFileDialog(&form, QStringLiteral("Tablerix ( Salvar Partida )."), QFileDialog::AcceptSave);
+    ui.Open = GameFileDialog(&form, QStringLiteral("Tablerix ( Cargar Partida )."), QFileDialog::AcceptOpen);
+    ui.Open->setFileMode(QFileDialog::AnyFile);  // a missing file is reported by the loader
 
-    form.MarronOscuro2 = QImage(QStringLiteral(":/textures/MarronOscuro2.png"));
-    form.MarronClaro2 = QImage(QStringLiteral(":/textures/MarronClaro2.png"));
-    form.MaderaBorde = QImage(QStringLiteral(":/textures/MaderaBorde.png"));
+    ui.MarronOscuro2 = QImage(QStringLiteral(":/textures/MarronOscuro2.png"));
+    ui.MarronClaro2 = QImage(QStringLiteral(":/textures/MarronClaro2.png"));
+    ui.MaderaBorde = QImage(QStringLiteral(":/textures/MaderaBorde.png"));
 }
 
-void Form1Layout::NameControls(TForm1& form) {
+void Form1Layout::NameControls(Form1Controls& ui) {
     // Each control carries its member's name, so that tests and outside
     // tools find it with findChild.
+    // clang-format off
     const std::pair<QObject*, const char*> controls[] = {
-        {form.PTeclasCab, "PTeclasCab"}, {form.BSalvar, "BSalvar"}, {form.BCargarCon, "BCargarCon"},
-        {form.BCargarSin, "BCargarSin"}, {form.BImprimir, "BImprimir"}, {form.BNuevaPar, "BNuevaPar"},
-        {form.LPartida, "LPartida"}, {form.BAcercaDe, "BAcercaDe"},
-        {form.PTablero, "PTablero"}, {form.ChessBrd1, "ChessBrd1"},
-        {form.LFichasNegras, "LFichasNegras"}, {form.ComboJugadores, "ComboJugadores"},
-        {form.LDificultad, "LDificultad"}, {form.ComboDificultad, "ComboDificultad"},
-        {form.LMovimientos, "LMovimientos"}, {form.ListBoxRepe, "ListBoxRepe"},
-        {form.PRNegras, "PRNegras"}, {form.LNHor, "LNHor"}, {form.LNMin, "LNMin"}, {form.LNSeg, "LNSeg"},
-        {form.PRBlancas, "PRBlancas"}, {form.LBHor, "LBHor"}, {form.LBMin, "LBMin"}, {form.LBSeg, "LBSeg"},
-        {form.PRPartida, "PRPartida"}, {form.LPHor, "LPHor"}, {form.LPMin, "LPMin"}, {form.LPseg, "LPseg"},
-        {form.PJugadasCarga, "PJugadasCarga"}, {form.LNotasPartida, "LNotasPartida"}, {form.MNotas, "MNotas"},
-        {form.LPiezas, "LPiezas"}, {form.ComboPiezas, "ComboPiezas"}, {form.LLIneas, "LLIneas"},
-        {form.ComboBorde, "ComboBorde"}, {form.LOscuro, "LOscuro"}, {form.ComboOscuro, "ComboOscuro"},
-        {form.LClaro, "LClaro"}, {form.ComboClaro, "ComboClaro"},
-        {form.PMueve, "PMueve"}, {form.ButtonBack, "ButtonBack"}, {form.ButtonStop, "ButtonStop"},
-        {form.ButtonForward, "ButtonForward"}, {form.PJaque, "PJaque"}, {form.BLJaque, "BLJaque"},
-        {form.PSalir, "PSalir"}, {form.BSalir, "BSalir"}, {form.StatusBar1, "StatusBar1"},
-        {form.PEmpezar, "PEmpezar"}, {form.Label1, "Label1"}, {form.myLabel3d2, "myLabel3d2"},
-        {form.BAceptar, "BAceptar"},
-        {form.ListBox1, "ListBox1"}, {form.Memo1, "Memo1"}, {form.MTiempos, "MTiempos"},
-        {form.MJugadasJaque, "MJugadasJaque"}, {form.MControl, "MControl"},
-        {form.EditorNotasImprimir, "EditorNotasImprimir"},
-        {form.ComboJugadorBlancas, "ComboJugadorBlancas"}, {form.LFichasBlancas, "LFichasBlancas"},
-        {form.Timer1, "Timer1"}, {form.Save, "Save"}, {form.Open, "Open"}};
+        {ui.PTeclasCab, "PTeclasCab"}, {ui.BSalvar, "BSalvar"}, {ui.BCargarCon, "BCargarCon"},
+        {ui.BCargarSin, "BCargarSin"}, {ui.BImprimir, "BImprimir"}, {ui.BNuevaPar, "BNuevaPar"},
+        {ui.LPartida, "LPartida"}, {ui.BAcercaDe, "BAcercaDe"},
+        {ui.PTablero, "PTablero"}, {ui.ChessBrd1, "ChessBrd1"},
+        {ui.LFichasNegras, "LFichasNegras"}, {ui.ComboJugadores, "ComboJugadores"}, {ui.LDificultad, "LDificultad"},
+        {ui.ComboDificultad, "ComboDificultad"}, {ui.LMovimientos, "LMovimientos"}, {ui.ListBoxRepe, "ListBoxRepe"},
+        {ui.PRNegras, "PRNegras"}, {ui.LNHor, "LNHor"}, {ui.LNMin, "LNMin"}, {ui.LNSeg, "LNSeg"},
+        {ui.PRBlancas, "PRBlancas"}, {ui.LBHor, "LBHor"}, {ui.LBMin, "LBMin"}, {ui.LBSeg, "LBSeg"},
+        {ui.PRPartida, "PRPartida"}, {ui.LPHor, "LPHor"}, {ui.LPMin, "LPMin"}, {ui.LPseg, "LPseg"},
+        {ui.PJugadasCarga, "PJugadasCarga"}, {ui.LNotasPartida, "LNotasPartida"}, {ui.MNotas, "MNotas"},
+        {ui.LPiezas, "LPiezas"}, {ui.ComboPiezas, "ComboPiezas"}, {ui.LLIneas, "LLIneas"},
+        {ui.ComboBorde, "ComboBorde"}, {ui.LOscuro, "LOscuro"}, {ui.ComboOscuro, "ComboOscuro"}, {ui.LClaro, "LClaro"},
+        {ui.ComboClaro, "ComboClaro"},
+        {ui.PMueve, "PMueve"}, {ui.ButtonBack, "ButtonBack"}, {ui.ButtonStop, "ButtonStop"},
+        {ui.ButtonForward, "ButtonForward"}, {ui.PJaque, "PJaque"}, {ui.BLJaque, "BLJaque"}, {ui.PSalir, "PSalir"},
+        {ui.BSalir, "BSalir"}, {ui.StatusBar1, "StatusBar1"},
+        {ui.PEmpezar, "PEmpezar"}, {ui.Label1, "Label1"}, {ui.myLabel3d2, "myLabel3d2"}, {ui.BAceptar, "BAceptar"},
+        {ui.ListBox1, "ListBox1"}, {ui.Memo1, "Memo1"}, {ui.MTiempos, "MTiempos"}, {ui.MJugadasJaque, "MJugadasJaque"},
+        {ui.MControl, "MControl"}, {ui.EditorNotasImprimir, "EditorNotasImprimir"},
+        {ui.ComboJugadorBlancas, "ComboJugadorBlancas"}, {ui.LFichasBlancas, "LFichasBlancas"}, {ui.Timer1, "Timer1"},
+        {ui.Save, "Save"}, {ui.Open, "Open"}};
+    // clang-format on
     for (const auto& [control, name] : controls) control->setObjectName(QLatin1StringView(name));
-    for (std::size_t i = 0; i < form.StatusPanels.size(); ++i)
-        form.StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+    for (std::size_t i = 0; i < ui.StatusPanels.size(); ++i)
+        ui.StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
 }
 
-void Form1Layout::ConfigureBoard(TForm1& form) {
-    TChessBrd& board = *form.ChessBrd1;
+void Form1Layout::ConfigureBoard(Form1Controls& ui) {
+    TChessBrd& board = *ui.ChessBrd1;
     // As stored in the form: the board draws nothing until it is on screen.
     board.BeginLoadingProperties();
     board.SetAnimateMoves(true);
@@ -454,9 +451,9 @@ void Form1Layout::ConfigureBoard(TForm1& form) {
     board.SetSizeOfSquare(40);
     board.SetSquareColorDark(QColor(128, 128, 128));
     board.SetSquareColorLight(kSilver);
-    board.SetSquareDark(form.MarronOscuro2);
-    board.SetSquareLight(form.MarronClaro2);
-    board.SetBorderBitmap(form.MaderaBorde);
+    board.SetSquareDark(ui.MarronOscuro2);
+    board.SetSquareLight(ui.MarronClaro2);
+    board.SetBorderBitmap(ui.MaderaBorde);
     board.SetWhiteOnTop(false);
     board.EndLoadingProperties();
 }

@@ -21,7 +21,7 @@ class QWidget;
 
 namespace tablerix {
 
-class TForm1;
+struct Form1Controls;
 class TmyLabel3d;
 
 class Form1Layout {
@@ -34,8 +34,9 @@ public:
     // The game files' filter in the open and save dialogs.
     static inline const QString kGameFilterName = QStringLiteral("Partidas De Tablerix  ( .Chess )");
 
-    // Fills every control member of form and configures form.ChessBrd1.
-    static void Build(TForm1& form);
+    // Creates every control of the window form as its child, fills ui with
+    // them and configures the board ui.ChessBrd1.
+    static void Build(QWidget& form, Form1Controls& ui);
 
     // The nearest installed face to the form's "MS Sans Serif" 8 point.
     static QFont DefaultFont();
@@ -51,16 +52,16 @@ public:
     static TmyLabel3d* MakerLabel(QWidget* parent, int left, int top, int width);
 
 private:
-    static void BuildHeader(TForm1& form);
-    static void BuildBoard(TForm1& form);
-    static void BuildRightColumn(TForm1& form);
-    static void BuildClockPanels(TForm1& form);
-    static void BuildBottomRow(TForm1& form);
-    static void BuildStatusBar(TForm1& form);
-    static void BuildStartPanel(TForm1& form);
-    static void BuildHiddenControls(TForm1& form);
-    static void NameControls(TForm1& form);
-    static void ConfigureBoard(TForm1& form);
+    static void BuildHeader(QWidget& form, Form1Controls& ui);
+    static void BuildBoard(QWidget& form, Form1Controls& ui);
+    static void BuildRightColumn(QWidget& form, Form1Controls& ui);
+    static void BuildClockPanels(QWidget& form, Form1Controls& ui);
+    static void BuildBottomRow(QWidget& form, Form1Controls& ui);
+    static void BuildStatusBar(QWidget& form, Form1Controls& ui);
+    static void BuildStartPanel(QWidget& form, Form1Controls& ui);
+    static void BuildHiddenControls(QWidget& form, Form1Controls& ui);
+    static void NameControls(Form1Controls& ui);
+    static void ConfigureBoard(Form1Controls& ui);
 
     static QFileDialog* GameFileDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode);
     static QLabel* Label(QWidget* parent, const QString& text, int left, int top, bool bold = true);

@@ -11,12 +11,10 @@
 #include "TablerixPas.h"
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPlainTextEdit>
 
 #include <string_view>
 
@@ -41,15 +39,16 @@ void PutClock(const PgnGameText& game, const char* tag, LoadedGame& out, std::si
 
 std::optional<QByteArray> PgnCommands::ExportText() const {
     const TForm1& f = form_;
+    const GameRecordText record = f.CollectGame();
     PgnExport game;
     const QDate today = QDate::currentDate();
     game.Date = {today.year(), today.month(), today.day()};
-    game.Black = PgnTagValues::BlackText(f.ComboJugadores->currentIndex() == 0, f.ComboDificultad->currentIndex());
-    game.WhiteClock = ToClockTime(f.Clocks.WhiteClock);
-    game.BlackClock = ToClockTime(f.Clocks.BlackClock);
-    game.GameClock = ToClockTime(f.Clocks.GameClock);
-    game.Notes = f.MNotas->toPlainText().toStdString();
-    game.Moves = RecordMoves::UpToShown(*f.ChessBrd1);
+    game.Black = PgnTagValues::BlackText(record.Choices[0] == 0, record.Choices[1]);
+    game.WhiteClock = ToClockTime(f.Clocks().WhiteClock);
+    game.BlackClock = ToClockTime(f.Clocks().BlackClock);
+    game.GameClock = ToClockTime(f.Clocks().GameClock);
+    game.Notes = record.Notes.toStdString();
+    game.Moves = RecordMoves::UpToShown(f.Board());
     const std::optional<std::string> text = PgnWriter::Write(game);
     if (!text) return std::nullopt;
     return QByteArray(text->data(), static_cast<qsizetype>(text->size()));
@@ -115,7 +114,7 @@ void PgnCommands::LoadPath(const QString& path) {
 }
 
 void PgnCommands::PasteGame() {
-    form_.AnimateLoad = false;
+    form_.SetAnimateLoad(false);
     Load(QGuiApplication::clipboard()->text().toUtf8(), QString(), true);
 }
 
@@ -131,7 +130,7 @@ void PgnCommands::Load(const QByteArray& bytes, const QString& header, bool from
         return;
     }
     reading.Game->Header = header;
-    commands.Play(*reading.Game);
+    form_.ApplyLoadedGame(*reading.Game);
 }
 
 void PgnCommands::CopyGame() const {
@@ -140,7 +139,7 @@ void PgnCommands::CopyGame() const {
 }
 
 void PgnCommands::CopyFen() const {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(FenWriter::Write(*form_.ChessBrd1)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(FenWriter::Write(form_.Board())));
 }
 
 }  // namespace tablerix

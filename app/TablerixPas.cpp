@@ -2,12 +2,16 @@
 
 #include "AppearanceChoices.h"
 #include "Blinklbl.h"
+#include "ElidedLabel.h"
+#include "Form1Game.h"
 #include "Form1Layout.h"
 #include "GameFileCommands.h"
+#include "GameFileKind.h"
 #include "MoveListText.h"
 #include "Mylabel.h"
 #include "PrintCommand.h"
 #include "TFormAcercaDe.h"
+#include "TNotesEdit.h"
 #include "TablerixMessage.h"
 #include "WindowShortcuts.h"
 
@@ -47,86 +51,86 @@ QString TimeFormat() {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+TForm1::TForm1(QWidget* parent) : QWidget(parent), dialogs_(std::make_unique<FormDialogs>()) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(kCaption);
-    Form1Layout::Build(*this);
+    Form1Layout::Build(*this, ui_);
     WireControls();
     WireBoard();
-    shortcuts_ = std::make_unique<WindowShortcuts>(*this);
+    shortcuts_ = std::make_unique<WindowShortcuts>(*this, ui_);
     FormActivate();  // the dialogs' first folder, before any activation
     FormCreate();
-    Timer1->start();
+    ui_.Timer1->start();
 }
 
 TForm1::~TForm1() {
     // The board outlives this body (Qt deletes it with the other children)
     // and may still pump messages while its engine parks: nothing it or the
     // timer does from here on may reach this half-destroyed window.
-    Timer1->stop();
-    ChessBrd1->OnLegalMove = nullptr;
-    ChessBrd1->OnCheck = nullptr;
-    ChessBrd1->OnMate = nullptr;
-    ChessBrd1->OnDraw = nullptr;
-    ChessBrd1->OnCalculateMove = nullptr;
-    ChessBrd1->OnCalculationFailed = nullptr;
-    ChessBrd1->StopThinking();
+    ui_.Timer1->stop();
+    ui_.ChessBrd1->OnLegalMove = nullptr;
+    ui_.ChessBrd1->OnCheck = nullptr;
+    ui_.ChessBrd1->OnMate = nullptr;
+    ui_.ChessBrd1->OnDraw = nullptr;
+    ui_.ChessBrd1->OnCalculateMove = nullptr;
+    ui_.ChessBrd1->OnCalculationFailed = nullptr;
+    ui_.ChessBrd1->StopThinking();
 }
 
 void TForm1::WireControls() {
-    connect(BSalvar, &QToolButton::clicked, this, &TForm1::BSalvarClick);
-    connect(BCargarCon, &QToolButton::clicked, this, &TForm1::BCargarConClick);
-    connect(BCargarSin, &QToolButton::clicked, this, &TForm1::BCargarSinClick);
-    connect(BImprimir, &QToolButton::clicked, this, &TForm1::BImprimirClick);
-    connect(BNuevaPar, &QToolButton::clicked, this, &TForm1::BNuevaParClick);
-    connect(BAcercaDe, &QToolButton::clicked, this, &TForm1::BAcercaDeClick);
-    connect(BAceptar, &QPushButton::clicked, this, &TForm1::BAceptarClick);
-    connect(BSalir, &QPushButton::clicked, this, &TForm1::BsalirClick);
-    connect(ButtonBack, &QPushButton::clicked, this, &TForm1::ButtonBackClick);
-    connect(ButtonStop, &QPushButton::clicked, this, &TForm1::ButtonStopClick);
-    connect(ButtonForward, &QPushButton::clicked, this, &TForm1::ButtonForwardClick);
+    connect(ui_.BSalvar, &QToolButton::clicked, this, &TForm1::BSalvarClick);
+    connect(ui_.BCargarCon, &QToolButton::clicked, this, &TForm1::BCargarConClick);
+    connect(ui_.BCargarSin, &QToolButton::clicked, this, &TForm1::BCargarSinClick);
+    connect(ui_.BImprimir, &QToolButton::clicked, this, &TForm1::BImprimirClick);
+    connect(ui_.BNuevaPar, &QToolButton::clicked, this, &TForm1::BNuevaParClick);
+    connect(ui_.BAcercaDe, &QToolButton::clicked, this, &TForm1::BAcercaDeClick);
+    connect(ui_.BAceptar, &QPushButton::clicked, this, &TForm1::BAceptarClick);
+    connect(ui_.BSalir, &QPushButton::clicked, this, &TForm1::BsalirClick);
+    connect(ui_.ButtonBack, &QPushButton::clicked, this, &TForm1::ButtonBackClick);
+    connect(ui_.ButtonStop, &QPushButton::clicked, this, &TForm1::ButtonStopClick);
+    connect(ui_.ButtonForward, &QPushButton::clicked, this, &TForm1::ButtonForwardClick);
     // "activated" is the user's choice only; the window's own selections
     // run the handlers explicitly where they should.
-    connect(ComboJugadores, &QComboBox::activated, this, &TForm1::ComboJugadoresChange);
-    connect(ComboDificultad, &QComboBox::activated, this, &TForm1::ComboDificultadChange);
-    connect(ComboJugadorBlancas, &QComboBox::activated, this, &TForm1::ComboJugadorBlancasChange);
-    connect(ComboPiezas, &QComboBox::activated, this, &TForm1::ComboPiezasChange);
-    connect(ComboOscuro, &QComboBox::activated, this, &TForm1::ComboOscuroChange);
-    connect(ComboClaro, &QComboBox::activated, this, &TForm1::ComboClaroChange);
-    connect(ComboBorde, &QComboBox::activated, this, &TForm1::ComboBordeChange);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    connect(Save, &QFileDialog::fileSelected, this, &TForm1::UseDialogFolderOf);
-    connect(Open, &QFileDialog::fileSelected, this, &TForm1::UseDialogFolderOf);
+    connect(ui_.ComboJugadores, &QComboBox::activated, this, &TForm1::ComboJugadoresChange);
+    connect(ui_.ComboDificultad, &QComboBox::activated, this, &TForm1::ComboDificultadChange);
+    connect(ui_.ComboJugadorBlancas, &QComboBox::activated, this, &TForm1::ComboJugadorBlancasChange);
+    connect(ui_.ComboPiezas, &QComboBox::activated, this, &TForm1::ComboPiezasChange);
+    connect(ui_.ComboOscuro, &QComboBox::activated, this, &TForm1::ComboOscuroChange);
+    connect(ui_.ComboClaro, &QComboBox::activated, this, &TForm1::ComboClaroChange);
+    connect(ui_.ComboBorde, &QComboBox::activated, this, &TForm1::ComboBordeChange);
+    connect(ui_.Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(ui_.Save, &QFileDialog::fileSelected, this, &TForm1::UseDialogFolderOf);
+    connect(ui_.Open, &QFileDialog::fileSelected, this, &TForm1::UseDialogFolderOf);
 
     // A move chosen in the visible list: by keyboard (selection change) or by
     // mouse (the press changes the selection, the click follows; one run).
-    connect(ListBoxRepe, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(ui_.ListBoxRepe, &QListWidget::itemSelectionChanged, this, [this] {
         // A list emptied under the selection is not a choice of the user's.
-        if (Loading || ListBoxRepe->selectedItems().isEmpty()) return;
-        repeRowHandled_ = ListBoxRepe->currentRow();
+        if (state_.Loading || ui_.ListBoxRepe->selectedItems().isEmpty()) return;
+        repeRowHandled_ = ui_.ListBoxRepe->currentRow();
         ListBoxRepeClick();
     });
-    connect(ListBoxRepe, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (ListBoxRepe->row(item) == std::exchange(repeRowHandled_, -2)) return;
+    connect(ui_.ListBoxRepe, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (ui_.ListBoxRepe->row(item) == std::exchange(repeRowHandled_, -2)) return;
         ListBoxRepeClick();
     });
-    ListBoxRepe->viewport()->installEventFilter(this);
+    ui_.ListBoxRepe->viewport()->installEventFilter(this);
 }
 
 void TForm1::WireBoard() {
-    ChessBrd1->OnLegalMove = [this](ChessBrdCore&, Square a, Square b) { ChessBrd1LegalMove(a, b); };
-    ChessBrd1->OnCheck = [this](ChessBrdCore&, Square a, Square b) { ChessBrd1Check(a, b); };
-    ChessBrd1->OnMate = [this](ChessBrdCore&, Square a, Square b) { ChessBrd1Mate(a, b); };
-    ChessBrd1->OnDraw = [this](ChessBrdCore&) { ChessBrd1Draw(); };
-    ChessBrd1->OnCalculateMove = [this](ChessBrdCore&, Square& a, Square& b) { ChessBrd1CalculateMove(a, b); };
-    ChessBrd1->OnCalculationFailed = [this](ChessBrdCore&, Square a, Square b) {
+    ui_.ChessBrd1->OnLegalMove = [this](ChessBrdCore&, Square a, Square b) { ChessBrd1LegalMove(a, b); };
+    ui_.ChessBrd1->OnCheck = [this](ChessBrdCore&, Square a, Square b) { ChessBrd1Check(a, b); };
+    ui_.ChessBrd1->OnMate = [this](ChessBrdCore&, Square a, Square b) { ChessBrd1Mate(a, b); };
+    ui_.ChessBrd1->OnDraw = [this](ChessBrdCore&) { ChessBrd1Draw(); };
+    ui_.ChessBrd1->OnCalculateMove = [this](ChessBrdCore&, Square& a, Square& b) { ChessBrd1CalculateMove(a, b); };
+    ui_.ChessBrd1->OnCalculationFailed = [this](ChessBrdCore&, Square a, Square b) {
         ChessBrd1CalculationFailed(a, b);
     };
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ListBoxRepe->viewport() && event->type() == QEvent::MouseButtonPress) repeRowHandled_ = -2;
+    if (watched == ui_.ListBoxRepe->viewport() && event->type() == QEvent::MouseButtonPress) repeRowHandled_ = -2;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -146,40 +150,95 @@ void TForm1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+// ------------------------------------------------------------- window state
+
+bool TForm1::ClocksRunning() const { return state_.ClocksRunning; }
+void TForm1::SetClocksRunning(bool running) { state_.ClocksRunning = running; }
+bool TForm1::Loading() const { return state_.Loading; }
+bool TForm1::AnimateLoad() const { return state_.AnimateLoad; }
+void TForm1::SetAnimateLoad(bool animate) { state_.AnimateLoad = animate; }
+
+void TForm1::HurryLoad() {
+    // Read by the replay before each move.
+    if (state_.Loading) state_.HurryLoad = true;
+}
+
+bool TForm1::LoadHurried() const { return state_.HurryLoad; }
+const GameClocks& TForm1::Clocks() const { return state_.Clocks; }
+
+void TForm1::SetClocks(const GameClocks& clocks) {
+    state_.Clocks = clocks;
+    ShowClocks();
+}
+
+const TChessBrd& TForm1::Board() const { return *ui_.ChessBrd1; }
+FormDialogs& TForm1::Dialogs() const { return *dialogs_; }
+void TForm1::SetDialogs(std::unique_ptr<FormDialogs> dialogs) { dialogs_ = std::move(dialogs); }
+
+// ------------------------------------------------- game files and printing
+
+TForm1::ChosenFile TForm1::ChooseSaveFile() {
+    if (const QString opened = dialogs_->OpenedFile; !opened.isEmpty()) {
+        ui_.Save->selectFile(opened);
+        GameFileKind::FitTo(*ui_.Save, opened);
+    }
+    const QString path = dialogs_->ChooseFile(*ui_.Save);
+    return {path, !path.isEmpty() && GameFileKind::IsPgn(path, ui_.Save->selectedNameFilter())};
+}
+
+TForm1::ChosenFile TForm1::ChooseOpenFile() {
+    const QString path = dialogs_->ChooseFile(*ui_.Open);
+    return {path, !path.isEmpty() && GameFileKind::IsPgn(path, ui_.Open->selectedNameFilter())};
+}
+
+GameRecordText TForm1::CollectGame() const { return Form1Game::Collect(ui_); }
+GameSheetData TForm1::SheetData() const { return Form1Game::Sheet(ui_); }
+void TForm1::ApplyLoadedGame(const LoadedGame& game) { Form1Game(*this, ui_, state_).Apply(game); }
+void TForm1::FinishLoad() { Form1Game(*this, ui_, state_).FinishLoad(); }
+
+void TForm1::HaltWhile(const std::function<void()>& show) {
+    const bool running = state_.ClocksRunning;
+    state_.ClocksRunning = false;
+    ui_.ChessBrd1->StopThinking();
+    show();
+    ui_.ChessBrd1->StartThinking();
+    state_.ClocksRunning = running;
+}
+
 // ---------------------------------------------------------------- game flow
 
 void TForm1::FormCreate() {
     setFixedSize(kClientWidth, kClientHeight);
-    AnimateLoad = true;
-    Loading = false;
-    LPartida->clear();
-    ComboDificultad->setCurrentIndex(0);
-    ComboPiezas->setCurrentIndex(0);
-    ComboOscuro->setCurrentIndex(0);
-    ComboClaro->setCurrentIndex(0);
-    ComboBorde->setCurrentIndex(0);
-    ComboJugadores->setCurrentIndex(0);
-    ComboJugadorBlancas->setCurrentIndex(1);
-    BSalvar->setEnabled(false);
-    BImprimir->setEnabled(false);
-    BNuevaPar->setEnabled(false);
-    ClocksRunning = false;
-    PEmpezar->setGeometry(424, 148, 217, 113);
-    PEmpezar->raise();
+    state_.AnimateLoad = true;
+    state_.Loading = false;
+    ui_.LPartida->clear();
+    ui_.ComboDificultad->setCurrentIndex(0);
+    ui_.ComboPiezas->setCurrentIndex(0);
+    ui_.ComboOscuro->setCurrentIndex(0);
+    ui_.ComboClaro->setCurrentIndex(0);
+    ui_.ComboBorde->setCurrentIndex(0);
+    ui_.ComboJugadores->setCurrentIndex(0);
+    ui_.ComboJugadorBlancas->setCurrentIndex(1);
+    ui_.BSalvar->setEnabled(false);
+    ui_.BImprimir->setEnabled(false);
+    ui_.BNuevaPar->setEnabled(false);
+    state_.ClocksRunning = false;
+    ui_.PEmpezar->setGeometry(424, 148, 217, 113);
+    ui_.PEmpezar->raise();
     Quita_Campos();
 }
 
 void TForm1::FormActivate() {
     // Never the program's own folder: once installed nobody may write there.
-    if (DialogDirectory.isEmpty()) DialogDirectory = FormDialogs::StartFolder();
-    Save->setDirectory(DialogDirectory);
-    Open->setDirectory(DialogDirectory);
+    if (state_.DialogDirectory.isEmpty()) state_.DialogDirectory = FormDialogs::StartFolder();
+    ui_.Save->setDirectory(state_.DialogDirectory);
+    ui_.Open->setDirectory(state_.DialogDirectory);
 }
 
 void TForm1::UseDialogFolderOf(const QString& file) {
     const QFileInfo info(file);
     if (!info.absoluteDir().exists()) return;
-    DialogDirectory = info.absolutePath();
+    state_.DialogDirectory = info.absolutePath();
     FormActivate();
 }
 
@@ -187,149 +246,149 @@ void TForm1::BAceptarClick() {
     Pon_Campos();
     ComboJugadoresChange();
     ComboDificultadChange();
-    ClocksRunning = true;
-    BSalvar->setEnabled(true);
-    BImprimir->setEnabled(true);
-    BNuevaPar->setEnabled(true);
-    PTablero->show();
-    ListBoxRepe->show();
-    ChessBrd1->StartThinking();
-    PEmpezar->hide();
+    state_.ClocksRunning = true;
+    ui_.BSalvar->setEnabled(true);
+    ui_.BImprimir->setEnabled(true);
+    ui_.BNuevaPar->setEnabled(true);
+    ui_.PTablero->show();
+    ui_.ListBoxRepe->show();
+    ui_.ChessBrd1->StartThinking();
+    ui_.PEmpezar->hide();
 }
 
 void TForm1::ComboJugadoresChange() {
-    const int index = ComboJugadores->currentIndex();
-    if (index == 0) ChessBrd1->SetComputerPlaysBlack(true);
-    else if (index == 1) ChessBrd1->SetComputerPlaysBlack(false);
+    const int index = ui_.ComboJugadores->currentIndex();
+    if (index == 0) ui_.ChessBrd1->SetComputerPlaysBlack(true);
+    else if (index == 1) ui_.ChessBrd1->SetComputerPlaysBlack(false);
     const bool computer = index == 0;
-    LDificultad->setVisible(computer);
-    ComboDificultad->setVisible(computer);
+    ui_.LDificultad->setVisible(computer);
+    ui_.ComboDificultad->setVisible(computer);
     if (computer) ComboDificultadChange();
 }
 
 void TForm1::ComboJugadorBlancasChange() {
-    const int index = ComboJugadorBlancas->currentIndex();
-    if (index == 0) ChessBrd1->SetComputerPlaysWhite(true);
-    else if (index == 1) ChessBrd1->SetComputerPlaysWhite(false);
+    const int index = ui_.ComboJugadorBlancas->currentIndex();
+    if (index == 0) ui_.ChessBrd1->SetComputerPlaysWhite(true);
+    else if (index == 1) ui_.ChessBrd1->SetComputerPlaysWhite(false);
 }
 
-void TForm1::ComboDificultadChange() { ChessBrd1->SetSearchDepth(ComboDificultad->currentIndex() + 3); }
+void TForm1::ComboDificultadChange() { ui_.ChessBrd1->SetSearchDepth(ui_.ComboDificultad->currentIndex() + 3); }
 
 void TForm1::BNuevaParClick() {
-    Clocks.Reset();
+    state_.Clocks.Reset();
     ShowClocks();
-    MNotas->clear();
-    Memo1->clear();
+    ui_.MNotas->clear();
+    ui_.Memo1->clear();
     SelectRepe(-1);
     {
-        const QSignalBlocker block(ListBoxRepe);
-        ListBoxRepe->clear();
+        const QSignalBlocker block(ui_.ListBoxRepe);
+        ui_.ListBoxRepe->clear();
     }
-    LPartida->clear();
-    PJaque->hide();
-    ChessBrd1->NewGame();
+    ui_.LPartida->clear();
+    ui_.PJaque->hide();
+    ui_.ChessBrd1->NewGame();
     UpdateListBox();
-    ClocksRunning = true;
-    ComboJugadorBlancas->setCurrentIndex(1);
+    state_.ClocksRunning = true;
+    ui_.ComboJugadorBlancas->setCurrentIndex(1);
     ComboJugadorBlancasChange();
 }
 
 void TForm1::ButtonStopClick() {
-    ChessBrd1->StopThinking();
-    ClocksRunning = false;
+    ui_.ChessBrd1->StopThinking();
+    state_.ClocksRunning = false;
     TablerixMessage::Aviso(this, QStringLiteral("         Juego en Pausa"));
-    ChessBrd1->StartThinking();
-    ClocksRunning = true;
+    ui_.ChessBrd1->StartThinking();
+    state_.ClocksRunning = true;
 }
 
 void TForm1::BsalirClick() { close(); }
 
 void TForm1::Quita_Campos() {
-    for (QWidget* w : std::initializer_list<QWidget*>{LMovimientos, ListBoxRepe, PRBlancas, PRNegras, PRPartida,
-                                                      ButtonBack, ButtonStop, ButtonForward, LNotasPartida, MNotas,
-                                                      PMueve})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_.LMovimientos, ui_.ListBoxRepe, ui_.PRBlancas, ui_.PRNegras,
+                                                      ui_.PRPartida, ui_.ButtonBack, ui_.ButtonStop, ui_.ButtonForward,
+                                                      ui_.LNotasPartida, ui_.MNotas, ui_.PMueve})
         w->hide();
-    PTablero->setEnabled(false);
+    ui_.PTablero->setEnabled(false);
 }
 
 void TForm1::Pon_Campos() {
-    for (QWidget* w : std::initializer_list<QWidget*>{LMovimientos, ListBoxRepe, PRBlancas, PRNegras, PRPartida,
-                                                      ButtonBack, ButtonStop, ButtonForward, LNotasPartida, MNotas,
-                                                      PMueve})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_.LMovimientos, ui_.ListBoxRepe, ui_.PRBlancas, ui_.PRNegras,
+                                                      ui_.PRPartida, ui_.ButtonBack, ui_.ButtonStop, ui_.ButtonForward,
+                                                      ui_.LNotasPartida, ui_.MNotas, ui_.PMueve})
         w->show();
-    PTablero->setEnabled(true);
+    ui_.PTablero->setEnabled(true);
 }
 
 void TForm1::Quito_Carga() {
-    for (QWidget* w : std::initializer_list<QWidget*>{ComboJugadores, ComboDificultad, ComboPiezas, ComboBorde,
-                                                      ComboOscuro, ComboClaro, BSalvar, BCargarCon, BCargarSin,
-                                                      BImprimir, BNuevaPar, BAcercaDe})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ui_.ComboJugadores, ui_.ComboDificultad, ui_.ComboPiezas, ui_.ComboBorde, ui_.ComboOscuro, ui_.ComboClaro,
+             ui_.BSalvar, ui_.BCargarCon, ui_.BCargarSin, ui_.BImprimir, ui_.BNuevaPar, ui_.BAcercaDe})
         w->setEnabled(false);
 }
 
 void TForm1::Pongo_Carga() {
-    for (QWidget* w : std::initializer_list<QWidget*>{ComboJugadores, ComboDificultad, ComboPiezas, ComboBorde,
-                                                      ComboOscuro, ComboClaro, BSalvar, BCargarCon, BCargarSin,
-                                                      BImprimir, BNuevaPar, BAcercaDe})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ui_.ComboJugadores, ui_.ComboDificultad, ui_.ComboPiezas, ui_.ComboBorde, ui_.ComboOscuro, ui_.ComboClaro,
+             ui_.BSalvar, ui_.BCargarCon, ui_.BCargarSin, ui_.BImprimir, ui_.BNuevaPar, ui_.BAcercaDe})
         w->setEnabled(true);
 }
 
 // ------------------------------------------------------------- board events
 
 void TForm1::ChessBrd1LegalMove(Square, Square) {
-    PJaque->hide();
+    ui_.PJaque->hide();
     UpdateListBox();
-    if (Loading) return;
-    ClocksRunning = true;
-    SelectHidden(ListBox1->count() - 1);
-    const QListWidgetItem* last = ListBox1->currentItem();
+    if (state_.Loading) return;
+    state_.ClocksRunning = true;
+    SelectHidden(ui_.ListBox1->count() - 1);
+    const QListWidgetItem* last = ui_.ListBox1->currentItem();
     {
-        const QSignalBlocker block(ListBoxRepe);
-        ListBoxRepe->addItem(Q(MoveListText::VisibleEntry(last ? last->text().toStdString() : std::string())));
+        const QSignalBlocker block(ui_.ListBoxRepe);
+        ui_.ListBoxRepe->addItem(Q(MoveListText::VisibleEntry(last ? last->text().toStdString() : std::string())));
         // A move made after stepping back: the board cut its record there, so
         // drop the abandoned continuation between the selection and the new entry.
-        const int k = ListBoxRepe->currentRow();
-        const int c = ListBoxRepe->count();
-        if (c > ListBox1->count()) {
+        const int k = ui_.ListBoxRepe->currentRow();
+        const int c = ui_.ListBoxRepe->count();
+        if (c > ui_.ListBox1->count()) {
             const int first = std::max(k + 1, 0);
-            for (int n = c - k - 2; n > 0 && first < ListBoxRepe->count() - 1; --n)
-                delete ListBoxRepe->takeItem(first);  // takeItem hands the item over
+            for (int n = c - k - 2; n > 0 && first < ui_.ListBoxRepe->count() - 1; --n)
+                delete ui_.ListBoxRepe->takeItem(first);  // takeItem hands the item over
         }
     }
-    SelectRepe(ListBox1->currentRow());
+    SelectRepe(ui_.ListBox1->currentRow());
     repeRowHandled_ = -2;
 }
 
 void TForm1::ChessBrd1Check(Square, Square) {
-    if (!Loading) ReportEnding(MoveListText::kJaque);
+    if (!state_.Loading) ReportEnding(MoveListText::kJaque);
 }
 
 void TForm1::ChessBrd1Mate(Square, Square) {
-    if (!Loading) ReportEnding(MoveListText::kJaqueMate);
-    ClocksRunning = false;
+    if (!state_.Loading) ReportEnding(MoveListText::kJaqueMate);
+    state_.ClocksRunning = false;
     TablerixMessage::Aviso(this, QStringLiteral("      ***   Jaque Mate   ***"));
 }
 
 void TForm1::ChessBrd1Draw() {
-    if (!Loading) ReportEnding(MoveListText::kTablas);
-    ClocksRunning = false;
+    if (!state_.Loading) ReportEnding(MoveListText::kTablas);
+    state_.ClocksRunning = false;
     TablerixMessage::Aviso(this, QStringLiteral("         ***   Tablas   ***"));
 }
 
 void TForm1::ReportEnding(std::string_view word) {
-    const QListWidgetItem* line = ListBox1->currentItem();
-    const int row = ListBoxRepe->currentRow();
+    const QListWidgetItem* line = ui_.ListBox1->currentItem();
+    const int row = ui_.ListBoxRepe->currentRow();
     if (line && row >= 0) {
-        const QSignalBlocker block(ListBoxRepe);
-        ListBoxRepe->item(row)->setText(Q(MoveListText::Annotated(line->text().toStdString(), word)));
+        const QSignalBlocker block(ui_.ListBoxRepe);
+        ui_.ListBoxRepe->item(row)->setText(Q(MoveListText::Annotated(line->text().toStdString(), word)));
     }
-    SelectRepe(ListBox1->currentRow());
-    BLJaque->setText(Q(MoveListText::Trim(word)));
-    PJaque->show();
+    SelectRepe(ui_.ListBox1->currentRow());
+    ui_.BLJaque->setText(Q(MoveListText::Trim(word)));
+    ui_.PJaque->show();
 }
 
 void TForm1::ChessBrd1CalculateMove(Square& oldSq, Square& newSq) {
-    if (ChessBrd1->IsLegalMove(oldSq, newSq)) return;
+    if (ui_.ChessBrd1->IsLegalMove(oldSq, newSq)) return;
     // Random pairs until one is legal, but each pair at most once: a side
     // without a legal move must not hang the window.
     std::vector<std::pair<int, int>> pairs;
@@ -338,7 +397,7 @@ void TForm1::ChessBrd1CalculateMove(Square& oldSq, Square& newSq) {
         for (int b = 0; b <= 64; ++b) pairs.emplace_back(a, b);
     std::shuffle(pairs.begin(), pairs.end(), std::mt19937(std::random_device{}()));
     for (const auto& [a, b] : pairs) {
-        if (ChessBrd1->IsLegalMove(ToSquare(a), ToSquare(b))) {
+        if (ui_.ChessBrd1->IsLegalMove(ToSquare(a), ToSquare(b))) {
             oldSq = ToSquare(a);
             newSq = ToSquare(b);
             return;
@@ -354,11 +413,11 @@ void TForm1::ChessBrd1CalculationFailed(Square, Square) {}
 
 void TForm1::Timer1Timer() {
     const QDateTime now = QDateTime::currentDateTime();
-    StatusPanels[2]->setText(QLocale::system().toString(now.time(), TimeFormat()));
+    ui_.StatusPanels[2]->setText(QLocale::system().toString(now.time(), TimeFormat()));
     const QDate today = now.date();
-    StatusPanels[3]->setText(QStringLiteral("%1-%2-%3").arg(today.day()).arg(today.month()).arg(today.year()));
-    if (!ClocksRunning) return;
-    Clocks.Tick(ChessBrd1->WhiteToMove());
+    ui_.StatusPanels[3]->setText(QStringLiteral("%1-%2-%3").arg(today.day()).arg(today.month()).arg(today.year()));
+    if (!state_.ClocksRunning) return;
+    state_.Clocks.Tick(ui_.ChessBrd1->WhiteToMove());
     ShowClocks();
 }
 
@@ -366,74 +425,75 @@ void TForm1::ShowClocks() {
     const auto show = [](QLabel* label, std::int32_t value) {
         label->setText(QString::fromStdString(GameClocks::TwoDigits(value)));
     };
-    show(LPHor, Clocks.GameClock.Hours);
-    show(LPMin, Clocks.GameClock.Minutes);
-    show(LPseg, Clocks.GameClock.Seconds);
-    show(LBHor, Clocks.WhiteClock.Hours);
-    show(LBMin, Clocks.WhiteClock.Minutes);
-    show(LBSeg, Clocks.WhiteClock.Seconds);
-    show(LNHor, Clocks.BlackClock.Hours);
-    show(LNMin, Clocks.BlackClock.Minutes);
-    show(LNSeg, Clocks.BlackClock.Seconds);
+    show(ui_.LPHor, state_.Clocks.GameClock.Hours);
+    show(ui_.LPMin, state_.Clocks.GameClock.Minutes);
+    show(ui_.LPseg, state_.Clocks.GameClock.Seconds);
+    show(ui_.LBHor, state_.Clocks.WhiteClock.Hours);
+    show(ui_.LBMin, state_.Clocks.WhiteClock.Minutes);
+    show(ui_.LBSeg, state_.Clocks.WhiteClock.Seconds);
+    show(ui_.LNHor, state_.Clocks.BlackClock.Hours);
+    show(ui_.LNMin, state_.Clocks.BlackClock.Minutes);
+    show(ui_.LNSeg, state_.Clocks.BlackClock.Seconds);
 }
 
 // ------------------------------------------------ move lists and navigation
 
 void TForm1::SelectRepe(int row) {
-    const QSignalBlocker block(ListBoxRepe);
-    if (row < 0 || row >= ListBoxRepe->count()) {
-        ListBoxRepe->setCurrentRow(-1);
-        ListBoxRepe->clearSelection();
+    const QSignalBlocker block(ui_.ListBoxRepe);
+    if (row < 0 || row >= ui_.ListBoxRepe->count()) {
+        ui_.ListBoxRepe->setCurrentRow(-1);
+        ui_.ListBoxRepe->clearSelection();
     } else {
-        ListBoxRepe->setCurrentRow(row);
+        ui_.ListBoxRepe->setCurrentRow(row);
     }
 }
 
 void TForm1::SelectHidden(int row) {
-    if (row < 0 || row >= ListBox1->count()) {
-        ListBox1->setCurrentRow(-1);
-        ListBox1->clearSelection();
+    if (row < 0 || row >= ui_.ListBox1->count()) {
+        ui_.ListBox1->setCurrentRow(-1);
+        ui_.ListBox1->clearSelection();
     } else {
-        ListBox1->setCurrentRow(row);
+        ui_.ListBox1->setCurrentRow(row);
     }
 }
 
 void TForm1::SetPMueve() {
-    PMueve->setText(ChessBrd1->WhiteToMove() ? QStringLiteral("Mueve Blancas") : QStringLiteral("Mueve Negras"));
+    ui_.PMueve->setText(ui_.ChessBrd1->WhiteToMove() ? QStringLiteral("Mueve Blancas")
+                                                     : QStringLiteral("Mueve Negras"));
 }
 
 void TForm1::UpdateListBox() {
     std::vector<std::string> lines;
-    ChessBrd1->GetMoveList(lines);
-    ListBox1->clear();
-    for (const auto& line : lines) ListBox1->addItem(QString::fromStdString(line));
+    ui_.ChessBrd1->GetMoveList(lines);
+    ui_.ListBox1->clear();
+    for (const auto& line : lines) ui_.ListBox1->addItem(QString::fromStdString(line));
     SelectHidden(-1);
     SetPMueve();
 }
 
 void TForm1::Situacion() {
-    PJaque->hide();
-    SelectRepe(ListBox1->currentRow());
-    const QListWidgetItem* entry = ListBoxRepe->currentItem();
-    if (!entry || ListBoxRepe->currentRow() < 0) return;
+    ui_.PJaque->hide();
+    SelectRepe(ui_.ListBox1->currentRow());
+    const QListWidgetItem* entry = ui_.ListBoxRepe->currentItem();
+    if (!entry || ui_.ListBoxRepe->currentRow() < 0) return;
     const std::string annotation = MoveListText::AnnotationOf(entry->text().toStdString());
-    BLJaque->setText(QString::fromStdString(annotation));
-    if (!annotation.empty()) PJaque->show();
+    ui_.BLJaque->setText(QString::fromStdString(annotation));
+    if (!annotation.empty()) ui_.PJaque->show();
 }
 
 void TForm1::BlackToHuman() {
-    if (ComboJugadores->currentIndex() != 0) return;
-    ComboJugadores->setCurrentIndex(1);
+    if (ui_.ComboJugadores->currentIndex() != 0) return;
+    ui_.ComboJugadores->setCurrentIndex(1);
     ComboJugadoresChange();
 }
 
 void TForm1::ButtonBackClick() {
     BlackToHuman();
-    const int row = ListBox1->currentRow();
+    const int row = ui_.ListBox1->currentRow();
     if (row >= 1) {
         SelectHidden(row - 1);
-        ChessBrd1->MoveBack();
-        SelectRepe(ListBox1->currentRow());
+        ui_.ChessBrd1->MoveBack();
+        SelectRepe(ui_.ListBox1->currentRow());
         Situacion();
     }
     SetPMueve();
@@ -441,32 +501,32 @@ void TForm1::ButtonBackClick() {
 
 void TForm1::ButtonForwardClick() {
     BlackToHuman();
-    const int row = ListBox1->currentRow();
-    if (ListBox1->count() > 1 && row != ListBox1->count() - 1) {
+    const int row = ui_.ListBox1->currentRow();
+    if (ui_.ListBox1->count() > 1 && row != ui_.ListBox1->count() - 1) {
         SelectHidden(row + 1);
-        ChessBrd1->MoveForward();
-        SelectRepe(ListBox1->currentRow());
+        ui_.ChessBrd1->MoveForward();
+        SelectRepe(ui_.ListBox1->currentRow());
         Situacion();
     }
     SetPMueve();
 }
 
 void TForm1::ListBox1Click() {
-    const int i = ListBox1->currentRow();
-    PJaque->hide();
-    ChessBrd1->GotoMove((i + 1) / 2 + 1, (i + 1) % 2 == 0);
+    const int i = ui_.ListBox1->currentRow();
+    ui_.PJaque->hide();
+    ui_.ChessBrd1->GotoMove((i + 1) / 2 + 1, (i + 1) % 2 == 0);
     SetPMueve();
-    ClocksRunning = true;
+    state_.ClocksRunning = true;
     SelectRepe(i);
     Situacion();
 }
 
 void TForm1::GoToPosition(int row) {
     BlackToHuman();
-    if (ListBox1->count() > 0 && row != ListBox1->currentRow()) {
+    if (ui_.ListBox1->count() > 0 && row != ui_.ListBox1->currentRow()) {
         SelectHidden(row);
-        const int i = ListBox1->currentRow();
-        ChessBrd1->GotoMove((i + 1) / 2 + 1, (i + 1) % 2 == 0);
+        const int i = ui_.ListBox1->currentRow();
+        ui_.ChessBrd1->GotoMove((i + 1) / 2 + 1, (i + 1) % 2 == 0);
         SelectRepe(i);
         Situacion();
     }
@@ -475,13 +535,13 @@ void TForm1::GoToPosition(int row) {
 
 void TForm1::FirstPositionKey() { GoToPosition(-1); }
 
-void TForm1::LastPositionKey() { GoToPosition(ListBox1->count() - 1); }
+void TForm1::LastPositionKey() { GoToPosition(ui_.ListBox1->count() - 1); }
 
 void TForm1::ListBoxRepeClick() {
-    SelectHidden(ListBoxRepe->currentRow());
+    SelectHidden(ui_.ListBoxRepe->currentRow());
     ListBox1Click();
     BlackToHuman();
-    ClocksRunning = false;
+    state_.ClocksRunning = false;
 }
 
 // ------------------------------------------------------------------------
@@ -492,7 +552,7 @@ void TForm1::BSalvarClick() { GameFileCommands(*this).Save(); }
 void TForm1::BCargarConClick() { GameFileCommands(*this).Load(); }
 
 void TForm1::BCargarSinClick() {
-    AnimateLoad = false;
+    state_.AnimateLoad = false;
     GameFileCommands(*this).Load();
 }
 
@@ -500,24 +560,24 @@ void TForm1::OpenGameFile(const QString& path) {
     // Absolute, as a dialog answers: the header shows it and a save proposes it.
     const QString file = QFileInfo(path).absoluteFilePath();
     UseDialogFolderOf(file);
-    AnimateLoad = false;
+    state_.AnimateLoad = false;
     GameFileCommands(*this).LoadPath(file);
 }
 
-void TForm1::BImprimirClick() { PrintCommand::Run(*this); }
+void TForm1::BImprimirClick() { PrintCommand::Run(*this, *ui_.EditorNotasImprimir); }
 
 void TForm1::BAcercaDeClick() {
-    ClocksRunning = false;
+    state_.ClocksRunning = false;
     {
         TFormAcercaDe about(this);
         about.exec();
     }
-    ClocksRunning = true;
+    state_.ClocksRunning = true;
 }
 
-void TForm1::ComboPiezasChange() { AppearanceChoices::ApplyPieceSet(*ChessBrd1, ComboPiezas->currentIndex()); }
-void TForm1::ComboOscuroChange() { AppearanceChoices::ApplyDark(*ChessBrd1, ComboOscuro->currentIndex()); }
-void TForm1::ComboClaroChange() { AppearanceChoices::ApplyLight(*ChessBrd1, ComboClaro->currentIndex()); }
-void TForm1::ComboBordeChange() { AppearanceChoices::ApplyLines(*ChessBrd1, ComboBorde->currentIndex()); }
+void TForm1::ComboPiezasChange() { AppearanceChoices::ApplyPieceSet(*ui_.ChessBrd1, ui_.ComboPiezas->currentIndex()); }
+void TForm1::ComboOscuroChange() { AppearanceChoices::ApplyDark(*ui_.ChessBrd1, ui_.ComboOscuro->currentIndex()); }
+void TForm1::ComboClaroChange() { AppearanceChoices::ApplyLight(*ui_.ChessBrd1, ui_.ComboClaro->currentIndex()); }
+void TForm1::ComboBordeChange() { AppearanceChoices::ApplyLines(*ui_.ChessBrd1, ui_.ComboBorde->currentIndex()); }
 
 }  // namespace tablerix

@@ -4,42 +4,34 @@
 // and the status bar, and the game flow that ties them to the board.
 //
 // Ownership: every control is a Qt child of the window (or of one of its
-// panels) and dies with it; the pointers below never own. Form1Layout
-// creates and places them; TForm1 only drives them.
+// panels) and dies with it. The window keeps its controls and its state to
+// itself: Form1Layout creates and places the controls into a private
+// Form1Controls, and the game-file, printing and keyboard code reach the
+// window through the operations below. Each control carries its form name
+// as objectName (ChessBrd1, ComboJugadores, ListBoxRepe, Timer1, ...), so
+// tests and outside tools find it with findChild.
 // Threads: user-interface thread only. The board's events reach the handlers
 // on that thread, also for the engine's moves.
 
-#include "ElidedLabel.h"
+#include "Form1Controls.h"
+#include "Form1State.h"
 #include "FormDialogs.h"
 #include "GameClocks.h"
 #include "TChessBrd.h"
-#include "TNotesEdit.h"
 
-#include <QImage>
 #include <QString>
 #include <QWidget>
 
-#include <array>
+#include <functional>
 #include <memory>
 #include <string_view>
 
-class QComboBox;
-class QFileDialog;
-class QFrame;
-class QLabel;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
-class QStatusBar;
-class QTextEdit;
-class QTimer;
-class QToolButton;
-
 namespace tablerix {
 
-class TBlinkLabel;
-class TmyLabel3d;
 class WindowShortcuts;
+struct GameRecordText;
+struct GameSheetData;
+struct LoadedGame;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -54,96 +46,48 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // ---- Window state (read and written by the game-file, printing and
-    // about-window code too) ----
-    bool ClocksRunning = false;  // the clocks advance on each tick
-    bool Loading = false;        // a saved game is being replayed onto the board
-    bool AnimateLoad = true;     // the next load replays its moves animated
-    bool HurryLoad = false;      // Escape: the load under way plays its remaining moves unanimated
-    GameClocks Clocks;           // GameClock, WhiteClock, BlackClock
-    QString DialogDirectory;     // where the save and open dialogs start: documents, then the last folder used
-
-    // ---- Header ----
-    QFrame* PTeclasCab = nullptr;
-    QToolButton* BSalvar = nullptr;
-    QToolButton* BCargarCon = nullptr;
-    QToolButton* BCargarSin = nullptr;
-    QToolButton* BImprimir = nullptr;
-    QToolButton* BNuevaPar = nullptr;
-    ElidedLabel* LPartida = nullptr;  // the whole path; painted with its middle left out
-    QToolButton* BAcercaDe = nullptr;
-
-    // ---- Board ----
-    QFrame* PTablero = nullptr;
-    TChessBrd* ChessBrd1 = nullptr;
-
-    // ---- Right-hand column ----
-    QLabel* LFichasNegras = nullptr;
-    QComboBox* ComboJugadores = nullptr;
-    QLabel* LDificultad = nullptr;
-    QComboBox* ComboDificultad = nullptr;
-    QLabel* LMovimientos = nullptr;
-    QListWidget* ListBoxRepe = nullptr;
-    QFrame* PRNegras = nullptr;
-    QLabel* LNHor = nullptr;
-    QLabel* LNMin = nullptr;
-    QLabel* LNSeg = nullptr;
-    QFrame* PRBlancas = nullptr;
-    QLabel* LBHor = nullptr;
-    QLabel* LBMin = nullptr;
-    QLabel* LBSeg = nullptr;
-    QFrame* PRPartida = nullptr;
-    QLabel* LPHor = nullptr;
-    QLabel* LPMin = nullptr;
-    QLabel* LPseg = nullptr;
-    QLabel* PJugadasCarga = nullptr;  // a panel with a caption
-    QLabel* LNotasPartida = nullptr;
-    TNotesEdit* MNotas = nullptr;  // ignores pastes without text
-    QLabel* LPiezas = nullptr;
-    QComboBox* ComboPiezas = nullptr;
-    QLabel* LLIneas = nullptr;
-    QComboBox* ComboBorde = nullptr;
-    QLabel* LOscuro = nullptr;
-    QComboBox* ComboOscuro = nullptr;
-    QLabel* LClaro = nullptr;
-    QComboBox* ComboClaro = nullptr;
-
-    // ---- Bottom row ----
-    QLabel* PMueve = nullptr;  // a panel with a caption
-    QPushButton* ButtonBack = nullptr;
-    QPushButton* ButtonStop = nullptr;
-    QPushButton* ButtonForward = nullptr;
-    QFrame* PJaque = nullptr;
-    TBlinkLabel* BLJaque = nullptr;
-    QFrame* PSalir = nullptr;
-    QPushButton* BSalir = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    std::array<QLabel*, 4> StatusPanels{};  // product, program, time, date
-
-    // ---- Start panel ----
-    QFrame* PEmpezar = nullptr;
-    QLabel* Label1 = nullptr;
-    TmyLabel3d* myLabel3d2 = nullptr;
-    QPushButton* BAceptar = nullptr;
-
-    // ---- Hidden controls ----
-    QListWidget* ListBox1 = nullptr;  // mirrors the board's move list
-    QPlainTextEdit* Memo1 = nullptr;  // staging text of a game file
-    QPlainTextEdit* MTiempos = nullptr;
-    QPlainTextEdit* MJugadasJaque = nullptr;
-    QPlainTextEdit* MControl = nullptr;
-    QTextEdit* EditorNotasImprimir = nullptr;
-    QComboBox* ComboJugadorBlancas = nullptr;
-    QLabel* LFichasBlancas = nullptr;
-    QTimer* Timer1 = nullptr;
-    QFileDialog* Save = nullptr;
-    QFileDialog* Open = nullptr;
-    QImage MarronOscuro2;  // dark wood of "Oscuro 1"
-    QImage MarronClaro2;   // light wood of "Claro 1"
-    QImage MaderaBorde;    // wood of the board's border
+    // ---- Window state ----
+    bool ClocksRunning() const;  // the clocks advance on each tick
+    void SetClocksRunning(bool running);
+    bool Loading() const;      // a saved game is being replayed onto the board
+    bool AnimateLoad() const;  // the next load replays its moves animated
+    void SetAnimateLoad(bool animate);
+    // Escape: the load under way plays its remaining moves unanimated.
+    // Outside a load it does nothing.
+    void HurryLoad();
+    bool LoadHurried() const;
+    const GameClocks& Clocks() const;  // GameClock, WhiteClock, BlackClock
+    // Sets the three counters and shows them on the clock labels.
+    void SetClocks(const GameClocks& clocks);
+    // The board, for reading its game and position.
+    const TChessBrd& Board() const;
     // The save, open and printer dialogs as the commands run them, and the
-    // printer; tests put in their own.
-    std::unique_ptr<FormDialogs> Dialogs = std::make_unique<FormDialogs>();
+    // printer. The window owns them; tests put in their own.
+    FormDialogs& Dialogs() const;
+    void SetDialogs(std::unique_ptr<FormDialogs> dialogs);
+
+    // ---- What the game-file and print commands ask of the window ----
+    // A file chosen in the save or open dialog (empty: cancelled) and
+    // whether it is to be read or written as PGN.
+    struct ChosenFile {
+        QString Path;
+        bool Pgn = false;
+    };
+    // The save dialog, proposing the name of the file last opened.
+    ChosenFile ChooseSaveFile();
+    ChosenFile ChooseOpenFile();
+    // What a save writes: move lists, clock labels, choices, notes.
+    GameRecordText CollectGame() const;
+    // What the printed sheet shows.
+    GameSheetData SheetData() const;
+    // Replays a checked game in place of the current one, then runs the
+    // load's final steps.
+    void ApplyLoadedGame(const LoadedGame& game);
+    // The final steps of every load command, also after a cancelled dialog.
+    void FinishLoad();
+    // Runs show (a message) with the clocks and the engine halted; then
+    // both go on as they were.
+    void HaltWhile(const std::function<void()>& show);
 
     // ---- Game flow ----
     void FormCreate();    // the start screen
@@ -222,6 +166,9 @@ private:
     // Shows the position after half-move row + 1 (-1: the start).
     void GoToPosition(int row);
 
+    Form1Controls ui_;  // filled by Form1Layout; the pointers never own
+    Form1State state_;
+    std::unique_ptr<FormDialogs> dialogs_;
     bool centred_ = false;
     int repeRowHandled_ = -2;  // row already handled during the current click
     // The keyboard; goes before the controls it watches.

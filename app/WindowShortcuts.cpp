@@ -1,5 +1,6 @@
 #include "WindowShortcuts.h"
 
+#include "Form1Controls.h"
 #include "PgnCommands.h"
 #include "TablerixPas.h"
 
@@ -12,31 +13,29 @@
 
 namespace tablerix {
 
-WindowShortcuts::WindowShortcuts(TForm1& form) : form_(form) {
-    BindClick(form.BNuevaPar, QKeySequence(Qt::CTRL | Qt::Key_N), QStringLiteral("Ctrl+N"));
-    BindClick(form.BCargarSin, QKeySequence(Qt::CTRL | Qt::Key_O), QStringLiteral("Ctrl+O"));
-    BindClick(form.BSalvar, QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Ctrl+S"));
-    BindClick(form.BImprimir, QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Ctrl+P"));
-    BindClick(form.BSalir, QKeySequence(Qt::CTRL | Qt::Key_Q), QStringLiteral("Ctrl+Q"));
-    BindClick(form.ButtonBack, QKeySequence(Qt::Key_Left), QStringLiteral("\u2190, Inicio"));
-    BindClick(form.ButtonForward, QKeySequence(Qt::Key_Right), QStringLiteral("\u2192, Fin"));
-    BindClick(form.ButtonStop, QKeySequence(Qt::Key_Space), QStringLiteral("Espacio"));
-    Bind(form.ButtonBack, QKeySequence(Qt::Key_Home), [this] { form_.FirstPositionKey(); });
-    Bind(form.ButtonForward, QKeySequence(Qt::Key_End), [this] { form_.LastPositionKey(); });
+WindowShortcuts::WindowShortcuts(TForm1& form, const Form1Controls& ui) : form_(form) {
+    BindClick(ui.BNuevaPar, QKeySequence(Qt::CTRL | Qt::Key_N), QStringLiteral("Ctrl+N"));
+    BindClick(ui.BCargarSin, QKeySequence(Qt::CTRL | Qt::Key_O), QStringLiteral("Ctrl+O"));
+    BindClick(ui.BSalvar, QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Ctrl+S"));
+    BindClick(ui.BImprimir, QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Ctrl+P"));
+    BindClick(ui.BSalir, QKeySequence(Qt::CTRL | Qt::Key_Q), QStringLiteral("Ctrl+Q"));
+    BindClick(ui.ButtonBack, QKeySequence(Qt::Key_Left), QStringLiteral("\u2190, Inicio"));
+    BindClick(ui.ButtonForward, QKeySequence(Qt::Key_Right), QStringLiteral("\u2192, Fin"));
+    BindClick(ui.ButtonStop, QKeySequence(Qt::Key_Space), QStringLiteral("Espacio"));
+    Bind(ui.ButtonBack, QKeySequence(Qt::Key_Home), [this] { form_.FirstPositionKey(); });
+    Bind(ui.ButtonForward, QKeySequence(Qt::Key_End), [this] { form_.LastPositionKey(); });
     // A game from the clipboard is a load without animation.
-    Bind(form.BCargarSin, QKeySequence(Qt::CTRL | Qt::Key_V), [this] {
-        if (!form_.Loading) PgnCommands(form_).PasteGame();
+    Bind(ui.BCargarSin, QKeySequence(Qt::CTRL | Qt::Key_V), [this] {
+        if (!form_.Loading()) PgnCommands(form_).PasteGame();
     });
     Free(QKeySequence(Qt::CTRL | Qt::Key_C), [this] {
-        if (!form_.Loading) PgnCommands(form_).CopyGame();
+        if (!form_.Loading()) PgnCommands(form_).CopyGame();
     });
     Free(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] {
-        if (!form_.Loading) PgnCommands(form_).CopyFen();
+        if (!form_.Loading()) PgnCommands(form_).CopyFen();
     });
     // Read by the replay before each move; the slide under way may finish.
-    Free(QKeySequence(Qt::Key_Escape), [this] {
-        if (form_.Loading) form_.HurryLoad = true;
-    });
+    Free(QKeySequence(Qt::Key_Escape), [this] { form_.HurryLoad(); });
     Follow();
 }
 

@@ -26,11 +26,13 @@ class QShortcut;
 namespace tablerix {
 
 class TForm1;
+struct Form1Controls;
 
 class WindowShortcuts : public QObject {
     Q_OBJECT
 public:
-    explicit WindowShortcuts(TForm1& form);
+    // The keys of form's controls ui.
+    WindowShortcuts(TForm1& form, const Form1Controls& ui);
     ~WindowShortcuts() override;
 
     // The tooltip a button gets for its key: the old text with " (key)"

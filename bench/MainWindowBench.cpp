@@ -3,6 +3,7 @@
 // QT_QPA_PLATFORM says otherwise; the launch of the whole program under a real
 // X server is measured outside (process start included).
 
+#include "TChessBrd.h"
 #include "TablerixPas.h"
 
 #include <QApplication>
@@ -53,8 +54,8 @@ BENCHMARK(BM_FormToFirstPaint)->Unit(benchmark::kMillisecond);
 // One clock tick of a running game (labels and status bar included).
 void BM_ClockTick(benchmark::State& state) {
     TForm1 form;
-    form.Timer1->stop();
-    form.ClocksRunning = true;
+    form.findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+    form.SetClocksRunning(true);
     for (auto _ : state) form.Timer1Timer();
 }
 BENCHMARK(BM_ClockTick)->Unit(benchmark::kMicrosecond);
@@ -67,17 +68,21 @@ void BM_RepliesAtDificil(benchmark::State& state) {
     const int lastMove = static_cast<int>(state.range(0));
     for (auto _ : state) {
         TForm1 form;
-        form.Timer1->stop();
+        auto* board = form.findChild<TChessBrd*>(QStringLiteral("ChessBrd1"));
+        auto* hiddenList = form.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        auto* blackPlayer = form.findChild<QComboBox*>(QStringLiteral("ComboJugadores"));
+        auto* whitePlayer = form.findChild<QComboBox*>(QStringLiteral("ComboJugadorBlancas"));
+        form.findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
                 box->button(QMessageBox::Ok)->click();
         });
         closer.start(20);
-        form.ComboDificultad->setCurrentIndex(2);
+        form.findChild<QComboBox*>(QStringLiteral("ComboDificultad"))->setCurrentIndex(2);
         form.BAceptarClick();
-        form.ChessBrd1->SetAnimateMoves(false);
-        form.ComboJugadorBlancas->setCurrentIndex(0);  // the engine plays White too
+        board->SetAnimateMoves(false);
+        whitePlayer->setCurrentIndex(0);  // the engine plays White too
         form.ComboJugadorBlancasChange();
 
         std::vector<double> opening, later;
@@ -85,9 +90,9 @@ void BM_RepliesAtDificil(benchmark::State& state) {
         int seen = 0;
         QElapsedTimer budget;
         budget.start();
-        while (seen < 2 * lastMove && !form.ChessBrd1->GameOver() && budget.elapsed() < 300000) {
+        while (seen < 2 * lastMove && !board->GameOver() && budget.elapsed() < 300000) {
             QApplication::processEvents(QEventLoop::AllEvents, 2);
-            const int count = form.ListBox1->count();
+            const int count = hiddenList->count();
             if (count == seen) continue;
             seen = count;
             if (count % 2 == 1) {
@@ -97,9 +102,9 @@ void BM_RepliesAtDificil(benchmark::State& state) {
                 (count / 2 <= 10 ? opening : later).push_back(ms);
             }
         }
-        form.ComboJugadorBlancas->setCurrentIndex(1);
+        whitePlayer->setCurrentIndex(1);
         form.ComboJugadorBlancasChange();
-        form.ComboJugadores->setCurrentIndex(1);
+        blackPlayer->setCurrentIndex(1);
         form.ComboJugadoresChange();
 
         const auto median = [](std::vector<double> v) {

@@ -3,7 +3,11 @@
 // way outside tools find them. A missing control, or one of another type,
 // fails the running test at once. UI thread only.
 
+#include "Blinklbl.h"
+#include "ElidedLabel.h"
+#include "Mylabel.h"
 #include "TChessBrd.h"
+#include "TNotesEdit.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -22,11 +26,11 @@ namespace tablerix {
 // owned). Fails the test and throws when there is none, so no caller goes
 // on with a null control.
 template <class T>
-T* Control(const QObject& form, const char* name) {
-    T* control = form.findChild<T*>(QLatin1StringView(name));
+T* Control(const QObject& form, const QString& name) {
+    T* control = form.findChild<T*>(name);
     if (!control) {
-        ADD_FAILURE() << "no control named " << name << " of the expected type";
-        throw std::runtime_error(std::string("missing control ") + name);
+        ADD_FAILURE() << "no control named " << name.toStdString() << " of the expected type";
+        throw std::runtime_error("missing control " + name.toStdString());
     }
     return control;
 }

@@ -67,7 +67,7 @@ protected:
         Control<TNotesEdit>(*form, "MNotas")->setPlainText(QStringLiteral("Notas de la partida\nsegunda línea ♞"));
         form->ButtonBackClick();  // both lists select an earlier move
         Control<ElidedLabel>(*form, "LPartida")->setText(QStringLiteral("anterior.Chess"));
-        form->ClocksRunning = before != Before::ClocksStopped;
+        form->SetClocksRunning(before != Before::ClocksStopped);
     }
 
     std::vector<BadFile> Files() const {
@@ -108,7 +108,7 @@ TEST_P(BadFileTest, TheGameInProgressStaysExactlyAsItWas) {
         else if (file.Name != u"missing") WriteAll(path, file.Bytes);
         const WindowSnapshot before = SnapshotOf(*form);
         QList<bool> runningWhileOpen;
-        MessageCloser closer([&] { runningWhileOpen << form->ClocksRunning; });
+        MessageCloser closer([&] { runningWhileOpen << form->ClocksRunning(); });
         QElapsedTimer clock;
         clock.start();
         Load(path);
@@ -118,7 +118,7 @@ TEST_P(BadFileTest, TheGameInProgressStaysExactlyAsItWas) {
         EXPECT_EQ(runningWhileOpen, QList<bool>{false});
         ExpectSameWindow(before, SnapshotOf(*form));
         // The next save still proposes the file the user picked.
-        EXPECT_EQ(form->Dialogs->OpenedFile, path);
+        EXPECT_EQ(form->Dialogs().OpenedFile, path);
     }
 }
 
@@ -151,8 +151,8 @@ TEST_F(GameFileWindowTest, GameSavedBeforeAnyMoveLoadsBack) {
     Load(path);
     EXPECT_EQ(closer.texts, QStringList{"        Continuar Partida"});
     EXPECT_EQ(Clocks(), clocks);
-    EXPECT_EQ(form->Clocks.GameClock, (GameClocks::Counter{0, 0, 21}));
-    EXPECT_EQ(form->Clocks.WhiteClock, (GameClocks::Counter{0, 0, 9}));
+    EXPECT_EQ(form->Clocks().GameClock, (GameClocks::Counter{0, 0, 21}));
+    EXPECT_EQ(form->Clocks().WhiteClock, (GameClocks::Counter{0, 0, 9}));
     EXPECT_EQ(Choices(), choices);
     EXPECT_TRUE(Board(*form)->BoardLines());
     EXPECT_EQ(Board(*form)->SquareLight(), QImage(QStringLiteral(":/textures/MarronClaro3.png")));
@@ -162,7 +162,7 @@ TEST_F(GameFileWindowTest, GameSavedBeforeAnyMoveLoadsBack) {
     EXPECT_EQ(Board(*form)->Position(), std::string(kStartPosition));
     EXPECT_TRUE(Board(*form)->WhiteToMove());
     EXPECT_EQ(Control<ElidedLabel>(*form, "LPartida")->text(), path);
-    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_TRUE(form->ClocksRunning());
     EXPECT_FALSE(Control<QFrame>(*form, "PJaque")->isVisibleTo(form.get()));
     EXPECT_TRUE(Control<QListWidget>(*form, "ListBoxRepe")->isVisibleTo(form.get()) &&
                 Control<QFrame>(*form, "PTablero")->isEnabled());
@@ -202,7 +202,7 @@ TEST_F(GameFileWindowTest, LoadPathOpensAGameAsTheLoadWithoutAnimation) {
     };
     {
         MessageCloser closer;
-        form->AnimateLoad = false;
+        form->SetAnimateLoad(false);
         GameFileCommands(*form).LoadPath(File("corta.Chess"));
         EXPECT_EQ(closer.texts, QStringList{"        Continuar Partida"});
     }
@@ -211,8 +211,8 @@ TEST_F(GameFileWindowTest, LoadPathOpensAGameAsTheLoadWithoutAnimation) {
     EXPECT_EQ(animated, 0);
     EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")), (QStringList{"1. E2-E4", QString(14, u' ') + "E7-E5"}));
     EXPECT_EQ(Control<ElidedLabel>(*form, "LPartida")->text(), File("corta.Chess"));
-    EXPECT_EQ(form->Dialogs->OpenedFile, File("corta.Chess"));
-    EXPECT_TRUE(form->AnimateLoad);
+    EXPECT_EQ(form->Dialogs().OpenedFile, File("corta.Chess"));
+    EXPECT_TRUE(form->AnimateLoad());
     EXPECT_TRUE(Board(*form)->AnimateMoves());
 
     // A missing file by path is refused the same way.

@@ -81,7 +81,7 @@ protected:
         form = std::make_unique<TForm1>();
         auto owned = std::make_unique<ScriptedDialogs>();
         dialogs = owned.get();
-        form->Dialogs = std::move(owned);
+        form->SetDialogs(std::move(owned));
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         Control<QTimer>(*form, "Timer1")->stop();  // the clocks are set by hand here
@@ -106,10 +106,11 @@ protected:
     }
 
     void SetClocks(GameClocks::Counter white, GameClocks::Counter black, GameClocks::Counter game) {
-        form->Clocks.WhiteClock = white;
-        form->Clocks.BlackClock = black;
-        form->Clocks.GameClock = game;
-        form->ShowClocks();
+        GameClocks clocks;
+        clocks.WhiteClock = white;
+        clocks.BlackClock = black;
+        clocks.GameClock = game;
+        form->SetClocks(clocks);
     }
 
     QString Clocks() const { return ClockLabelTexts(*form).join(u' '); }

@@ -74,10 +74,7 @@ TEST_F(GameFileWindowTest, SaveAndLoadBringBackTheWholeGame) {
         Play(kLegal);
         EXPECT_EQ(closer.texts, QStringList{"      ***   Jaque Mate   ***"});
     }
-    form->Clocks.WhiteClock = {0, 1, 5};
-    form->Clocks.BlackClock = {0, 0, 47};
-    form->Clocks.GameClock = {0, 1, 52};
-    form->ShowClocks();
+    SetClocks({0, 1, 5}, {0, 0, 47}, {0, 1, 52});
     Control<QComboBox>(*form, "ComboDificultad")->setCurrentIndex(2);
     Control<QComboBox>(*form, "ComboPiezas")->setCurrentIndex(2);
     form->ComboPiezasChange();
@@ -105,7 +102,7 @@ TEST_F(GameFileWindowTest, SaveAndLoadBringBackTheWholeGame) {
     dialogs->answers << path;
     form->BSalvarClick();
     EXPECT_EQ(dialogs->seen.value(0), QStringLiteral("Tablerix ( Salvar Partida )."));
-    EXPECT_FALSE(form->ClocksRunning);
+    EXPECT_FALSE(form->ClocksRunning());
     const QByteArray bytes = ReadAll(path);
     EXPECT_TRUE(bytes.startsWith("1. E2-E4\r\n              E7-E5\r\n"));
     EXPECT_TRUE(bytes.contains("\r\nTiempos...\r\n000105000047000152122211\r\nJugadas Jaque...\r\n"));
@@ -148,17 +145,17 @@ TEST_F(GameFileWindowTest, SaveAndLoadBringBackTheWholeGame) {
     EXPECT_EQ(Board(*form)->Position(), position);
     EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(), notes);
     EXPECT_EQ(Clocks(), clocks);
-    EXPECT_EQ(form->Clocks.GameClock, (GameClocks::Counter{0, 1, 52}));
-    EXPECT_EQ(form->Clocks.BlackClock, (GameClocks::Counter{0, 0, 47}));
+    EXPECT_EQ(form->Clocks().GameClock, (GameClocks::Counter{0, 1, 52}));
+    EXPECT_EQ(form->Clocks().BlackClock, (GameClocks::Counter{0, 0, 47}));
     EXPECT_EQ(Choices(), choices);
     EXPECT_EQ(Control<ElidedLabel>(*form, "LPartida")->text(), path);
     EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->currentRow(), 12);
     EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->currentRow(), 12);
     EXPECT_EQ(Control<TBlinkLabel>(*form, "BLJaque")->text(), QStringLiteral("Jaque Mate"));
     EXPECT_TRUE(Control<QFrame>(*form, "PJaque")->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->ClocksRunning);  // the game had ended
-    EXPECT_FALSE(form->Loading);
-    EXPECT_TRUE(form->AnimateLoad);
+    EXPECT_FALSE(form->ClocksRunning());  // the game had ended
+    EXPECT_FALSE(form->Loading());
+    EXPECT_TRUE(form->AnimateLoad());
     EXPECT_TRUE(Board(*form)->AnimateMoves());
     EXPECT_EQ(Board(*form)->AnimationDelay(), 1);
     EXPECT_FALSE(Control<QLabel>(*form, "PJugadasCarga")->isVisibleTo(form.get()));
@@ -180,7 +177,7 @@ TEST_F(GameFileWindowTest, SaveAndLoadBringBackTheWholeGame) {
     dialogs->answers << QString();
     form->BSalvarClick();
     EXPECT_EQ(QFileInfo(dialogs->proposed.value(2)).fileName(), QStringLiteral("legal.Chess"));
-    EXPECT_TRUE(form->ClocksRunning);  // a cancelled save lets the clocks run again
+    EXPECT_TRUE(form->ClocksRunning());  // a cancelled save lets the clocks run again
 }
 
 TEST_F(GameFileWindowTest, DialogsHaveTheirTitlesFilterAndFolder) {
@@ -195,7 +192,7 @@ TEST_F(GameFileWindowTest, DialogsHaveTheirTitlesFilterAndFolder) {
     EXPECT_EQ(open.defaultSuffix(), QStringLiteral("Chess"));
     EXPECT_EQ(open.directory().absolutePath(), QDir(FormDialogs::StartFolder()).absolutePath());
     EXPECT_TRUE(closer.texts.isEmpty());  // a cancelled load only runs the final steps
-    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_TRUE(form->ClocksRunning());
     EXPECT_TRUE(Board(*form)->ComputerPlaysBlack());  // "Ordenador" applied again
 
     StartTwoPlayers();
@@ -259,7 +256,7 @@ TEST_F(GameFileWindowTest, DialogsStartInTheDocumentsFolderThenInTheLastOneUsed)
 }
 
 TEST_F(GameFileWindowTest, TheRealFileDialogsSaveAndLoad) {
-    form->Dialogs = std::make_unique<FormDialogs>();
+    form->SetDialogs(std::make_unique<FormDialogs>());
     StartTwoPlayers();
     Play({{S::E2, S::E4}});
     const QString path = File("real.Chess");
@@ -309,7 +306,7 @@ TEST_F(GameFileWindowTest, Windows1252FileWithLowerCaseSquaresAndLfLineEnds) {
     EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(),
               QStringLiteral("Peón, alfil y caballo: ¡buena apertura!\n€ 5"));
     EXPECT_EQ(Choices(), (std::array<int, 6>{1, 0, 1, 0, 0, 0}));
-    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_TRUE(form->ClocksRunning());
     EXPECT_FALSE(Board(*form)->ComputerPlaysBlack());
 }
 
@@ -358,8 +355,9 @@ TEST_F(GameFileWindowTest, MoveNumbersOfTwoAndThreeDigits) {
 
 TEST_F(GameFileWindowTest, WithoutTimesLineClocksAndChoicesStay) {
     StartTwoPlayers();
-    form->Clocks.WhiteClock = {1, 2, 3};
-    form->ShowClocks();
+    GameClocks counters = form->Clocks();
+    counters.WhiteClock = {1, 2, 3};
+    form->SetClocks(counters);
     Control<QComboBox>(*form, "ComboPiezas")->setCurrentIndex(3);
     form->ComboPiezasChange();
     const std::array<int, 6> choices = Choices();
@@ -370,7 +368,7 @@ TEST_F(GameFileWindowTest, WithoutTimesLineClocksAndChoicesStay) {
     EXPECT_EQ(closer.texts, QStringList{"        Continuar Partida"});
     EXPECT_EQ(Choices(), choices);
     EXPECT_EQ(Clocks(), clocks);
-    EXPECT_EQ(form->Clocks.WhiteClock, (GameClocks::Counter{1, 2, 3}));
+    EXPECT_EQ(form->Clocks().WhiteClock, (GameClocks::Counter{1, 2, 3}));
     EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")), QStringList{"1. E2-E4"});
 }
 
@@ -443,7 +441,7 @@ TEST_F(GameFileWindowTest, ClosingTheWindowDuringALoadEndsItQuietly) {
     EXPECT_EQ(replayed, 2);
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(closer.texts.isEmpty());  // no "Continuar Partida" for a closed window
-    EXPECT_FALSE(form->Loading);
+    EXPECT_FALSE(form->Loading());
 }
 
 // Lowers this process's file-size limit while it lives, so that a write runs
@@ -492,7 +490,7 @@ TEST_F(GameFileWindowTest, FailedSaveSaysSoAndKeepsTheOldFile) {
     }
     EXPECT_EQ(closer.texts, (QStringList{"Error al Salvar el Fichero", "Error al Salvar el Fichero"}));
     EXPECT_EQ(closer.titles, (QStringList{"Tablerix  Error", "Tablerix  Error"}));
-    EXPECT_FALSE(form->ClocksRunning);
+    EXPECT_FALSE(form->ClocksRunning());
     EXPECT_EQ(ReadAll(path), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"buena.Chess"});
 }
@@ -524,7 +522,7 @@ TEST_F(GameFileWindowTest, PrintsTheSheetToPdf) {
 }
 
 TEST_F(GameFileWindowTest, TheRealPrintDialogPrintsToAPdfFile) {
-    form->Dialogs = std::make_unique<FormDialogs>();
+    form->SetDialogs(std::make_unique<FormDialogs>());
     StartTwoPlayers();
     Play({{S::D2, S::D4}});
     const QString pdf = File("dialogo.pdf");
@@ -597,7 +595,7 @@ TEST_F(GameFileWindowTest, ClocksStandStillWhileTheAboutWindowIsOpen) {
             return;
         }
         title = about->windowTitle();
-        runningWhileOpen = form->ClocksRunning;
+        runningWhileOpen = form->ClocksRunning();
         if (const QString d = qEnvironmentVariable("TABLERIX_SHOTS"); !d.isEmpty())
             about->grab().save(d + QStringLiteral("/about_from_window.png"));
         QTest::mouseClick(about->BOkDatos, Qt::LeftButton);
@@ -605,7 +603,7 @@ TEST_F(GameFileWindowTest, ClocksStandStillWhileTheAboutWindowIsOpen) {
     form->BAcercaDeClick();
     EXPECT_EQ(title, TFormAcercaDe::kCaption);
     EXPECT_FALSE(runningWhileOpen);
-    EXPECT_TRUE(form->ClocksRunning);  // also when they were stopped before
+    EXPECT_TRUE(form->ClocksRunning());  // also when they were stopped before
 }
 
 }  // namespace

@@ -144,9 +144,9 @@ TEST_F(MainWindowTest, StartScreen) {
     EXPECT_EQ(Board(*form)->AnimationDelay(), 1);
 
     EXPECT_TRUE(Control<ElidedLabel>(*form, "LPartida")->text().isEmpty());
-    EXPECT_FALSE(form->ClocksRunning);
-    EXPECT_FALSE(form->Loading);
-    EXPECT_TRUE(form->AnimateLoad);
+    EXPECT_FALSE(form->ClocksRunning());
+    EXPECT_FALSE(form->Loading());
+    EXPECT_TRUE(form->AnimateLoad());
     EXPECT_TRUE(Control<QTimer>(*form, "Timer1")->isActive());
     EXPECT_EQ(Control<QTimer>(*form, "Timer1")->interval(), 1000);
     EXPECT_EQ(Control<QLabel>(*form, "StatusPanel0")->text(), "Tablerix 1.0  ( Velmora Software )");
@@ -211,7 +211,7 @@ TEST_F(MainWindowTest, EveryControlIsFoundByItsFormName) {
     }
     const std::array<int, 4> lefts{0, 300, 500, 580};
     for (int i = 0; i < 4; ++i) {
-        const auto* panel = Control<QLabel>(*form, QStringLiteral("StatusPanel%1").arg(i).toLatin1().constData());
+        const auto* panel = Control<QLabel>(*form, QStringLiteral("StatusPanel%1").arg(i));
         EXPECT_EQ(panel->parent(), Control<QStatusBar>(*form, "StatusBar1"));
         EXPECT_EQ(panel->x(), lefts[static_cast<std::size_t>(i)]);
     }
@@ -232,7 +232,7 @@ TEST_F(MainWindowTest, EmpezarStartsTheGame) {
     EXPECT_TRUE(Control<QToolButton>(*form, "BSalvar")->isEnabled());
     EXPECT_TRUE(Control<QToolButton>(*form, "BImprimir")->isEnabled());
     EXPECT_TRUE(Control<QToolButton>(*form, "BNuevaPar")->isEnabled());
-    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_TRUE(form->ClocksRunning());
     EXPECT_TRUE(Board(*form)->ComputerPlaysBlack());
     EXPECT_EQ(Board(*form)->SearchDepth(), 3);
     EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Blancas");
@@ -281,7 +281,7 @@ TEST_F(MainWindowTest, ScholarsMateDraggedWithMessage) {
     bool clocksStoppedWhileOpen = false;
     bool indicatorUp = false;
     MessageCloser closer([&] {
-        clocksStoppedWhileOpen = !form->ClocksRunning;
+        clocksStoppedWhileOpen = !form->ClocksRunning();
         indicatorUp = Shown(Control<QFrame>(*form, "PJaque"));
     });
     Drag(S::H5, S::F7);
@@ -292,7 +292,7 @@ TEST_F(MainWindowTest, ScholarsMateDraggedWithMessage) {
     EXPECT_EQ(closer.buttons[0], 1);
     EXPECT_TRUE(clocksStoppedWhileOpen);
     EXPECT_TRUE(indicatorUp);
-    EXPECT_FALSE(form->ClocksRunning);
+    EXPECT_FALSE(form->ClocksRunning());
     EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->count(), 7);
     EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->item(6)->text(), "4. H5-F7   Jaque Mate");
     EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->item(6)->text(), "4. H5-F7");
@@ -309,7 +309,7 @@ TEST_F(MainWindowTest, ScholarsMateDraggedWithMessage) {
     QTest::mouseClick(Control<QPushButton>(*form, "ButtonStop"), Qt::LeftButton);
     ASSERT_EQ(closer.texts.size(), 2);
     EXPECT_EQ(closer.texts[1], "         Juego en Pausa");
-    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_TRUE(form->ClocksRunning());
 }
 
 TEST_F(MainWindowTest, CustomEngineHandlerFindsALegalPair) {
@@ -329,7 +329,7 @@ TEST_F(MainWindowTest, CheckIsAnnotatedAndClearedByTheNextMove) {
     EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->item(2)->text(), "2. D1-H5   Jaque");
     EXPECT_EQ(Control<TBlinkLabel>(*form, "BLJaque")->text(), "Jaque");
     EXPECT_TRUE(Shown(Control<QFrame>(*form, "PJaque")));
-    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_TRUE(form->ClocksRunning());
     Play({{S::G7, S::G6}});
     EXPECT_FALSE(Shown(Control<QFrame>(*form, "PJaque")));
     EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->item(3)->text(), kBlack + "G7-G6");
@@ -348,19 +348,19 @@ TEST_F(MainWindowTest, ThreefoldRepetitionIsADraw) {
     EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->item(7)->text(), kBlack + "F6-G8   Tablas");
     EXPECT_EQ(Control<TBlinkLabel>(*form, "BLJaque")->text(), "Tablas");
     EXPECT_TRUE(Shown(Control<QFrame>(*form, "PJaque")));
-    EXPECT_FALSE(form->ClocksRunning);
+    EXPECT_FALSE(form->ClocksRunning());
 }
 
 TEST_F(MainWindowTest, PauseStopsTheClocksWhileItsMessageIsOpen) {
     StartTwoPlayers();
     bool runningWhileOpen = true;
-    MessageCloser closer([&] { runningWhileOpen = form->ClocksRunning; });
+    MessageCloser closer([&] { runningWhileOpen = form->ClocksRunning(); });
     QTest::mouseClick(Control<QPushButton>(*form, "ButtonStop"), Qt::LeftButton);
     ASSERT_EQ(closer.texts.size(), 1);
     EXPECT_EQ(closer.texts[0], "         Juego en Pausa");
     EXPECT_EQ(closer.titles[0], "Tablerix  Aviso");
     EXPECT_FALSE(runningWhileOpen);
-    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_TRUE(form->ClocksRunning());
 }
 
 TEST_F(MainWindowTest, NewGameResetsClocksListsAndBoard) {
@@ -368,17 +368,17 @@ TEST_F(MainWindowTest, NewGameResetsClocksListsAndBoard) {
     Play({{S::E2, S::E4}, {S::F7, S::F6}, {S::D1, S::H5}});
     for (int i = 0; i < 75; ++i) form->Timer1Timer();
     Control<TNotesEdit>(*form, "MNotas")->setPlainText(QStringLiteral("notas"));
-    form->ClocksRunning = false;
+    form->SetClocksRunning(false);
     QTest::mouseClick(Control<QToolButton>(*form, "BNuevaPar"), Qt::LeftButton);
     for (const QString& text : ClockLabelTexts(*form)) EXPECT_EQ(text, "00");
-    EXPECT_EQ(form->Clocks.GameClock, GameClocks::Counter{});
+    EXPECT_EQ(form->Clocks().GameClock, GameClocks::Counter{});
     EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->count(), 0);
     EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 0);
     EXPECT_TRUE(Control<TNotesEdit>(*form, "MNotas")->toPlainText().isEmpty());
     EXPECT_FALSE(Shown(Control<QFrame>(*form, "PJaque")));
     EXPECT_EQ(Board(*form)->Position(), kStartPosition);
     EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Blancas");
-    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_TRUE(form->ClocksRunning());
     EXPECT_EQ(Control<QComboBox>(*form, "ComboJugadores")->currentText(), "Jugador");  // kept
     EXPECT_FALSE(Board(*form)->ComputerPlaysWhite());
 }
@@ -399,7 +399,7 @@ TEST_F(MainWindowTest, BackAndForwardStepThroughTheGame) {
     EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Negras");
     EXPECT_TRUE(Shown(Control<QFrame>(*form, "PJaque")));  // the entry carries "Jaque"
     EXPECT_EQ(Control<TBlinkLabel>(*form, "BLJaque")->text(), "Jaque");
-    EXPECT_TRUE(form->ClocksRunning);  // the buttons leave the clocks alone
+    EXPECT_TRUE(form->ClocksRunning());  // the buttons leave the clocks alone
 
     QTest::mouseClick(Control<QPushButton>(*form, "ButtonBack"), Qt::LeftButton);
     QTest::mouseClick(Control<QPushButton>(*form, "ButtonBack"), Qt::LeftButton);
@@ -426,7 +426,7 @@ TEST_F(MainWindowTest, ChoosingAMoveInTheListAndPlayingOnCutsTheRest) {
     ClickRepe(2);  // the checking move
     EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->currentRow(), 2);
     EXPECT_EQ(Board(*form)->Position(), Board(*form)->History(2, false).PositionString);
-    EXPECT_FALSE(form->ClocksRunning);
+    EXPECT_FALSE(form->ClocksRunning());
     EXPECT_EQ(Control<QComboBox>(*form, "ComboJugadores")->currentText(), "Jugador");
     EXPECT_TRUE(Shown(Control<QFrame>(*form, "PJaque")));
     EXPECT_EQ(Control<TBlinkLabel>(*form, "BLJaque")->text(), "Jaque");
@@ -444,7 +444,7 @@ TEST_F(MainWindowTest, ChoosingAMoveInTheListAndPlayingOnCutsTheRest) {
 
     // Playing from here drops the abandoned continuation from both lists.
     Drag(S::D2, S::D4);
-    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_TRUE(form->ClocksRunning());
     EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")), (QStringList{"1. E2-E4", kBlack + "F7-F6", "2. D2-D4"}));
     EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBoxRepe")),
               (QStringList{"1. E2-E4", kBlack + "F7-F6", "2. D2-D4"}));
@@ -453,8 +453,10 @@ TEST_F(MainWindowTest, ChoosingAMoveInTheListAndPlayingOnCutsTheRest) {
 
 TEST_F(MainWindowTest, ClocksFollowTheTickHandler) {
     StartTwoPlayers();
-    form->Clocks.GameClock = {0, 59, 58};
-    form->Clocks.WhiteClock = {9, 59, 59};
+    GameClocks clocks = form->Clocks();
+    clocks.GameClock = {0, 59, 58};
+    clocks.WhiteClock = {9, 59, 59};
+    form->SetClocks(clocks);
     form->Timer1Timer();
     EXPECT_EQ(Control<QLabel>(*form, "LPHor")->text(), "00");
     EXPECT_EQ(Control<QLabel>(*form, "LPMin")->text(), "59");
@@ -473,12 +475,14 @@ TEST_F(MainWindowTest, ClocksFollowTheTickHandler) {
     EXPECT_EQ(Control<QLabel>(*form, "LNSeg")->text(), "01");
     EXPECT_EQ(Control<QLabel>(*form, "LBSeg")->text(), "01");
 
-    form->Clocks.BlackClock = {99, 59, 59};
+    clocks = form->Clocks();
+    clocks.BlackClock = {99, 59, 59};
+    form->SetClocks(clocks);
     form->Timer1Timer();
     EXPECT_EQ(Control<QLabel>(*form, "LNHor")->text(), "100");
 
     // Stopped clocks stand still, the status bar keeps the time and date.
-    form->ClocksRunning = false;
+    form->SetClocksRunning(false);
     Control<QLabel>(*form, "StatusPanel2")->clear();
     form->Timer1Timer();
     EXPECT_EQ(Control<QLabel>(*form, "LNSeg")->text(), "00");
@@ -502,7 +506,7 @@ TEST_F(MainWindowTest, ComputerRepliesAtFacil) {
     EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->currentRow(), 1);
     EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Blancas");
     EXPECT_TRUE(Board(*form)->WhiteToMove());
-    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_TRUE(form->ClocksRunning());
 }
 
 TEST_F(MainWindowTest, ChoosingTheComputerAgainResumesFromTheShownPosition) {
@@ -516,7 +520,7 @@ TEST_F(MainWindowTest, ChoosingTheComputerAgainResumesFromTheShownPosition) {
     EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 2);
     EXPECT_EQ(Control<QListWidget>(*form, "ListBoxRepe")->item(0)->text(), "1. E2-E4");
     EXPECT_EQ(Control<QLabel>(*form, "PMueve")->text(), "Mueve Blancas");
-    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_TRUE(form->ClocksRunning());
 }
 
 TEST_F(MainWindowTest, SalirClosesTheWindow) {

@@ -109,13 +109,13 @@ TEST_F(PgnWindowTest, SaveAndLoadBringBackPositionNotesClocksAndBlacksPlayer) {
     EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBoxRepe")), entries);  // the check annotated as in play
     EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(), notes);
     EXPECT_EQ(Clocks(), clocks);
-    EXPECT_EQ(form->Clocks.BlackClock, (GameClocks::Counter{1, 2, 50}));
+    EXPECT_EQ(form->Clocks().BlackClock, (GameClocks::Counter{1, 2, 50}));
     EXPECT_EQ(Control<QComboBox>(*form, "ComboJugadores")->currentIndex(), 0);
     EXPECT_EQ(Control<QComboBox>(*form, "ComboDificultad")->currentIndex(), 2);
     EXPECT_EQ(Board(*form)->SearchDepth(), 5);
     EXPECT_TRUE(Board(*form)->ComputerPlaysBlack());
     EXPECT_EQ(Control<ElidedLabel>(*form, "LPartida")->text(), File("partida.pgn"));
-    EXPECT_TRUE(form->ClocksRunning);
+    EXPECT_TRUE(form->ClocksRunning());
     EXPECT_TRUE(Control<QListWidget>(*form, "ListBoxRepe")->isVisibleTo(form.get()) &&
                 Control<QToolButton>(*form, "BSalvar")->isEnabled());
 }
@@ -134,7 +134,7 @@ TEST_F(PgnWindowTest, MateLoadsWithItsAnnotationAndTheClocksStopped) {
     EXPECT_EQ(closer.texts, (QStringList{"      ***   Jaque Mate   ***", kContinue}));
     EXPECT_TRUE(Control<QListWidget>(*form, "ListBoxRepe")->item(12)->text().endsWith(QStringLiteral("   Jaque Mate")));
     EXPECT_EQ(Control<TBlinkLabel>(*form, "BLJaque")->text(), QStringLiteral("Jaque Mate"));
-    EXPECT_FALSE(form->ClocksRunning);
+    EXPECT_FALSE(form->ClocksRunning());
 }
 
 TEST_F(PgnWindowTest, SavesTheMovesUpToTheShownPositionInTheChosenFormat) {
@@ -278,7 +278,7 @@ TEST_F(PgnWindowTest, ClipboardCopiesAndLoadsGames) {
     EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 40);
     EXPECT_EQ(Control<TNotesEdit>(*form, "MNotas")->toPlainText(), QStringLiteral("del portapapeles"));
     EXPECT_TRUE(Control<ElidedLabel>(*form, "LPartida")->text().isEmpty());  // no file behind this game
-    EXPECT_TRUE(form->AnimateLoad);
+    EXPECT_TRUE(form->AnimateLoad());
 }
 
 TEST_F(PgnWindowTest, EscapeHurriesAnAnimatedLoad) {
@@ -302,7 +302,7 @@ TEST_F(PgnWindowTest, EscapeHurriesAnAnimatedLoad) {
     EXPECT_GE(animated, 1);
     EXPECT_LE(animated, 2);
     EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 80);
-    EXPECT_FALSE(form->HurryLoad);
+    EXPECT_FALSE(form->LoadHurried());
     EXPECT_TRUE(Board(*form)->AnimateMoves());  // the next load animates again
 }
 
@@ -318,7 +318,7 @@ TEST_F(PgnWindowTest, LongGameAndLargeDatabaseTimes) {
 
     QElapsedTimer clock;
     MessageCloser closer;
-    form->AnimateLoad = false;
+    form->SetAnimateLoad(false);
     clock.start();
     GameFileCommands(*form).LoadPath(File("g300.pgn"));
     const qint64 load = clock.elapsed();
@@ -327,7 +327,7 @@ TEST_F(PgnWindowTest, LongGameAndLargeDatabaseTimes) {
     SaveAs(File("otra300.pgn"));
     const qint64 save = clock.elapsed();
     clock.restart();
-    form->AnimateLoad = false;
+    form->SetAnimateLoad(false);
     GameFileCommands(*form).LoadPath(File("base5mb.pgn"));
     const qint64 base = clock.elapsed();
     ASSERT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 300);

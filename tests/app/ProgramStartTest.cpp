@@ -120,13 +120,13 @@ struct Seen {
         s.header = Control<ElidedLabel>(f, "LPartida")->text();
         s.indicator = Control<TBlinkLabel>(f, "BLJaque")->text();
         s.clocks = ClockLabelTexts(f).join(u':');
-        s.opened = f.Dialogs->OpenedFile;
+        s.opened = f.Dialogs().OpenedFile;
         s.position = Board(f)->Position();
         s.choices = ChoiceIndexes(f);
-        s.clocksRunning = f.ClocksRunning;
+        s.clocksRunning = f.ClocksRunning();
         s.startPanel = Control<QFrame>(f, "PEmpezar")->isVisibleTo(&f);
         s.saveEnabled = Control<QToolButton>(f, "BSalvar")->isEnabled();
-        s.animateLoad = f.AnimateLoad;
+        s.animateLoad = f.AnimateLoad();
         return s;
     }
     bool operator==(const Seen&) const = default;
@@ -180,7 +180,7 @@ TEST_F(ProgramStartTest, AGameOnTheCommandLineLoadsAsCargarSinAnimacion) {
 
     // The same file through the button and its dialog, in a fresh window.
     TForm1 other;
-    other.Dialogs = std::make_unique<AnsweringDialogs>(path);
+    other.SetDialogs(std::make_unique<AnsweringDialogs>(path));
     other.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
     MessageCloser clicked;
@@ -201,7 +201,7 @@ TEST_F(ProgramStartTest, AGameOnTheCommandLineLoadsAsCargarSinAnimacion) {
     EXPECT_EQ(fromCommandLine.choices, fromButton.choices);
     // The dialogs go on in the game's folder, and a save proposes the game.
     EXPECT_EQ(QDir(Control<QFileDialog>(*form, "Open")->directory()).absolutePath(), QDir(dir.path()).absolutePath());
-    EXPECT_EQ(form->Dialogs->OpenedFile, path);
+    EXPECT_EQ(form->Dialogs().OpenedFile, path);
 }
 
 TEST_F(ProgramStartTest, ARelativeNameIsTheGameInTheCurrentFolder) {
@@ -213,7 +213,7 @@ TEST_F(ProgramStartTest, ARelativeNameIsTheGameInTheCurrentFolder) {
     EXPECT_EQ(closer->texts.value(1), GameFileCommands::kContinue);
     EXPECT_EQ(QFileInfo(Control<ElidedLabel>(*form, "LPartida")->text()),
               QFileInfo(dir.filePath(QStringLiteral("legal.Chess"))));
-    EXPECT_TRUE(QFileInfo(form->Dialogs->OpenedFile).isAbsolute());
+    EXPECT_TRUE(QFileInfo(form->Dialogs().OpenedFile).isAbsolute());
 }
 
 TEST_F(ProgramStartTest, AMissingGameIsReportedOverAFreshStartScreen) {
@@ -241,7 +241,7 @@ TEST_F(ProgramStartTest, AFileThatIsNoGameGetsTheLoadsOwnError) {
     const Seen fromCommandLine = Seen::Of(*form, *closer);
     closer.reset();
     TForm1 other;
-    other.Dialogs = std::make_unique<AnsweringDialogs>(path);
+    other.SetDialogs(std::make_unique<AnsweringDialogs>(path));
     other.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
     MessageCloser clicked;

@@ -137,7 +137,7 @@ TEST(QtDialogsTest, NothingOfTheFileDialogStaysUpDuringALoad) {
     bool checked = false;
     bool dialogUp = true, popupUp = true;
     Board(form)->OnPaint = [&](ChessBrdCore&) {
-        if (!form.Loading || checked) return;
+        if (!form.Loading() || checked) return;
         checked = true;  // the first replayed move
         dialogUp = Control<QFileDialog>(form, "Open")->isVisible();
         popupUp = popup && popup->isVisible();

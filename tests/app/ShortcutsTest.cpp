@@ -52,7 +52,7 @@ TEST_F(ShortcutsTest, HeaderKeysRunTheirButtonsOnlyWhileTheButtonIsUsable) {
     EXPECT_TRUE(dialogs->seen.isEmpty());
     Press(Qt::Key_O, Qt::ControlModifier);  // loading is
     EXPECT_EQ(dialogs->seen, QStringList{"Tablerix ( Cargar Partida )."});
-    EXPECT_TRUE(form->AnimateLoad);  // the cancelled load ran its final steps
+    EXPECT_TRUE(form->AnimateLoad());  // the cancelled load ran its final steps
 
     StartTwoPlayers();
     Play({{S::E2, S::E4}, {S::E7, S::E5}});

@@ -53,7 +53,7 @@ TEST_F(WindowLook, StatusPanelsStartWhereTheLayoutSays) {
     const std::array<int, 4> left{0, 300, 500, 580};
     const std::array<int, 4> width{300, 200, 80, 80};
     for (std::size_t i = 0; i < 4; ++i) {
-        const QLabel* panel = form->StatusPanels[i];
+        const QLabel* panel = Control<QLabel>(*form, QStringLiteral("StatusPanel%1").arg(i));
         EXPECT_EQ(panel->mapTo(Control<QStatusBar>(*form, "StatusBar1"), QPoint()).x(), left[i]) << i;
         EXPECT_EQ(panel->width(), width[i]) << i;
         EXPECT_TRUE(Control<QStatusBar>(*form, "StatusBar1")->rect().contains(panel->geometry())) << i;

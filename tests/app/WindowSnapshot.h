@@ -80,13 +80,13 @@ inline WindowSnapshot SnapshotOf(const TForm1& f) {
     const auto counter = [&](const GameClocks::Counter& c) {
         return QStringLiteral("%1:%2:%3").arg(c.Hours).arg(c.Minutes).arg(c.Seconds);
     };
-    s["clocks.game"] = counter(f.Clocks.GameClock);
-    s["clocks.white"] = counter(f.Clocks.WhiteClock);
-    s["clocks.black"] = counter(f.Clocks.BlackClock);
+    s["clocks.game"] = counter(f.Clocks().GameClock);
+    s["clocks.white"] = counter(f.Clocks().WhiteClock);
+    s["clocks.black"] = counter(f.Clocks().BlackClock);
     s["clocks.labels"] = ClockLabelTexts(f).join(u' ');
-    s["ClocksRunning"] = flag(f.ClocksRunning);
-    s["Loading"] = flag(f.Loading);
-    s["AnimateLoad"] = flag(f.AnimateLoad);
+    s["ClocksRunning"] = flag(f.ClocksRunning());
+    s["Loading"] = flag(f.Loading());
+    s["AnimateLoad"] = flag(f.AnimateLoad());
 
     for (const char* name : {"ComboJugadores", "ComboDificultad", "ComboPiezas", "ComboOscuro", "ComboClaro",
                              "ComboBorde", "ComboJugadorBlancas"}) {
