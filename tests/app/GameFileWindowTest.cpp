@@ -6,6 +6,7 @@
 #include "FormDialogs.h"
 #include "GameFile.h"
 #include "GameFileCommands.h"
+#include "GameSheet.h"
 #include "TFormAcercaDe.h"
 #include "TablerixPas.h"
 
@@ -178,6 +179,54 @@ TEST_F(GameFileWindowTest, SaveAndLoadBringBackTheWholeGame) {
     form->BSalvarClick();
     EXPECT_EQ(QFileInfo(dialogs->proposed.value(2)).fileName(), QStringLiteral("legal.Chess"));
     EXPECT_TRUE(form->ClocksRunning());  // a cancelled save lets the clocks run again
+}
+
+// What the commands ask of the window: the game as a save and a print see
+// it, the dialogs' answers, and a message shown with everything halted.
+TEST_F(GameFileWindowTest, TheWindowAnswersTheCommandsFromItsControls) {
+    StartTwoPlayers();
+    {
+        MessageCloser closer;
+        Play({kLegal.begin(), kLegal.begin() + 11});  // ends with a check
+    }
+    SetClocks({0, 3, 7}, {0, 2, 50}, {0, 5, 57});
+    Pick(Control<QComboBox>(*form, "ComboOscuro"), 2);
+    Control<TNotesEdit>(*form, "MNotas")->setPlainText(QStringLiteral("notas"));
+
+    const GameRecordText record = form->CollectGame();
+    EXPECT_EQ(record.MoveLines, Lines(Control<QListWidget>(*form, "ListBox1")));
+    EXPECT_EQ(record.Entries, Lines(Control<QListWidget>(*form, "ListBoxRepe")));
+    EXPECT_TRUE(record.Entries.value(10).endsWith(QStringLiteral("   Jaque")));
+    EXPECT_EQ(QStringList(record.ClockTexts.begin(), record.ClockTexts.end()), ClockLabelTexts(*form));
+    EXPECT_EQ(record.Choices, ChoiceIndexes(*form));
+    EXPECT_EQ(record.Notes, QStringLiteral("notas"));
+    const GameSheetData sheet = form->SheetData();
+    EXPECT_EQ(sheet.Entries, record.Entries);
+    EXPECT_EQ(sheet.WhiteClock, QStringLiteral("00:03:07"));
+    EXPECT_EQ(sheet.BlackPlayer, QStringLiteral("Jugador"));
+
+    // The save dialog proposes the file last opened; the name decides PGN.
+    form->Dialogs().OpenedFile = File("abierta.Chess");
+    dialogs->answers << File("partida.pgn") << File("partida.Chess");
+    const TForm1::ChosenFile pgn = form->ChooseSaveFile();
+    EXPECT_EQ(dialogs->proposed.value(0), File("abierta.Chess"));
+    EXPECT_EQ(pgn.Path, File("partida.pgn"));
+    EXPECT_TRUE(pgn.Pgn);
+    EXPECT_FALSE(form->ChooseOpenFile().Pgn);
+    const TForm1::ChosenFile cancelled = form->ChooseOpenFile();
+    EXPECT_TRUE(cancelled.Path.isEmpty());
+    EXPECT_FALSE(cancelled.Pgn);
+
+    // Clocks and engine halted only while the message is up, then as before.
+    for (const bool running : {true, false}) {
+        form->SetClocksRunning(running);
+        bool haltedInside = false;
+        form->HaltWhile([&] { haltedInside = !form->ClocksRunning(); });
+        EXPECT_TRUE(haltedInside);
+        EXPECT_EQ(form->ClocksRunning(), running);
+    }
+    form->HurryLoad();  // Escape outside a load
+    EXPECT_FALSE(form->LoadHurried());
 }
 
 TEST_F(GameFileWindowTest, DialogsHaveTheirTitlesFilterAndFolder) {
