@@ -83,7 +83,6 @@ void TimePerformMove(benchmark::State& state, ChessBrdCore& b, Square from, Squa
 
 void BM_PerformMove_QuietMidgame(benchmark::State& state) {
     ChessBrdCore b;
-    b.SetAnimateMoves(false);
     PlayRandomGame(b, 50);
     const Pairs legal = LegalPairs(b);
     TimePerformMove(state, b, legal.front().first, legal.front().second);
@@ -91,7 +90,6 @@ void BM_PerformMove_QuietMidgame(benchmark::State& state) {
 
 void BM_PerformMove_ScholarsMate(benchmark::State& state) {
     ChessBrdCore b;
-    b.SetAnimateMoves(false);
     for (auto [f, t] : {std::pair{"e2", "e4"}, {"e7", "e5"}, {"d1", "h5"}, {"b8", "c6"}, {"f1", "c4"}, {"g8", "f6"}})
         b.PerformMove(ChessBrdCore::StrToSquare(f), ChessBrdCore::StrToSquare(t));
     TimePerformMove(state, b, Square::H5, Square::F7);

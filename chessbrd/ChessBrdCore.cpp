@@ -47,19 +47,7 @@ int ChessBrdCore::PieceColor(Square sq) const noexcept { return Rules().PieceCol
 
 void ChessBrdCore::SetCastlingAllowed(CastleSet v) {
     castling_ = v;
-    PublishPosition();
-}
-
-void ChessBrdCore::SetComputerPlaysBlack(bool v) {
-    StopThinking();
-    computerPlaysBlack_ = v;
-    StartThinking();
-}
-
-void ChessBrdCore::SetComputerPlaysWhite(bool v) {
-    StopThinking();
-    computerPlaysWhite_ = v;
-    StartThinking();
+    PositionChanged();
 }
 
 void ChessBrdCore::SetEnPassant(Square sq) {
@@ -68,7 +56,7 @@ void ChessBrdCore::SetEnPassant(Square sq) {
         return;
     StopThinking();
     enPassant_ = sq;
-    PublishPosition();
+    PositionChanged();
 }
 
 std::string ChessBrdCore::Position() const { return std::string(board_.data() + 1, 64); }
@@ -82,21 +70,17 @@ void ChessBrdCore::SetPosition(const std::string& text) {
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(), AsciiLower);
     if (lower == "init" || lower == "newgame") std::memcpy(board_.data() + 1, kStartPosition, 64);
-    PublishPosition();
+    PositionChanged();
     Paint();
 }
-
-void ChessBrdCore::SetSearchDepth(int v) noexcept { searchDepth_ = std::clamp(v, 1, 8); }
 
 void ChessBrdCore::SetWhiteToMove(bool v) {
     StopThinking();
     // White's entry of this move will then hold no half-move (see PerformMove).
     if (whiteToMove_ != v) whiteSkipped_ = !v;
     whiteToMove_ = v;
-    PublishPosition();
+    PositionChanged();
 }
-
-void ChessBrdCore::SetThinkingPriority(TThreadPriority p) { priority_ = p; }
 
 // ---- Legality ----
 
@@ -128,8 +112,7 @@ bool ChessBrdCore::IsThreefoldRepetition() const { return record_.IsThreefold(cu
 bool ChessBrdCore::MakeMove(Square fromSq, Square toSq) {
     StopThinking();
     const bool result = PerformMove(fromSq, toSq);
-    thinkingPaused_ = false;
-    StartThinking();
+    ResumeThinking();
     return result;
 }
 
@@ -173,7 +156,7 @@ bool ChessBrdCore::PerformMove(Square fromSq, Square toSq) {
     const bool check = Rules().WhiteKingAttackedAfter(toSq, toSq) || Rules().BlackKingAttackedAfter(toSq, toSq);
     RemoveCastlingRights(fromSq);
     RemoveCastlingRights(toSq);
-    PublishPosition();  // the whole move is on the board
+    PositionChanged();  // the whole move is on the board
     ReportGameEnd(fromSq, toSq, check);
     Fire(OnPaint);
     return true;
@@ -190,14 +173,10 @@ void ChessBrdCore::RecordMoveFrom(Square fromSq, Square toSq) {
     record_.Write(currentMove_, whiteToMove_, before, castling_, enPassant_, fromSq, toSq);
 }
 
-// Moves the piece and shows it; a move the user has just dragged is not
-// animated. Returns what stood on the target square.
+// Moves the piece and shows it. Returns what stood on the target square.
 char ChessBrdCore::ShowAndMovePiece(Square fromSq, Square toSq) {
     RepaintSquare(fromSq);
-    if (animateMoves_ && (fromSq != dragSource_ || toSq != dropSquare_)) {
-        DrawGrid();
-        AnimateMove(fromSq, toSq, animationDelay_);
-    }
+    SlidePiece(fromSq, toSq);
     const char captured = At(toSq);
     SetSquare(toSq, At(fromSq));
     SetSquare(fromSq, ' ');
@@ -330,7 +309,7 @@ void ChessBrdCore::ResetGame() {
     castling_ = CastleSet::All();
     whiteSkipped_ = false;
     record_.Write(1, true, Position(), castling_, enPassant_, Square::None, Square::None);
-    PublishPosition();
+    PositionChanged();
 }
 
 void ChessBrdCore::NewGame() {
@@ -352,7 +331,7 @@ bool ChessBrdCore::GotoMove(int moveNumber, bool white) {
     std::copy_n(entry.PositionString.begin(), n, board_.begin() + 1);
     enPassant_ = entry.EnPassantSq;
     castling_ = entry.Castling;
-    PublishPosition();
+    PositionChanged();
     RedrawChangedSquares(old);
     return true;
 }
@@ -378,31 +357,13 @@ void ChessBrdCore::RedrawChangedSquares(const std::string& oldPosition) {
     DrawGrid();
 }
 
-// ---- Engine worker ----
-
-void ChessBrdCore::PublishPosition() {
-    {
-        std::lock_guard lock(snapshotMutex_);
-        std::memcpy(snapshot_.Squares.data(), board_.data() + 1, 64);
-        snapshot_.WhiteToMove = whiteToMove_;
-        snapshot_.Castling = castling_;
-        snapshot_.EnPassant = enPassant_;
-    }
-    if (positionObserver_) positionObserver_();
-}
-
-PositionSnapshot ChessBrdCore::Snapshot() const {
-    std::lock_guard lock(snapshotMutex_);
-    return snapshot_;
-}
-
-bool ChessBrdCore::ComputerToMove() const {
-    bool white;
-    {
-        std::lock_guard lock(snapshotMutex_);
-        white = snapshot_.WhiteToMove;
-    }
-    return white ? computerPlaysWhite_.load() : computerPlaysBlack_.load();
+PositionSnapshot ChessBrdCore::MakeSnapshot() const {
+    PositionSnapshot s;
+    std::memcpy(s.Squares.data(), board_.data() + 1, 64);
+    s.WhiteToMove = whiteToMove_;
+    s.Castling = castling_;
+    s.EnPassant = enPassant_;
+    return s;
 }
 
 }  // namespace tablerix

@@ -1,13 +1,14 @@
 #pragma once
-// The rules core of the board component: position, legality, moves with their
-// events, and the game record. Plain C++ without Qt, so it is tested without a
-// QApplication. TChessBrd (the Qt control) derives from it and fills the view
-// and engine seams (the virtual functions below).
+// The rules core of the board component, which is its model: position,
+// legality, moves with their events, the game record and navigation. Plain
+// C++ without Qt, so it is tested without a QApplication. It has no engine
+// and no view: it calls them through the virtual seams below, which do
+// nothing here. EngineBoard (engine/) fills the engine seams and TChessBrd
+// (the Qt control, derived from EngineBoard) the view seams.
 //
-// Threads: every member is for the owner's (user-interface) thread, except
-// Snapshot(), ComputerToMove(), ComputerPlaysWhite/Black(), SearchDepth(),
-// ThinkingPriority() and GameOver(), which the engine worker may call at any
-// time. The worker never reads Board() or the other fields directly.
+// Threads: every member is for the owner's (user-interface) thread. The
+// engine worker never reads the core; it reads the copy that PositionChanged
+// lets the engine board publish.
 //
 // Ownership: the core owns the board array and the game record; event
 // handlers are copies held by the core and called with the core as Sender.
@@ -17,9 +18,6 @@
 #include "MoveRules.h"
 
 #include <array>
-#include <atomic>
-#include <functional>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -49,23 +47,11 @@ public:
     // Indexes 1..64 always hold one of "PNBRQKpnbrqk" or a blank.
     const std::array<char, 66>& Board() const noexcept { return board_; }
 
-    // ---- Published properties (getter / Set… setter) ----
-    bool AnimateMoves() const noexcept { return animateMoves_; }
-    void SetAnimateMoves(bool v) noexcept { animateMoves_ = v; }
-    int AnimationDelay() const noexcept { return animationDelay_; }
-    void SetAnimationDelay(int v) noexcept { animationDelay_ = v; }
+    // ---- Published properties of the model (getter / Set… setter) ----
     CastleSet CastlingAllowed() const noexcept { return castling_; }
     void SetCastlingAllowed(CastleSet v);  // the engine is not stopped
-    bool ComputerPlaysBlack() const noexcept { return computerPlaysBlack_.load(); }
-    void SetComputerPlaysBlack(bool v);  // StopThinking, store, StartThinking
-    bool ComputerPlaysWhite() const noexcept { return computerPlaysWhite_.load(); }
-    void SetComputerPlaysWhite(bool v);  // StopThinking, store, StartThinking
-    virtual bool Thinking() const { return false; }  // the worker is searching
-    void SetThinking(bool) noexcept {}                // ignored
     int CurrentMove() const noexcept { return currentMove_; }
     void SetCurrentMove(int) noexcept {}  // ignored
-    bool CustomEngine() const noexcept { return customEngine_; }
-    void SetCustomEngine(bool v) noexcept { customEngine_ = v; }
     Square EnPassant() const noexcept { return enPassant_; }
     void SetEnPassant(Square sq);  // only A6..H6 and A3..H3 are taken (StopThinking first)
     std::string Position() const;  // always 64 characters
@@ -73,22 +59,17 @@ public:
     // leave the square blank, more than 64 are ignored); "init"/"newgame" in
     // any case give the starting position; Paint. Any text is safe.
     void SetPosition(const std::string& text);
-    int SearchDepth() const noexcept { return searchDepth_.load(); }  // any thread
-    void SetSearchDepth(int v) noexcept;  // clamped to 1..8
     bool WhiteToMove() const noexcept { return whiteToMove_; }
     void SetWhiteToMove(bool v);  // StopThinking, store; the engine is not restarted
-    TThreadPriority ThinkingPriority() const noexcept { return priority_.load(); }  // any thread
-    virtual void SetThinkingPriority(TThreadPriority p);  // store; the Qt board applies it to the worker
     std::string Version() const { return {}; }
     void SetVersion(const std::string&) noexcept {}  // ignored
     // Letter a pawn becomes on the last rank ("q" at first); kept between
     // promotions. A letter that names no piece is taken as a queen.
     char PromotionPiece() const noexcept { return promotionPiece_; }
     void SetPromotionPiece(char c) noexcept { promotionPiece_ = c; }
-    bool GameOver() const noexcept { return gameOver_.load(); }
-    bool ThinkingPaused() const noexcept { return thinkingPaused_; }
-    Square DragSource() const noexcept { return dragSource_; }
-    Square DropSquare() const noexcept { return dropSquare_; }
+    // Set just before an assigned OnMate or OnDraw handler runs, cleared at
+    // the start of each PerformMove; StopThinking does not wait while it is set.
+    bool GameOver() const noexcept { return gameOver_; }
 
     // ---- Events (empty = unassigned) ----
     TCaptureEvent OnCapture;
@@ -121,7 +102,7 @@ public:
     bool ValidKingMove(Square fromSq, Square toSq) const;
 
     // ---- Moves ----
-    bool MakeMove(Square fromSq, Square toSq);     // StopThinking, PerformMove, clear ThinkingPaused, StartThinking
+    bool MakeMove(Square fromSq, Square toSq);  // StopThinking, PerformMove, ResumeThinking
     // Judges and carries out a move, records it and fires its events in
     // order: LegalMove, Capture, Promotion, Capture (en passant), Castle,
     // Check, Mate or StaleMate, NoMatingMaterial, ThreefoldPosition, Draw,
@@ -155,31 +136,28 @@ public:
     virtual void RepaintSquare(Square) {}
     virtual void DrawPiece(Square, char) {}
     virtual void DrawGrid() {}
-    virtual void AnimateMove(Square, Square, int /*delay*/) {}
 
-    // ---- Engine seams ----
-    // The core only records that a stop happened; the Qt board parks the worker.
-    virtual void StopThinking() { thinkingPaused_ = true; }
+    // ---- Engine seams (the engine board runs the engine; the core has none) ----
+    // Every operation that changes the position, the side to move or the
+    // computer's colours calls StopThinking first.
+    virtual void StopThinking() {}
     virtual void StartThinking() {}
 
-    // ---- For the engine worker (any thread) ----
-    // Position, side, castling and en passant as one consistent whole: the
-    // copy published at the end of the last change to any of them.
-    PositionSnapshot Snapshot() const;
-    // (ComputerPlaysWhite and white to move) or (ComputerPlaysBlack and black to move).
-    bool ComputerToMove() const;
-    // Called on the owner's thread each time a change of the position, side,
-    // castling or en passant has been published; the engine wakes a waiting
-    // worker with it. One observer; an empty one removes it.
-    void SetPositionObserver(std::function<void()> observer) { positionObserver_ = std::move(observer); }
-
 protected:
-    void ClearThinkingPaused() noexcept { thinkingPaused_ = false; }
-    void SetDragSource(Square s) noexcept { dragSource_ = s; }
-    void SetDropSquare(Square s) noexcept { dropSquare_ = s; }
-    // Copies board, side, castling and en passant into the worker's snapshot.
-    // Then tells the position observer.
-    void PublishPosition();
+    // View seam: the piece on fromSq is about to move to toSq and is still
+    // there; the view may slide it across (AnimateMoves) before the core
+    // moves it on the board.
+    virtual void SlidePiece(Square /*fromSq*/, Square /*toSq*/) {}
+    // Engine seam, MakeMove's last step: a move has been entered, so the
+    // pause that StopThinking began is over; then StartThinking.
+    virtual void ResumeThinking() { StartThinking(); }
+    // Engine seam: the squares, side, castling rights or en passant square
+    // have changed and the model is whole again. Called at the end of every
+    // writer, and by PerformMove once the whole move is on the board (before
+    // its end-of-game events).
+    virtual void PositionChanged() {}
+    // The position, side, castling rights and en passant square as they stand.
+    PositionSnapshot MakeSnapshot() const;
 
 private:
     MoveRules Rules() const noexcept { return MoveRules(board_, castling_, enPassant_); }
@@ -208,32 +186,17 @@ private:
     bool MaterialInsufficient() const noexcept;
     bool RecordFull() const noexcept;
 
-
     std::array<char, 66> board_{};
     bool whiteToMove_ = true;
     int currentMove_ = 1;
     CastleSet castling_ = CastleSet::All();
     Square enPassant_ = Square::None;
     char promotionPiece_ = 'q';
-    std::atomic<bool> gameOver_{false};
-    bool thinkingPaused_ = false;
-    bool animateMoves_ = true;
-    int animationDelay_ = 0;
-    bool customEngine_ = false;
-    std::atomic<bool> computerPlaysWhite_{false};
-    std::atomic<bool> computerPlaysBlack_{false};
-    std::atomic<int> searchDepth_{1};
-    std::atomic<TThreadPriority> priority_{TThreadPriority::tpNormal};
-    Square dragSource_ = Square::None;
-    Square dropSquare_ = Square::None;
+    bool gameOver_ = false;
 
     GameRecord record_;
     // Black was made to move while White's entry at currentMove_ was due.
     bool whiteSkipped_ = false;
-
-    mutable std::mutex snapshotMutex_;
-    PositionSnapshot snapshot_;
-    std::function<void()> positionObserver_;
 };
 
 }  // namespace tablerix

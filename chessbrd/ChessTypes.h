@@ -81,9 +81,6 @@ private:
     std::uint8_t bits_ = 0;
 };
 
-// Priority of the engine worker; mapped onto the platform's thread priorities.
-enum class TThreadPriority : std::uint8_t { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
-
 // One entry of the game record: the position at (move, side) and the
 // half-move played from it, once one has been.
 struct MoveInfo {

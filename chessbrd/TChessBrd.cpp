@@ -27,12 +27,12 @@ TChessBrd::TChessBrd(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);  // the resize corner changes the pointer without a button
     resize(8 * style_.SizeOfSquare + 2 * style_.SizeOfBorder, 8 * style_.SizeOfSquare + 2 * style_.SizeOfBorder);
-    engine_ = std::make_unique<EngineControl>(*this);  // parked until StartThinking
+    // The engine (EngineBoard) is parked until the first paint's StartThinking.
 }
 
-// The worker is parked and ended before anything it reads goes away, and
-// never calls into the board again.
-TChessBrd::~TChessBrd() { engine_.reset(); }
+// The worker is parked and ended before the view goes away, and never calls
+// into the board again.
+TChessBrd::~TChessBrd() { ShutDownEngine(); }
 
 // ---------------------------------------------------------------- setters
 
@@ -188,6 +188,12 @@ void TChessBrd::DrawGrid() {
     Show(changed);
 }
 
+void TChessBrd::SlidePiece(Square fromSq, Square toSq) {
+    if (!moveView_.Slides(fromSq, toSq)) return;
+    DrawGrid();
+    AnimateMove(fromSq, toSq, moveView_.AnimationDelay());
+}
+
 void TChessBrd::AnimateMove(Square fromSq, Square toSq, int delay) {
     if (dragImage_.IsUp()) {
         // A human drag is showing its picture: no slide, and the picture goes.
@@ -259,34 +265,14 @@ void TChessBrd::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
 }
 
-// ---------------------------------------------------------------- engine seams
-
-void TChessBrd::StopThinking() {
-    if (engine_)
-        engine_->StopThinking();
-    else
-        ChessBrdCore::StopThinking();
-}
-
-void TChessBrd::StartThinking() {
-    if (engine_) engine_->StartThinking();
-}
-
-bool TChessBrd::Thinking() const { return engine_ && engine_->Thinking(); }
-
-void TChessBrd::SetThinkingPriority(TThreadPriority p) {
-    ChessBrdCore::SetThinkingPriority(p);
-    if (engine_) engine_->ApplyPriority();
-}
+// ---------------------------------------------------------------- engine hooks
 
 bool TChessBrd::event(QEvent* event) {
     const bool handled = QWidget::event(event);
-    if (engine_) engine_->EventHook();
+    EngineHook();
     return handled;
 }
 
-void TChessBrd::EngineTimerTick() {
-    if (engine_) engine_->EventHook();
-}
+void TChessBrd::EngineTimerTick() { EngineHook(); }
 
 }  // namespace tablerix

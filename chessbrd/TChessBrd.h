@@ -1,18 +1,20 @@
 #pragma once
-// The board component: a Qt control over the rules core. It draws the board
-// onto a surface image of its own and shows it (view/BoardPainter), takes
-// moves by dragging (view/DragController), slides moves (view/MoveAnimator)
-// and runs the engine on a worker thread (engine/). The visual setters repaint
-// at once. The board owns copies of every image, font and pen it is given.
-// All members are for the user-interface thread.
+// The board component: a Qt control over the rules core and its engine
+// (EngineBoard, which runs the engine on a worker thread). It fills the view
+// seams: it draws the board onto a surface image of its own and shows it
+// (view/BoardPainter), takes moves by dragging (view/DragController) and
+// slides moves (view/MoveAnimator, as view/MoveViewState says). The visual
+// setters repaint at once. The board owns copies of every image, font and pen
+// it is given. All members are for the user-interface thread, except those
+// EngineBoard names for any thread.
 
 #include "BoardStyle.h"
-#include "ChessBrdCore.h"
 #include "CornerResizer.h"
 #include "DragController.h"
 #include "DragImage.h"
-#include "EngineControl.h"
+#include "EngineBoard.h"
 #include "MoveAnimator.h"
+#include "MoveViewState.h"
 #include "PieceSet.h"
 #include "ViewEvents.h"
 
@@ -21,16 +23,24 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <memory>
 #include <optional>
 
 namespace tablerix {
 
-class TChessBrd : public QWidget, public ChessBrdCore {
+class TChessBrd : public QWidget, public EngineBoard {
     Q_OBJECT
 public:
     explicit TChessBrd(QWidget* parent = nullptr);
+    // Shuts the engine down before anything the worker's moves reach goes away.
     ~TChessBrd() override;
+
+    // ---- Move display: plain fields (view/MoveViewState) ----
+    bool AnimateMoves() const noexcept { return moveView_.AnimateMoves(); }
+    void SetAnimateMoves(bool v) noexcept { moveView_.SetAnimateMoves(v); }
+    int AnimationDelay() const noexcept { return moveView_.AnimationDelay(); }
+    void SetAnimationDelay(int v) noexcept { moveView_.SetAnimationDelay(v); }
+    Square DragSource() const noexcept { return moveView_.DragSource(); }
+    Square DropSquare() const noexcept { return moveView_.DropSquare(); }
 
     // ---- Look: these setters store and repaint at once ----
     bool BoardLines() const noexcept { return style_.BoardLines; }
@@ -119,25 +129,17 @@ public:
     void DrawGrid() override;
     // Slides the piece on fromSq to toSq (knights along the row, then the
     // column); takes a drag picture down instead when one is up.
-    void AnimateMove(Square fromSq, Square toSq, int delay) override;
+    void AnimateMove(Square fromSq, Square toSq, int delay);
     Square SquareFromPoint(int x, int y) const noexcept;
     QPoint SquareOrigin(Square sq) const noexcept;
     bool Painted() const noexcept { return painted_; }
     DragImage& DragPicture() noexcept { return dragImage_; }
     MoveAnimator& Animator() noexcept { return animator_; }
 
-    // ---- Engine (engine/EngineControl, engine/TChessThread) ----
-    // Parks the worker (processing events until it is parked) unless
-    // GameOver is set; always sets ThinkingPaused.
-    void StopThinking() override;
-    // Releases the worker, or in CustomEngine mode asks OnCalculateMove.
-    void StartThinking() override;
-    bool Thinking() const override;  // the worker is searching
-    void SetThinkingPriority(TThreadPriority p) override;  // applied to the worker at once
-    // The worker; nullptr once the board is being destroyed.
-    TChessThread* EngineThread() noexcept { return engine_ ? engine_->Worker() : nullptr; }
-
 protected:
+    // Unless MoveViewState says otherwise: DrawGrid, then AnimateMove with
+    // AnimationDelay.
+    void SlidePiece(Square fromSq, Square toSq) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -149,8 +151,6 @@ protected:
     void EngineTimerTick();
 
 private:
-    friend class DragController;  // DragSource and DropSquare
-
     // Renders the whole surface; false when re-entered from an OnPaint
     // handler or while the stored properties are being loaded.
     bool RenderAll();
@@ -170,13 +170,11 @@ private:
     Qt::CursorShape dragCursor_ = Qt::DragMoveCursor;
     TDragMode dragMode_ = TDragMode::dmManual;
     QTimer engineTimer_;
+    MoveViewState moveView_;
     DragImage dragImage_;
     MoveAnimator animator_{dragImage_};
     CornerResizer resizer_{*this};
-    DragController drag_{*this};
-
-    // ---- Engine: created last, ended first ----
-    std::unique_ptr<EngineControl> engine_;
+    DragController drag_{*this, moveView_};
 };
 
 }  // namespace tablerix

@@ -4,10 +4,14 @@
 
 namespace tablerix {
 
-EngineControl::EngineControl(ChessBrdCore& board) : board_(board), worker_(std::make_unique<TChessThread>(board)) {
+EngineControl::EngineControl(ChessBrdCore& board, EngineSettings& settings, PublishedPosition& position)
+    : board_(board),
+      settings_(settings),
+      position_(position),
+      worker_(std::make_unique<TChessThread>(settings, position)) {
     worker_->SetCallbacks([this](Square fromSq, Square toSq) { return board_.PerformMove(fromSq, toSq); },
                           [this] { EngineCycleDone(); });
-    board_.SetPositionObserver([this] {
+    position_.SetObserver([this] {
         if (worker_) worker_->Wake();
     });
 }
@@ -16,13 +20,13 @@ EngineControl::~EngineControl() { Shutdown(); }
 
 void EngineControl::Shutdown() {
     if (!worker_) return;
-    board_.SetPositionObserver({});
+    position_.SetObserver({});
     worker_->Terminate();
     worker_.reset();
 }
 
 void EngineControl::StopThinking() {
-    board_.ChessBrdCore::StopThinking();  // ThinkingPaused, before any event can run the hook
+    settings_.SetThinkingPaused(true);  // before any event can run the hook
     if (!worker_) return;
     if (board_.GameOver()) {
         worker_->Wake();  // not parked: it looks at the board again
@@ -43,7 +47,7 @@ void EngineControl::StopThinking() {
 }
 
 void EngineControl::StartThinking() {
-    if (board_.CustomEngine()) {
+    if (settings_.CustomEngine()) {
         AskCustomEngine();
         return;
     }
@@ -54,11 +58,11 @@ void EngineControl::StartThinking() {
 }
 
 void EngineControl::ApplyPriority() {
-    if (worker_) worker_->ApplyPriority(board_.ThinkingPriority());
+    if (worker_) worker_->ApplyPriority(settings_.ThinkingPriority());
 }
 
 void EngineControl::EventHook() {
-    if (!board_.ThinkingPaused() && board_.CustomEngine() && board_.ComputerToMove()) StartThinking();
+    if (!settings_.ThinkingPaused() && settings_.CustomEngine() && ComputerToMove()) StartThinking();
 }
 
 void EngineControl::EngineCycleDone() {
@@ -71,7 +75,7 @@ void EngineControl::AskCustomEngine() {
     // Not again from inside itself: an owner that processes events in
     // OnCalculateMove, or the repaints of PerformMove, would otherwise run the
     // hook and nest one question (and move) inside the other.
-    if (asking_ || !board_.ComputerToMove() || !board_.OnCalculateMove || board_.ThinkingPaused()) return;
+    if (asking_ || !ComputerToMove() || !board_.OnCalculateMove || settings_.ThinkingPaused()) return;
     struct Guard {
         bool& flag;
         explicit Guard(bool& f) : flag(f) { flag = true; }
@@ -82,8 +86,11 @@ void EngineControl::AskCustomEngine() {
     Square oldSq = Square::None;
     Square newSq = Square::None;
     board_.OnCalculateMove(board_, oldSq, newSq);
-    if (board_.ThinkingPaused()) return;
+    if (settings_.ThinkingPaused()) return;
     if (!board_.PerformMove(oldSq, newSq) && board_.OnCalculationFailed) board_.OnCalculationFailed(board_, oldSq, newSq);
 }
+
+// Judged on the published position, as the worker judges it.
+bool EngineControl::ComputerToMove() const { return settings_.ComputerPlays(position_.Snapshot().WhiteToMove); }
 
 }  // namespace tablerix

@@ -2,17 +2,19 @@
 // The board's side of the engine: StopThinking, StartThinking, the cycle
 // callback that parks and re-releases the worker, the custom-engine mode
 // (the owner is asked for the computer's moves), and the message/timer hook.
-// It also watches the board's position (ChessBrdCore::SetPositionObserver):
-// each change wakes a worker that waits with nothing to do.
+// It also watches the published position: each publication wakes a worker
+// that waits with nothing to do.
 //
-// The board (TChessBrd, or any ChessBrdCore that forwards its engine seams
-// here) owns one EngineControl, created after everything else, and destroys
-// it first: that parks the worker where it stands and ends it, and the worker
-// never calls into the board again.
+// The engine board (EngineBoard) owns one EngineControl, with the settings
+// and the published position it reads, and destroys it before anything else
+// of the board: that parks the worker where it stands and ends it, and the
+// worker never calls into the board again.
 //
 // Threads: every member is for the board's (user-interface) thread.
 
 #include "ChessBrdCore.h"
+#include "EngineSettings.h"
+#include "PublishedPosition.h"
 #include "TChessThread.h"
 
 #include <chrono>
@@ -22,8 +24,9 @@ namespace tablerix {
 
 class EngineControl {
 public:
-    // Creates the worker parked, wired to the board's PerformMove.
-    explicit EngineControl(ChessBrdCore& board);
+    // Creates the worker parked, wired to the board's PerformMove. The three
+    // must outlive the control.
+    EngineControl(ChessBrdCore& board, EngineSettings& settings, PublishedPosition& position);
     ~EngineControl();  // Shutdown()
     EngineControl(const EngineControl&) = delete;
     EngineControl& operator=(const EngineControl&) = delete;
@@ -41,7 +44,7 @@ public:
     // clear, and performs it.
     void StartThinking();
     bool Thinking() const noexcept { return worker_ && worker_->Thinking(); }
-    // Applies the board's ThinkingPriority to the worker now.
+    // Applies ThinkingPriority to the worker now.
     void ApplyPriority();
     // Run after every event the board handles and on each 500 ms tick: in
     // CustomEngine mode, asks again while the computer is to move.
@@ -59,8 +62,11 @@ public:
 private:
     void EngineCycleDone();
     void AskCustomEngine();
+    bool ComputerToMove() const;
 
     ChessBrdCore& board_;
+    EngineSettings& settings_;
+    PublishedPosition& position_;
     std::unique_ptr<TChessThread> worker_;
     bool asking_ = false;  // OnCalculateMove is running
 };

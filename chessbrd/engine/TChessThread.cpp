@@ -16,7 +16,8 @@ bool SamePosition(const PositionSnapshot& a, const PositionSnapshot& b) noexcept
 
 }  // namespace
 
-TChessThread::TChessThread(const ChessBrdCore& board) : board_(board), engine_(std::make_unique<ChessEngine>()) {
+TChessThread::TChessThread(const EngineSettings& settings, const PublishedPosition& position)
+    : settings_(settings), position_(position), engine_(std::make_unique<ChessEngine>()) {
     // The worker wakes the board's thread through an eventfd rather than a
     // posted Qt event, so that no Qt object is touched from the worker.
     wakeFd_ = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
@@ -93,7 +94,7 @@ void TChessThread::run() {
 
 void TChessThread::RunCycle() {
     const std::uint64_t seen = parking_.Generation();  // before the board is read
-    const PositionSnapshot position = board_.Snapshot();
+    const PositionSnapshot position = position_.Snapshot();
     if (ShouldSearch(position, seen)) {
         if (parking_.BeginSearch()) Search(position, seen);
     } else if (!parking_.AwaitChange(seen)) {
@@ -103,7 +104,7 @@ void TChessThread::RunCycle() {
 }
 
 bool TChessThread::ShouldSearch(const PositionSnapshot& position, std::uint64_t seen) const {
-    const bool computerToMove = position.WhiteToMove ? board_.ComputerPlaysWhite() : board_.ComputerPlaysBlack();
+    const bool computerToMove = settings_.ComputerPlays(position.WhiteToMove);
     // Searching the same position again would only find the same refused move
     // (a repetition, or no legal move at all).
     const bool refusedBefore = refused_ && refusedGeneration_ == seen && SamePosition(*refused_, position);
@@ -111,9 +112,9 @@ bool TChessThread::ShouldSearch(const PositionSnapshot& position, std::uint64_t 
 }
 
 void TChessThread::Search(const PositionSnapshot& position, std::uint64_t seen) {
-    setPriority(QtPriority(board_.ThinkingPriority()));
+    setPriority(QtPriority(settings_.ThinkingPriority()));
     thinking_.store(true);
-    engine_->Think(position, board_.SearchDepth());
+    engine_->Think(position, settings_.SearchDepth());
     searches_.fetch_add(1);
     if (!parking_.EndSearch()) return;  // stopped: the board clears Thinking when it parks the worker
     thinking_.store(false);
@@ -132,7 +133,7 @@ bool TChessThread::DeliverMove(const PositionSnapshot& searched, Square fromSq, 
         // A stop that came in after the search ended voids its move; so does
         // a board that changed under the search (possible only while a game
         // end exempts StopThinking from waiting).
-        if (StopRequested() || !SamePosition(board_.Snapshot(), searched)) return;
+        if (StopRequested() || !SamePosition(position_.Snapshot(), searched)) return;
         refused = onMove_ && !onMove_(fromSq, toSq);
     };
     channel_.Call(deliver);

@@ -18,10 +18,10 @@
 // not searched again until the board changes or is stopped; until then the
 // worker waits as in a cycle with nothing to do.
 //
-// Ownership: the board owns the worker; the worker owns its engine, its
-// parking state and its call channel, and only reads the board, through
-// Snapshot(), SearchDepth(), ThinkingPriority() and the computer's colours
-// (all safe from any thread).
+// Ownership: the board's engine control owns the worker; the worker owns its
+// engine, its parking state and its call channel, and reads nothing of the
+// board but the published position and the engine settings (both safe from
+// any thread).
 //
 // Threads: the constructor, SetCallbacks, Release, Park, RequestStop, Wake,
 // RunPendingCall, InBoardCall, WaitForCall, ApplyPriority and Terminate are
@@ -29,8 +29,9 @@
 // ClearThinking and the counters for any thread.
 
 #include "CallChannel.h"
-#include "ChessBrdCore.h"
 #include "ChessEngine.h"
+#include "EngineSettings.h"
+#include "PublishedPosition.h"
 #include "WorkerParking.h"
 
 #include <QThread>
@@ -53,8 +54,9 @@ public:
     using MoveCallback = std::function<bool(Square fromSq, Square toSq)>;
     using CycleCallback = std::function<void()>;
 
-    // Parked; the thread itself starts at the first Release().
-    explicit TChessThread(const ChessBrdCore& board);
+    // Parked; the thread itself starts at the first Release(). Both must
+    // outlive the worker.
+    TChessThread(const EngineSettings& settings, const PublishedPosition& position);
     // Terminate(), then frees the engine.
     ~TChessThread() override;
     TChessThread(const TChessThread&) = delete;
@@ -126,7 +128,8 @@ private:
     // Board's thread: the worker's wake-up arrived.
     void OnWakeup();
 
-    const ChessBrdCore& board_;
+    const EngineSettings& settings_;
+    const PublishedPosition& position_;
     std::unique_ptr<ChessEngine> engine_;
     MoveCallback onMove_;
     CycleCallback onCycleDone_;

@@ -13,7 +13,7 @@ namespace {
 constexpr int kDragThreshold = 5;
 }
 
-DragController::DragController(TChessBrd& board) : board_(board) {}
+DragController::DragController(TChessBrd& board, MoveViewState& moveView) : board_(board), moveView_(moveView) {}
 
 DragController::~DragController() { Finish(); }
 
@@ -21,7 +21,7 @@ void DragController::Press(QPoint pos, Qt::MouseButton button) {
     if (state_ != State::Idle) return;
     const Square q = board_.SquareFromPoint(pos.x(), pos.y());
     if (!IsOnBoard(q) || board_.Board()[static_cast<std::size_t>(ToInt(q))] == ' ') return;
-    board_.SetDragSource(q);
+    moveView_.SetDragSource(q);
     state_ = State::Armed;
     pressPos_ = lastPos_ = pos;
     button_ = button;
@@ -98,7 +98,7 @@ bool DragController::Query(QPoint pos, TDragState state) {
     bool accept = false;
     if (board_.OnDragOver) board_.OnDragOver(board_, &board_, pos.x(), pos.y(), state, accept);
     if (generation != generation_) return false;
-    const Square source = board_.DragSource();
+    const Square source = moveView_.DragSource();
     const Square target = board_.SquareFromPoint(pos.x(), pos.y());
     DragImage& image = board_.DragPicture();
     if (!image.IsUp()) {
@@ -117,10 +117,10 @@ void DragController::Drop(QPoint pos) {
     const unsigned generation = generation_;
     if (board_.OnDragDrop) board_.OnDragDrop(board_, &board_, pos.x(), pos.y());
     if (generation != generation_) return;
-    const Square source = board_.DragSource();
+    const Square source = moveView_.DragSource();
     board_.DragPicture().End();
     const Square drop = board_.SquareFromPoint(pos.x(), pos.y());
-    board_.SetDropSquare(drop);
+    moveView_.SetDropSquare(drop);
     // Idle before the move: its handlers may open message boxes.
     Finish();
     bool moved = true;
@@ -132,7 +132,7 @@ void DragController::Drop(QPoint pos) {
 }
 
 void DragController::Cancel(QPoint pos) {
-    const Square source = board_.DragSource();
+    const Square source = moveView_.DragSource();
     board_.DragPicture().End();
     Finish();
     board_.DrawPiece(source, board_.Board()[static_cast<std::size_t>(ToInt(source))]);

@@ -6,10 +6,11 @@
 // shows the drag or the no-drop shape. Releasing the button that armed it
 // drops the piece (MakeMove) or cancels (piece redrawn, OnIllegalMove). A
 // modal window opening meanwhile cancels the drag. Owned by TChessBrd; works
-// on it through its public members and DragSource/DropSquare. User-interface
-// thread only.
+// on it through its public members, and records the drag's squares in the
+// board's move view state. User-interface thread only.
 
 #include "ChessTypes.h"
+#include "MoveViewState.h"
 #include "ViewEvents.h"
 
 #include <QObject>
@@ -23,7 +24,8 @@ namespace tablerix {
 class DragController : public QObject {
     Q_OBJECT
 public:
-    explicit DragController(TChessBrd& board);
+    // Both must outlive the controller.
+    DragController(TChessBrd& board, MoveViewState& moveView);
     ~DragController() override;
 
     // Mouse events of the board, positions in its coordinates, after the
@@ -59,6 +61,7 @@ private:
     void ShowCursor(bool accept);
 
     TChessBrd& board_;
+    MoveViewState& moveView_;
     State state_ = State::Idle;
     QPoint pressPos_;
     QPoint lastPos_;

@@ -197,7 +197,7 @@ TEST_F(GameFileWindowTest, LoadPathOpensAGameAsTheLoadWithoutAnimation) {
     int animated = 0;
     TMoveEvent original = Board(*form)->OnLegalMove;
     Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
-        animated += b.AnimateMoves();
+        animated += static_cast<TChessBrd&>(b).AnimateMoves();
         original(b, a, c);
     };
     {

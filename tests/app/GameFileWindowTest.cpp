@@ -126,8 +126,9 @@ TEST_F(GameFileWindowTest, SaveAndLoadBringBackTheWholeGame) {
     TMoveEvent original = Board(*form)->OnLegalMove;
     Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
         ++replayed;
-        animatedDuringReplay |= b.AnimateMoves();
-        EXPECT_FALSE(b.ComputerPlaysBlack() || b.ComputerPlaysWhite());
+        const auto& board = static_cast<TChessBrd&>(b);  // the sender is the board
+        animatedDuringReplay |= board.AnimateMoves();
+        EXPECT_FALSE(board.ComputerPlaysBlack() || board.ComputerPlaysWhite());
         captions << Control<QLabel>(*form, "PJugadasCarga")->text();
         original(b, a, c);
     };
@@ -459,7 +460,8 @@ TEST_F(GameFileWindowTest, AnimatedLoadSlidesTheMoves) {
     int animated = 0;
     TMoveEvent original = Board(*form)->OnLegalMove;
     Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
-        animated += b.AnimateMoves() && b.AnimationDelay() == 1;
+        const auto& board = static_cast<TChessBrd&>(b);  // the sender is the board
+        animated += board.AnimateMoves() && board.AnimationDelay() == 1;
         if (animated == 1) Shot(QStringLiteral("loading_panel"));
         original(b, a, c);
     };

@@ -267,7 +267,7 @@ TEST_F(PgnWindowTest, ClipboardCopiesAndLoadsGames) {
     int animated = 0;
     TMoveEvent original = Board(*form)->OnLegalMove;
     Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
-        animated += b.AnimateMoves();
+        animated += static_cast<TChessBrd&>(b).AnimateMoves();
         original(b, a, c);
     };
     MessageCloser closer;
@@ -289,7 +289,7 @@ TEST_F(PgnWindowTest, EscapeHurriesAnAnimatedLoad) {
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
-        animated += b.AnimateMoves();
+        animated += static_cast<TChessBrd&>(b).AnimateMoves();
         // Pressed as soon as the replay lets input in, after its first move.
         if (++replayed == 1)
             QTimer::singleShot(0, form.get(), [&] { QTest::keyClick(form.get(), Qt::Key_Escape); });

@@ -149,7 +149,7 @@ protected:
         counter = std::make_unique<PaintCounter>(form.get());
         TMoveEvent original = Board(*form)->OnLegalMove;
         Board(*form)->OnLegalMove = [this, original](ChessBrdCore& b, Square from, Square to) {
-            animatedMoves += b.AnimateMoves();
+            animatedMoves += static_cast<TChessBrd&>(b).AnimateMoves();
             original(b, from, to);
         };
         closer = std::make_unique<MessageCloser>([this] {

@@ -13,19 +13,11 @@ using Lines = std::vector<std::string>;
 TEST(BoardModel, Defaults) {
     RecordingBoard b;
     EXPECT_EQ(b.Position(), "rnbqkbnrpppppppp" + std::string(32, ' ') + "PPPPPPPPRNBQKBNR");
-    EXPECT_TRUE(b.AnimateMoves());
-    EXPECT_EQ(b.AnimationDelay(), 0);
     EXPECT_EQ(b.CastlingAllowed(), CastleSet::All());
-    EXPECT_FALSE(b.ComputerPlaysWhite());
-    EXPECT_FALSE(b.ComputerPlaysBlack());
     EXPECT_EQ(b.CurrentMove(), 1);
-    EXPECT_FALSE(b.CustomEngine());
     EXPECT_EQ(b.EnPassant(), Square::None);
-    EXPECT_EQ(b.SearchDepth(), 1);
     EXPECT_TRUE(b.WhiteToMove());
-    EXPECT_EQ(b.ThinkingPriority(), TThreadPriority::tpNormal);
     EXPECT_EQ(b.PromotionPiece(), 'q');
-    EXPECT_TRUE(b.ThinkingPaused());  // the constructor's reset stopped the engine
     EXPECT_FALSE(b.GameOver());
     EXPECT_EQ(b.Version(), "");
     EXPECT_EQ(b.Board()[0], '_');
@@ -124,32 +116,36 @@ TEST(BoardModel, SettersAndTheEngineSeams) {
 
     b.log.clear();
     b.SetCurrentMove(10);
-    b.SetThinking(true);
     b.SetVersion("9.9");
     b.SetCastlingAllowed(CastleSet{CanStillCastle::BlackKingSide});
     EXPECT_TRUE(b.log.empty());
     EXPECT_EQ(b.CurrentMove(), 1);
-    EXPECT_FALSE(b.Thinking());
     EXPECT_EQ(b.Version(), "");
     EXPECT_EQ(b.CastlingAllowed(), CastleSet{CanStillCastle::BlackKingSide});
 
     b.SetWhiteToMove(false);
     EXPECT_EQ(b.log, (Lines{"StopThinking"}));
-    b.log.clear();
-    b.SetComputerPlaysBlack(true);
-    b.SetComputerPlaysWhite(true);
-    EXPECT_EQ(b.log, (Lines{"StopThinking", "StartThinking", "StopThinking", "StartThinking"}));
-
-    for (auto [in, out] : {std::pair{0, 1}, {-5, 1}, {1, 1}, {5, 5}, {8, 8}, {9, 8}, {1000, 8}}) {
-        b.SetSearchDepth(in);
-        EXPECT_EQ(b.SearchDepth(), out);
-    }
 }
 
+// Keeps a copy of the model each time the core says it has changed, as the
+// engine board publishes it for the worker.
+class PublishingBoard : public ChessBrdCore {
+public:
+    PositionSnapshot published;
+    int publications = 0;
+
+protected:
+    void PositionChanged() override {
+        published = MakeSnapshot();
+        ++publications;
+    }
+};
+
 TEST(BoardModel, SnapshotFollowsEveryWriter) {
-    ChessBrdCore b;
+    PublishingBoard b;
+    b.ResetGame();
     auto same = [&b] {
-        const PositionSnapshot s = b.Snapshot();
+        const PositionSnapshot& s = b.published;
         return std::string(s.Squares.data(), 64) == b.Position() && s.WhiteToMove == b.WhiteToMove() &&
                s.Castling == b.CastlingAllowed() && s.EnPassant == b.EnPassant();
     };
@@ -169,20 +165,19 @@ TEST(BoardModel, SnapshotFollowsEveryWriter) {
     ASSERT_TRUE(b.MoveBack());
     EXPECT_TRUE(same());
 
-    b.SetComputerPlaysBlack(true);
-    EXPECT_FALSE(b.ComputerToMove());
-    ASSERT_TRUE(b.PerformMove(Square::E2, Square::E4));
-    EXPECT_TRUE(b.ComputerToMove());
+    const int before = b.publications;
+    EXPECT_FALSE(b.PerformMove(Square::E7, Square::E5));  // Black's pawn, White to move
+    EXPECT_EQ(b.publications, before) << "a refused move changes nothing";
 }
 
 TEST(BoardModel, SnapshotSeenByHandlersIsTheWholeMove) {
-    ChessBrdCore b;
+    PublishingBoard b;
     SetFen(b, "r3k2r/8/8/8/8/8/8/R3K2R w KQkq -");
     std::string atLegalMove, atPaint;
-    b.OnLegalMove = [&](ChessBrdCore& s, Square, Square) {
-        atLegalMove = std::string(s.Snapshot().Squares.data(), 64);
+    b.OnLegalMove = [&](ChessBrdCore&, Square, Square) {
+        atLegalMove = std::string(b.published.Squares.data(), 64);
     };
-    b.OnPaint = [&](ChessBrdCore& s) { atPaint = std::string(s.Snapshot().Squares.data(), 64); };
+    b.OnPaint = [&](ChessBrdCore&) { atPaint = std::string(b.published.Squares.data(), 64); };
     const std::string before = b.Position();
     ASSERT_TRUE(b.PerformMove(Square::E1, Square::G1));
     EXPECT_EQ(atLegalMove, before) << "the king alone must not be published";

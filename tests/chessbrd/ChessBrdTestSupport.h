@@ -81,17 +81,9 @@ public:
     void RepaintSquare(Square s) override { Seam("RepaintSquare(" + Name(s) + ")"); }
     void DrawPiece(Square s, char c) override { Seam("DrawPiece(" + Name(s) + "," + std::string(1, c) + ")"); }
     void DrawGrid() override { Seam("DrawGrid"); }
-    void AnimateMove(Square a, Square b, int d) override {
-        Seam("AnimateMove(" + Name(a) + "," + Name(b) + "," + std::to_string(d) + ")");
-    }
-    void StopThinking() override {
-        ChessBrdCore::StopThinking();
-        Seam("StopThinking");
-    }
+    void SlidePiece(Square a, Square b) override { Seam("SlidePiece(" + Name(a) + "," + Name(b) + ")"); }
+    void StopThinking() override { Seam("StopThinking"); }
     void StartThinking() override { Seam("StartThinking"); }
-
-    using ChessBrdCore::SetDragSource;
-    using ChessBrdCore::SetDropSquare;
 
     std::vector<std::string> log;
     char promoteTo = '\0';

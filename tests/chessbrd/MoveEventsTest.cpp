@@ -39,7 +39,7 @@ TEST(MoveEvents, CastlingMovesTheRookAndDropsTheRights) {
     SetFen(b, "r3k2r/8/8/8/8/8/8/R3K2R w KQkq -");
     b.log.clear();
     ASSERT_TRUE(b.PerformMove(Square::E1, Square::G1));
-    EXPECT_EQ(b.log, (Log{"RepaintSquare(e1)", "DrawGrid", "AnimateMove(e1,g1,0)", "RepaintSquare(g1)",
+    EXPECT_EQ(b.log, (Log{"RepaintSquare(e1)", "SlidePiece(e1,g1)", "RepaintSquare(g1)",
                           "DrawPiece(g1,K)", "DrawGrid", "LegalMove(e1,g1)", "RepaintSquare(h1)", "DrawPiece(f1,R)",
                           "DrawGrid", "Castle(e1,g1)", "Paint"}));
     EXPECT_EQ(b.Position().substr(56), "R    RK ");
@@ -49,8 +49,8 @@ TEST(MoveEvents, CastlingMovesTheRookAndDropsTheRights) {
     ASSERT_TRUE(b.PerformMove(Square::E8, Square::C8));
     EXPECT_EQ(b.Position().substr(0, 8), "  kr   r");
     EXPECT_TRUE(b.CastlingAllowed().Empty());
-    EXPECT_EQ(b.log[6], "LegalMove(e8,c8)");
-    EXPECT_EQ(b.log[10], "Castle(e8,c8)");
+    EXPECT_EQ(b.log[5], "LegalMove(e8,c8)");
+    EXPECT_EQ(b.log[9], "Castle(e8,c8)");
 
     RecordingBoard c;
     SetFen(c, "r3k2r/8/8/8/8/8/8/R3K2R w KQkq -");
@@ -73,10 +73,9 @@ TEST(MoveEvents, EnPassantCapture) {
     ASSERT_TRUE(b.Play({"d7d5"}));
     EXPECT_EQ(b.EnPassant(), Square::D6);
     b.log.clear();
-    b.SetAnimateMoves(false);
     ASSERT_TRUE(b.Play({"e5d6"}));
-    EXPECT_EQ(b.log, (Log{"RepaintSquare(e5)", "RepaintSquare(d6)", "DrawPiece(d6,P)", "DrawGrid", "LegalMove(e5,d6)",
-                          "Capture(e5,d6,p)", "RepaintSquare(d5)", "DrawGrid", "Paint"}));
+    EXPECT_EQ(b.log, (Log{"RepaintSquare(e5)", "SlidePiece(e5,d6)", "RepaintSquare(d6)", "DrawPiece(d6,P)", "DrawGrid",
+                          "LegalMove(e5,d6)", "Capture(e5,d6,p)", "RepaintSquare(d5)", "DrawGrid", "Paint"}));
     EXPECT_EQ(b.Board()[ToInt(Square::D5)], ' ');
     EXPECT_EQ(b.EnPassant(), Square::None);
 }
@@ -211,22 +210,16 @@ TEST(MoveEvents, RefusedMoveChangesNothing) {
     EXPECT_FALSE(b.LastMoveWhite());
 }
 
-TEST(MoveEvents, MakeMoveWrapsTheEngineAndDragMovesAreNotAnimated) {
+TEST(MoveEvents, MakeMoveWrapsTheEngineAndOffersEveryMoveToSlide) {
     RecordingBoard b(true);
-    b.SetDragSource(Square::E2);
-    b.SetDropSquare(Square::E4);
     b.log.clear();
     ASSERT_TRUE(b.MakeMove(Square::E2, Square::E4));
-    EXPECT_FALSE(b.ThinkingPaused());
     EXPECT_EQ(b.log.front(), "StopThinking");
     EXPECT_EQ(b.log.back(), "StartThinking");
-    EXPECT_EQ(std::count(b.log.begin(), b.log.end(), "AnimateMove(e2,e4,0)"), 0);
+    EXPECT_EQ(std::count(b.log.begin(), b.log.end(), "SlidePiece(e2,e4)"), 1);
     b.log.clear();
-    b.SetAnimationDelay(7);
-    ASSERT_TRUE(b.MakeMove(Square::E7, Square::E5));
-    EXPECT_EQ(std::count(b.log.begin(), b.log.end(), "AnimateMove(e7,e5,7)"), 1);
     EXPECT_FALSE(b.MakeMove(Square::E1, Square::E1));
-    EXPECT_EQ(b.log.back(), "StartThinking");
+    EXPECT_EQ(b.log, (Log{"StopThinking", "StartThinking"}));
 }
 
 TEST(MoveEvents, LegalMoveHandlerSeesTheRecordEndAfterTheMove) {

@@ -1,9 +1,8 @@
 #pragma once
-// A rules-core board wired to the engine worker the way TChessBrd is, without
-// the view, plus an event-loop wait for the thread tests.
+// The rules core with its engine worker, as in TChessBrd but without the
+// view, plus an event-loop wait for the thread tests.
 
-#include "ChessBrdCore.h"
-#include "EngineControl.h"
+#include "EngineBoard.h"
 #include "TChessThread.h"
 
 #include <QCoreApplication>
@@ -15,31 +14,10 @@
 
 namespace tablerix::test {
 
-class EngineBoard : public ChessBrdCore {
+class EngineBoard : public tablerix::EngineBoard {
 public:
-    EngineBoard() : control_(std::make_unique<EngineControl>(*this)) {}
-    ~EngineBoard() override { control_.reset(); }
-
-    void StopThinking() override {
-        if (control_)
-            control_->StopThinking();
-        else
-            ChessBrdCore::StopThinking();
-    }
-    void StartThinking() override {
-        if (control_) control_->StartThinking();
-    }
-    bool Thinking() const override { return control_ && control_->Thinking(); }
-    void SetThinkingPriority(TThreadPriority p) override {
-        ChessBrdCore::SetThinkingPriority(p);
-        if (control_) control_->ApplyPriority();
-    }
-
-    EngineControl& Control() { return *control_; }
-    TChessThread& Worker() { return *control_->Worker(); }
-
-private:
-    std::unique_ptr<EngineControl> control_;
+    using tablerix::EngineBoard::EngineHook;  // what the Qt board runs after each event
+    TChessThread& Worker() { return *EngineThread(); }
 };
 
 // Runs the event loop until pred() holds or `limit` has passed; pred()'s last answer.

@@ -99,7 +99,6 @@ TEST(EngineThreadWait, WokenAfterSwitchToCustomEngineParksWithoutSearching) {
 TEST(EngineThreadWait, StopFromEveryPointOfTheCycleParks) {
     EngineBoard board;
     board.SetSearchDepth(1);
-    board.SetAnimateMoves(false);
     for (int round = 0; round < 200; ++round) {
         board.SetComputerPlaysWhite(true);
         board.SetComputerPlaysBlack(round % 2 == 0);  // sometimes it plays on, sometimes it waits

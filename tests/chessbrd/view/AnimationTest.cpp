@@ -4,6 +4,7 @@
 #include "BoardFixture.h"
 #include "DragImage.h"
 #include "MoveAnimator.h"
+#include "MoveViewState.h"
 
 #include <QElapsedTimer>
 
@@ -71,6 +72,31 @@ TEST_F(AnimationTest, NoAnimationWhenOffOrJustDropped) {
     ASSERT_TRUE(board_->MoveBack());
     ASSERT_TRUE(board_->PerformMove(Square::E7, Square::E5));
     EXPECT_TRUE(path.empty());
+}
+
+TEST_F(AnimationTest, AnimationDelayHoldsEveryStep) {
+    board_->SetAnimationDelay(4);
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(board_->PerformMove(Square::E2, Square::E3));
+    ASSERT_EQ(path.size(), 41u);
+    EXPECT_GE(clock.elapsed(), 41 * 5);
+}
+
+TEST(MoveViewStateTest, SlidesEveryMoveButTheLastDrop) {
+    MoveViewState v;
+    EXPECT_TRUE(v.AnimateMoves());
+    EXPECT_EQ(v.AnimationDelay(), 0);
+    EXPECT_EQ(v.DragSource(), Square::None);
+    EXPECT_EQ(v.DropSquare(), Square::None);
+    EXPECT_TRUE(v.Slides(Square::E2, Square::E4));
+    v.SetDragSource(Square::E2);
+    v.SetDropSquare(Square::E4);
+    EXPECT_FALSE(v.Slides(Square::E2, Square::E4));
+    EXPECT_TRUE(v.Slides(Square::E2, Square::E3));
+    EXPECT_TRUE(v.Slides(Square::D2, Square::E4));
+    v.SetAnimateMoves(false);
+    EXPECT_FALSE(v.Slides(Square::E7, Square::E5));
 }
 
 TEST_F(AnimationTest, DuringTheSlideOriginEmptyAndTargetUnchanged) {

@@ -1,8 +1,9 @@
-// The engine worker reads the position through Snapshot() while the owner's
-// thread plays and navigates: every copy it gets must be a whole position
-// that the board really held between two operations.
+// The engine worker reads the position through its published copy while the
+// owner's thread plays and navigates: every copy it gets must be a whole
+// position that the board really held between two operations.
 
-#include "ChessBrdTestSupport.h"
+#include "ChessBrdCore.h"
+#include "PublishedPosition.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,16 @@
 
 namespace tablerix::test {
 namespace {
+
+// Publishes the way the engine board does.
+class PublishingBoard : public ChessBrdCore {
+public:
+    PublishingBoard() { PositionChanged(); }
+    PublishedPosition published;
+
+protected:
+    void PositionChanged() override { published.Publish(MakeSnapshot()); }
+};
 
 std::string Key(const PositionSnapshot& s) {
     return std::string(s.Squares.data(), 64) + (s.WhiteToMove ? 'w' : 'b') + static_cast<char>('a' + s.Castling.Bits()) +
@@ -24,15 +35,13 @@ std::string Key(const ChessBrdCore& b) {
 }
 
 TEST(SnapshotThread, WorkerSeesOnlyWholePositions) {
-    ChessBrdCore b;
-    b.SetComputerPlaysBlack(true);
+    PublishingBoard b;
     std::set<std::string> published{Key(b)};
     std::atomic<bool> started{false}, done{false};
     std::vector<std::string> seen;
     std::thread worker([&] {
         do {
-            seen.push_back(Key(b.Snapshot()));
-            (void)b.ComputerToMove();
+            seen.push_back(Key(b.published.Snapshot()));
             started = true;
         } while (!done.load());
     });
@@ -43,7 +52,7 @@ TEST(SnapshotThread, WorkerSeesOnlyWholePositions) {
         published.insert(Key(b));
         for (const char* m : game) {
             const std::string s(m);
-            ASSERT_TRUE(b.PerformMove(Sq(s.substr(0, 2).c_str()), Sq(s.substr(2, 2).c_str())));
+            ASSERT_TRUE(b.PerformMove(ChessBrdCore::StrToSquare(s.substr(0, 2)), ChessBrdCore::StrToSquare(s.substr(2, 2))));
             published.insert(Key(b));
         }
         while (b.MoveBack()) published.insert(Key(b));
