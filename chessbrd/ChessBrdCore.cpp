@@ -9,7 +9,6 @@ namespace tablerix {
 namespace {
 
 constexpr std::string_view kSquareCharacters = " PNBRQKpnbrqk";
-constexpr std::string_view kPieceLetters = "pnbrqk";
 
 // ASCII only: the text may hold any byte, and <cctype> is undefined for
 // negative chars.
@@ -285,7 +284,7 @@ void ChessBrdCore::PromotePawn(Square sq) {
     if (!IsOnBoard(sq)) return;
     char letter = AsciiLower(promotionPiece_);
     // The board holds piece letters only; anything else becomes a queen.
-    if (letter == '\0' || kPieceLetters.find(letter) == std::string_view::npos) letter = 'q';
+    if (letter == '\0' || std::string_view(kPieceLetters).find(letter) == std::string_view::npos) letter = 'q';
     if (RankOf(sq) == 8)
         SetSquare(sq, AsciiUpper(letter));
     else if (RankOf(sq) == 1)

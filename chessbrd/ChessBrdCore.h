@@ -13,6 +13,7 @@
 // Ownership: the core owns the board array and the game record; event
 // handlers are copies held by the core and called with the core as Sender.
 
+#include "BoardEvents.h"
 #include "ChessTypes.h"
 #include "GameRecord.h"
 #include "MoveRules.h"

@@ -1,0 +1,12 @@
+#pragma once
+// Shared vocabulary of the rules core, the engine and the view: squares,
+// piece letters, castling rights, coordinate sides, the
+// game-record entry and the engine's position. Plain C++; names neither the
+// board nor threads.
+
+#include "CastleSet.h"
+#include "CoordSet.h"
+#include "MoveInfo.h"
+#include "PieceLetters.h"
+#include "PositionSnapshot.h"
+#include "Square.h"
