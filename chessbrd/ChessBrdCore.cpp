@@ -115,18 +115,7 @@ bool ChessBrdCore::MakeMove(Square fromSq, Square toSq) {
     return result;
 }
 
-void ChessBrdCore::RemoveCastlingRights(Square sq) noexcept {
-    using C = CanStillCastle;
-    switch (sq) {
-        case Square::A1: castling_.Remove(C::WhiteQueenSide); break;
-        case Square::E1: castling_.Remove(C::WhiteKingSide); castling_.Remove(C::WhiteQueenSide); break;
-        case Square::H1: castling_.Remove(C::WhiteKingSide); break;
-        case Square::A8: castling_.Remove(C::BlackQueenSide); break;
-        case Square::E8: castling_.Remove(C::BlackKingSide); castling_.Remove(C::BlackQueenSide); break;
-        case Square::H8: castling_.Remove(C::BlackKingSide); break;
-        default: break;
-    }
-}
+void ChessBrdCore::RemoveCastlingRights(Square sq) noexcept { castling_ = CastlingRightsAfter(castling_, sq); }
 
 bool ChessBrdCore::MaterialInsufficient() const noexcept {
     int white = 0, black = 0;
@@ -221,27 +210,14 @@ void ChessBrdCore::SetEnPassantAfter(Square fromSq, Square toSq) noexcept {
 
 // The king's part of a castling has been judged and made; the rook follows.
 void ChessBrdCore::MoveCastlingRook(Square fromSq, Square toSq) {
-    struct RookMove {
-        char king;
-        Square kingFrom, kingTo, rookFrom, rookTo;
-    };
-    static constexpr RookMove kRookMoves[] = {
-        {'K', Square::E1, Square::G1, Square::H1, Square::F1},
-        {'K', Square::E1, Square::C1, Square::A1, Square::D1},
-        {'k', Square::E8, Square::G8, Square::H8, Square::F8},
-        {'k', Square::E8, Square::C8, Square::A8, Square::D8},
-    };
-    const char mover = At(toSq);
-    for (const RookMove& r : kRookMoves) {
-        if (mover != r.king || fromSq != r.kingFrom || toSq != r.kingTo) continue;
-        const char rook = r.king == 'K' ? 'R' : 'r';
-        SetSquare(r.rookTo, rook);
-        SetSquare(r.rookFrom, ' ');
-        RepaintSquare(r.rookFrom);
-        DrawPiece(r.rookTo, rook);
-        DrawGrid();
-        Fire(OnCastle, fromSq, toSq);
-    }
+    const CastlingSquares* c = CastlingOf(At(toSq), fromSq, toSq);
+    if (c == nullptr) return;
+    SetSquare(c->RookTo, c->Rook);
+    SetSquare(c->RookFrom, ' ');
+    RepaintSquare(c->RookFrom);
+    DrawPiece(c->RookTo, c->Rook);
+    DrawGrid();
+    Fire(OnCastle, fromSq, toSq);
 }
 
 // Mate or stalemate, lack of material and repetition, in that order; the

@@ -108,35 +108,19 @@ bool MoveRules::ValidKingMove(Square fromSq, Square toSq) const noexcept {
     return CastleValid(fromSq, toSq);
 }
 
+// Only the king of the castling side may use its rights and squares; the
+// rook stands in its corner with nothing between them, and the king is not
+// in check and crosses and lands on no attacked square.
 bool MoveRules::CastleValid(Square fromSq, Square toSq) const noexcept {
-    struct Castling {
-        Square from, to;
-        CanStillCastle right;
-        char king, rook;
-        Square corner;
-        Square empty[3];   // None-terminated
-        Square passed[2];  // besides the king's own square
-    };
-    using S = Square;
-    static constexpr Castling kTable[] = {
-        {S::E1, S::G1, CanStillCastle::WhiteKingSide, 'K', 'R', S::H1, {S::F1, S::G1, S::None}, {S::F1, S::G1}},
-        {S::E1, S::C1, CanStillCastle::WhiteQueenSide, 'K', 'R', S::A1, {S::B1, S::C1, S::D1}, {S::D1, S::C1}},
-        {S::E8, S::G8, CanStillCastle::BlackKingSide, 'k', 'r', S::H8, {S::F8, S::G8, S::None}, {S::F8, S::G8}},
-        {S::E8, S::C8, CanStillCastle::BlackQueenSide, 'k', 'r', S::A8, {S::B8, S::C8, S::D8}, {S::D8, S::C8}},
-    };
-    for (const Castling& c : kTable) {
-        if (c.from != fromSq || c.to != toSq) continue;
-        // Only the king of the castling side may use its rights and squares.
-        if (At(fromSq) != c.king || !castling_.Contains(c.right) || At(c.corner) != c.rook) return false;
-        for (Square e : c.empty)
-            if (e != S::None && At(e) != ' ') return false;
-        const bool white = c.king == 'K';
-        if (KingAttackedAfter(fromSq, fromSq, white)) return false;
-        for (Square p : c.passed)
-            if (KingAttackedAfter(fromSq, p, white)) return false;
-        return true;
-    }
-    return false;
+    const CastlingSquares* c = CastlingOf(At(fromSq), fromSq, toSq);
+    if (c == nullptr || !castling_.Contains(c->Right) || At(c->RookFrom) != c->Rook) return false;
+    const int step = ToInt(c->RookFrom) > ToInt(c->KingFrom) ? 1 : -1;
+    for (int s = ToInt(c->KingFrom) + step; s != ToInt(c->RookFrom); s += step)
+        if (At(ToSquare(s)) != ' ') return false;
+    const bool white = c->King == 'K';
+    for (int s = ToInt(c->KingFrom); s != ToInt(c->KingTo) + step; s += step)
+        if (KingAttackedAfter(fromSq, ToSquare(s), white)) return false;
+    return true;
 }
 
 Square MoveRules::EnPassantVictim(Square fromSq, Square toSq) const noexcept {

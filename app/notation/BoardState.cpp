@@ -55,18 +55,7 @@ bool BoardState::InCheck() const noexcept {
                         : Rules().BlackKingAttackedAfter(Square::E8, Square::E8);
 }
 
-void BoardState::RemoveRightsOf(Square sq) noexcept {
-    using C = CanStillCastle;
-    switch (sq) {
-        case Square::A1: castling_.Remove(C::WhiteQueenSide); break;
-        case Square::E1: castling_.Remove(C::WhiteKingSide); castling_.Remove(C::WhiteQueenSide); break;
-        case Square::H1: castling_.Remove(C::WhiteKingSide); break;
-        case Square::A8: castling_.Remove(C::BlackQueenSide); break;
-        case Square::E8: castling_.Remove(C::BlackKingSide); castling_.Remove(C::BlackQueenSide); break;
-        case Square::H8: castling_.Remove(C::BlackKingSide); break;
-        default: break;
-    }
-}
+void BoardState::RemoveRightsOf(Square sq) noexcept { castling_ = CastlingRightsAfter(castling_, sq); }
 
 BoardState BoardState::After(const NotationMove& move) const {
     BoardState next = *this;
@@ -87,20 +76,9 @@ BoardState BoardState::After(const NotationMove& move) const {
     if ((mover == 'P' && fromRank == 2 && toRank == 4) || (mover == 'p' && fromRank == 7 && toRank == 5))
         next.enPassant_ = ToSquare((ToInt(from) + ToInt(to)) / 2);
 
-    struct Castle {
-        char king;
-        Square kingFrom, kingTo, rookFrom, rookTo;
-    };
-    static constexpr Castle kCastles[] = {
-        {'K', Square::E1, Square::G1, Square::H1, Square::F1},
-        {'K', Square::E1, Square::C1, Square::A1, Square::D1},
-        {'k', Square::E8, Square::G8, Square::H8, Square::F8},
-        {'k', Square::E8, Square::C8, Square::A8, Square::D8},
-    };
-    for (const Castle& c : kCastles) {
-        if (mover != c.king || from != c.kingFrom || to != c.kingTo) continue;
-        next.Set(c.rookTo, next.At(c.rookFrom));
-        next.Set(c.rookFrom, ' ');
+    if (const CastlingSquares* c = CastlingOf(mover, from, to)) {
+        next.Set(c->RookTo, next.At(c->RookFrom));
+        next.Set(c->RookFrom, ' ');
     }
     next.RemoveRightsOf(from);
     next.RemoveRightsOf(to);

@@ -8,8 +8,8 @@
 #include "EngineMove.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 
 namespace tablerix::EngineTables {
 
@@ -52,15 +52,8 @@ inline constexpr std::array<bool, 6> Slides = {false, false, true, true, true, f
 // Castle bits kept when a move starts or ends on a square: moving a king or
 // rook from home, or taking a rook there, ends the castlings it belongs to.
 inline constexpr std::array<int, 64> CastleRightsMask = [] {
-    using enum CanStillCastle;
     std::array<int, 64> t{};
-    for (int& v : t) v = kAllCastleBits;
-    t[SquareNumber(Square::A8)] &= ~CastleBit(BlackQueenSide);
-    t[SquareNumber(Square::E8)] &= ~(CastleBit(BlackKingSide) | CastleBit(BlackQueenSide));
-    t[SquareNumber(Square::H8)] &= ~CastleBit(BlackKingSide);
-    t[SquareNumber(Square::A1)] &= ~CastleBit(WhiteQueenSide);
-    t[SquareNumber(Square::E1)] &= ~(CastleBit(WhiteKingSide) | CastleBit(WhiteQueenSide));
-    t[SquareNumber(Square::H1)] &= ~CastleBit(WhiteKingSide);
+    for (int s = 0; s < 64; ++s) t[s] = CastlingRightsAfter(CastleSet::All(), ToSquare(s + 1)).Bits();
     return t;
 }();
 
@@ -101,27 +94,21 @@ struct CastlingMove {
     std::array<int, 2> KingPath;
 };
 
-constexpr SquareSet SquaresOf(std::initializer_list<Square> squares) noexcept {
-    SquareSet set = 0;
-    for (Square s : squares) set |= SquareSet{1} << SquareNumber(s);
-    return set;
-}
-
-// In generation order: White king side, White queen side, Black king side,
-// Black queen side.
+// In the shared table's order: White king side, White queen side, Black
+// king side, Black queen side.
 inline constexpr std::array<CastlingMove, 4> Castlings = [] {
-    using enum Square;
-    constexpr auto n = SquareNumber;
-    return std::array<CastlingMove, 4>{{
-        {kWhite, CastleBit(CanStillCastle::WhiteKingSide), n(E1), n(G1), n(H1), n(F1), SquaresOf({F1, G1}),
-         {n(F1), n(G1)}},
-        {kWhite, CastleBit(CanStillCastle::WhiteQueenSide), n(E1), n(C1), n(A1), n(D1), SquaresOf({B1, C1, D1}),
-         {n(D1), n(C1)}},
-        {kBlack, CastleBit(CanStillCastle::BlackKingSide), n(E8), n(G8), n(H8), n(F8), SquaresOf({F8, G8}),
-         {n(F8), n(G8)}},
-        {kBlack, CastleBit(CanStillCastle::BlackQueenSide), n(E8), n(C8), n(A8), n(D8), SquaresOf({B8, C8, D8}),
-         {n(D8), n(C8)}},
-    }};
+    std::array<CastlingMove, 4> t{};
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const CastlingSquares& c = kCastlings[i];
+        const int kingFrom = SquareNumber(c.KingFrom), kingTo = SquareNumber(c.KingTo);
+        const int rookFrom = SquareNumber(c.RookFrom);
+        const int step = rookFrom > kingFrom ? 1 : -1;
+        SquareSet between = 0;
+        for (int s = kingFrom + step; s != rookFrom; s += step) between |= SquareSet{1} << s;
+        t[i] = {c.King == 'K' ? kWhite : kBlack, CastleBit(c.Right), kingFrom, kingTo, rookFrom,
+                SquareNumber(c.RookTo), between, {kingFrom + step, kingTo}};
+    }
+    return t;
 }();
 
 // [colour][square]: where a pawn of that colour stands when it attacks the square.
