@@ -38,11 +38,8 @@ public:
     // (piece redrawn, OnIllegalMove, OnEndDrag); nothing when idle.
     void CancelDrag();
 
-    bool Armed() const noexcept { return state_ == State::Armed; }
-    bool Active() const noexcept { return state_ == State::Active; }
+    // A drag is armed or active.
     bool Busy() const noexcept { return state_ != State::Idle; }
-    // The answer of the latest query (false when none or not over the board).
-    bool Accepting() const noexcept { return accepted_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -57,7 +57,6 @@ void PieceSet::PreparePieceImages() {
     for (int colour = 0; colour < 2; ++colour) {
         for (int piece = 0; piece < 6; ++piece) {
             images_.push_back(CutMaskedImage(set, piece * k, 2 * colour * k, k));
-            index_[colour][piece] = static_cast<int>(images_.size()) - 1;
         }
     }
 }
@@ -66,8 +65,8 @@ int PieceSet::ImageIndexOf(char letter) const noexcept {
     if (letter == '\0') return -1;
     const char* found = std::strchr(kLetters, letter);
     if (!found) return -1;
-    const auto p = static_cast<int>(found - kLetters);
-    return index_[p / 6][p % 6];
+    const auto i = static_cast<int>(found - kLetters);
+    return i < static_cast<int>(images_.size()) ? i : -1;
 }
 
 QImage PieceSet::ImageOf(char letter) const {

@@ -6,9 +6,10 @@
 // built-in set, an optional custom set (its own copies), and the twelve
 // images cut from the active one. Owned by TChessBrd; user-interface thread.
 
+#include "PieceLetters.h"
+
 #include <QImage>
 
-#include <array>
 #include <optional>
 #include <vector>
 
@@ -18,7 +19,7 @@ class PieceSet {
 public:
     // Built-in set compiled into the program (240 x 160, 40-pixel cells).
     static constexpr const char* kDefaultResource = ":/pieces/SETORVANE40.png";
-    static constexpr const char* kLetters = "PNBRQKpnbrqk";
+    static constexpr const char* kLetters = kPieceLetters;
 
     // Present with a width and height above zero.
     static bool IsUsableBitmap(const QImage& bitmap) noexcept;
@@ -36,15 +37,15 @@ public:
     // The custom set if it has the right shape, else the built-in one.
     const QImage& ActiveSet() const noexcept;
 
-    // Rebuilds the twelve images, the index table and the cell size from the
-    // active set, always from an empty list.
+    // Rebuilds the twelve images and the cell size from the active set,
+    // always from an empty list.
     void PreparePieceImages();
     int PieceCellSize() const noexcept { return cell_; }
     // k by k images in the order P N B R Q K p n b r q k, alpha from the masks.
     const std::vector<QImage>& PieceImages() const noexcept { return images_; }
-    // [0 white | 1 black][0..5 pawn..king] -> index into PieceImages.
-    const std::array<std::array<int, 6>, 2>& PieceImageIndex() const noexcept { return index_; }
-    // Index of a piece letter's image; -1 for anything that is not a piece.
+    // Index of a piece letter's image (its place in kLetters); -1 for anything
+    // that is not a piece, and for every letter before the first
+    // PreparePieceImages.
     int ImageIndexOf(char letter) const noexcept;
     // The image of a piece letter; a null image for anything else.
     QImage ImageOf(char letter) const;
@@ -54,7 +55,6 @@ private:
     QImage custom_;
     int cell_ = 0;
     std::vector<QImage> images_;
-    std::array<std::array<int, 6>, 2> index_{{{-1, -1, -1, -1, -1, -1}, {-1, -1, -1, -1, -1, -1}}};
 };
 
 }  // namespace tablerix
