@@ -4,8 +4,13 @@
 // seams: it draws the board onto a surface image of its own and shows it
 // (view/BoardPainter), takes moves by dragging (view/DragController) and
 // slides moves (view/MoveAnimator, as view/MoveViewState says). The visual
-// setters repaint at once. The board owns copies of every image, font and pen
-// it is given. All members are for the user-interface thread, except those
+// setters repaint at once.
+//
+// Ownership: the board owns copies of every image, font and pen it is given,
+// its surface, its timer and its view helpers; the engine side (settings,
+// published position, worker) belongs to its EngineBoard part.
+//
+// Threads: all members are for the user-interface thread, except those
 // EngineBoard names for any thread.
 
 #include "BoardStyle.h"
