@@ -11,6 +11,7 @@ PACKAGES=(
   desktop-file-utils appstream libxml2-utils shared-mime-info
   dpkg-dev fakeroot file lintian
   fontconfig fonts-dejavu-extra fonts-noto-core
+  clang-format git
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
