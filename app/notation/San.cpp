@@ -1,5 +1,6 @@
 #include "San.h"
 
+#include "CastlingSquares.h"
 #include "SanPattern.h"
 
 #include <vector>
@@ -15,11 +16,7 @@ char RankDigit(Square sq) { return static_cast<char>('0' + MoveRules::RankOf(sq)
 
 std::string SquareName(Square sq) { return {FileLetter(sq), RankDigit(sq)}; }
 
-bool IsCastling(const BoardState& p, Square from, Square to) {
-    const char king = p.At(from);
-    return (king == 'K' && from == Square::E1 && (to == Square::G1 || to == Square::C1)) ||
-           (king == 'k' && from == Square::E8 && (to == Square::G8 || to == Square::C8));
-}
+bool IsCastling(const BoardState& p, Square from, Square to) { return CastlingOf(p.At(from), from, to) != nullptr; }
 
 // File, rank or both of from, as far as other pieces of its kind that may
 // also go to `to` make it necessary.
