@@ -98,73 +98,117 @@ bool Readable(std::string_view token) {
 
 }  // namespace
 
-PgnReader::Result PgnReader::ReadFirstGame(std::string_view text) {
-    PgnScanner in(text, kMaxGameBytes);
-    in.SkipByteOrderMark();
-    Result r;
-    PgnGameText& game = r.Game;
-    std::string notes;
-    bool haveNotes = false, movetext = false, anything = false;
-    const auto addNotes = [&](std::string_view raw) {
-        if (!game.Moves.empty()) return;
-        if (haveNotes) notes += '\n';
-        notes += NotesText(raw);
-        haveNotes = true;
-    };
-    const auto refuse = [&r](Error e) {
-        r.Fault = e;
-        r.Game = {};
-        return r;
-    };
+namespace {
 
+// One pass over the first game, element by element, until its result, the
+// next game's tags or the end of the text.
+class FirstGameScan {
+public:
+    explicit FirstGameScan(std::string_view text) : in_(text, PgnReader::kMaxGameBytes) { in_.SkipByteOrderMark(); }
+
+    // None once a game has been read; Take() then gives it.
+    PgnReader::Error Run();
+    PgnGameText Take() { return std::move(game_); }
+
+private:
+    enum class Step { Go, Stop, NoGame, TooLong };
+
+    Step Next();
+    // Takes the element that starts with c; a symbol (a move, a number, a
+    // result, a glyph) is returned to be judged, anything else is used here.
+    std::string_view TakeElement(char c);
+    Step TakeSymbol(std::string_view symbol);
+    // Comments before the first move are the game's notes.
+    void AddNotes(std::string_view raw);
+
+    PgnScanner in_;
+    PgnGameText game_;
+    std::string notes_;
+    bool haveNotes_ = false;
+    bool movetext_ = false;
+    bool anything_ = false;
+};
+
+PgnReader::Error FirstGameScan::Run() {
     for (;;) {
-        in.SkipBlanks();
-        if (in.AtEnd()) {
-            if (in.Cut()) return refuse(anything || haveNotes ? Error::TooLong : Error::NoGame);
-            break;
-        }
-        const char c = in.Peek();
-        if (c == '%' && in.AtLineStart()) {
-            in.SkipLine();
-            continue;
-        }
-        if (c == '[' && movetext) break;  // the next game's tags
-        std::string_view symbol;
-        const std::size_t before = in.Pos();
-        switch (c) {
-            case '{': addNotes(in.BraceComment()); break;
-            case ';': addNotes(Trimmed(in.LineComment())); break;
-            case '[':
-                if (auto tag = in.TagPair()) game.Tags.push_back({tag->Name, Utf8Text::Decode(tag->Value)});
-                anything = true;
-                break;
-            case '(': in.SkipVariation(); movetext = true; break;
-            case '*':  // push_back: GCC 12 wrongly warns (-Wrestrict) on assigning "*" here
-                in.Advance(1);
-                game.Result.push_back('*');
-                anything = true;
-                break;
-            case '$': in.Advance(1); in.Symbol(); movetext = true; break;
-            case ')': case ']': case '}': case '<': case '>': in.Advance(1); break;  // strays
-            default: symbol = in.Symbol(); break;
-        }
-        if (in.Pos() == before) in.Advance(1);  // every step must move on
-        if (in.Cut()) return refuse(Error::TooLong);  // that element may go on past the limit
-        if (!game.Result.empty()) break;
-        if (symbol.empty()) continue;
-
-        const SymbolKind kind = Classify(symbol, game.Result);
-        if (!movetext && game.Tags.empty() && kind == SymbolKind::Move && !Readable(symbol))
-            return refuse(Error::NoGame);  // text that merely is not PGN
-        movetext = anything = true;
-        if (kind == SymbolKind::Result) break;
-        if (kind == SymbolKind::Move)
-            game.Moves.push_back({static_cast<int>(game.Moves.size()) + 1, Utf8Text::Decode(symbol)});
+        const Step step = Next();
+        if (step == Step::NoGame) return PgnReader::Error::NoGame;
+        if (step == Step::TooLong) return PgnReader::Error::TooLong;
+        if (step == Step::Stop) break;
     }
-    if (!anything) return refuse(Error::NoGame);
-    if (!StartsFromStandardPosition(game)) return refuse(Error::NotFromStart);
-    game.Notes = std::move(notes);
-    game.Consumed = in.Pos();
+    if (!anything_) return PgnReader::Error::NoGame;
+    if (!StartsFromStandardPosition(game_)) return PgnReader::Error::NotFromStart;
+    game_.Notes = std::move(notes_);
+    game_.Consumed = in_.Pos();
+    return PgnReader::Error::None;
+}
+
+FirstGameScan::Step FirstGameScan::Next() {
+    in_.SkipBlanks();
+    if (in_.AtEnd()) {
+        if (!in_.Cut()) return Step::Stop;
+        return anything_ || haveNotes_ ? Step::TooLong : Step::NoGame;
+    }
+    const char c = in_.Peek();
+    if (c == '%' && in_.AtLineStart()) {
+        in_.SkipLine();
+        return Step::Go;
+    }
+    if (c == '[' && movetext_) return Step::Stop;  // the next game's tags
+    const std::size_t before = in_.Pos();
+    const std::string_view symbol = TakeElement(c);
+    if (in_.Pos() == before) in_.Advance(1);   // every step must move on
+    if (in_.Cut()) return Step::TooLong;        // that element may go on past the limit
+    if (!game_.Result.empty()) return Step::Stop;
+    return symbol.empty() ? Step::Go : TakeSymbol(symbol);
+}
+
+std::string_view FirstGameScan::TakeElement(char c) {
+    switch (c) {
+        case '{': AddNotes(in_.BraceComment()); break;
+        case ';': AddNotes(Trimmed(in_.LineComment())); break;
+        case '[':
+            if (auto tag = in_.TagPair()) game_.Tags.push_back({tag->Name, Utf8Text::Decode(tag->Value)});
+            anything_ = true;
+            break;
+        case '(': in_.SkipVariation(); movetext_ = true; break;
+        case '*':  // push_back: GCC 12 wrongly warns (-Wrestrict) on assigning "*" here
+            in_.Advance(1);
+            game_.Result.push_back('*');
+            anything_ = true;
+            break;
+        case '$': in_.Advance(1); in_.Symbol(); movetext_ = true; break;
+        case ')': case ']': case '}': case '<': case '>': in_.Advance(1); break;  // strays
+        default: return in_.Symbol();
+    }
+    return {};
+}
+
+FirstGameScan::Step FirstGameScan::TakeSymbol(std::string_view symbol) {
+    const SymbolKind kind = Classify(symbol, game_.Result);
+    if (!movetext_ && game_.Tags.empty() && kind == SymbolKind::Move && !Readable(symbol))
+        return Step::NoGame;  // text that merely is not PGN
+    movetext_ = anything_ = true;
+    if (kind == SymbolKind::Result) return Step::Stop;
+    if (kind == SymbolKind::Move)
+        game_.Moves.push_back({static_cast<int>(game_.Moves.size()) + 1, Utf8Text::Decode(symbol)});
+    return Step::Go;
+}
+
+void FirstGameScan::AddNotes(std::string_view raw) {
+    if (!game_.Moves.empty()) return;
+    if (haveNotes_) notes_ += '\n';
+    notes_ += NotesText(raw);
+    haveNotes_ = true;
+}
+
+}  // namespace
+
+PgnReader::Result PgnReader::ReadFirstGame(std::string_view text) {
+    FirstGameScan scan(text);
+    Result r;
+    r.Fault = scan.Run();
+    if (r.Ok()) r.Game = scan.Take();
     return r;
 }
 
