@@ -123,56 +123,61 @@ void UciCommands::NewGame() {
 void UciCommands::Position(const Words& words) {
     PositionSnapshot pos;
     std::size_t i = 1;
-    if (i < words.size() && words[i] == "startpos") {
-        pos = FenParser::StartPosition();
-        ++i;
-    } else if (i < words.size() && words[i] == "fen") {
-        std::string fen;
-        for (++i; i < words.size() && words[i] != "moves"; ++i) fen += words[i] + ' ';
-        std::string error;
-        if (!FenParser::Parse(fen, pos, error)) {
-            out_.Line("info string malformed FEN: " + error);
-            return;
-        }
-    } else {
-        out_.Line("info string position needs startpos or fen");
-        return;
-    }
+    if (!ReadBasePosition(words, i, pos)) return;
     if (i < words.size() && words[i] != "moves") {
         out_.Line("info string unexpected '" + words[i] + "' in position");
         return;
     }
+    for (++i; i < words.size(); ++i)
+        if (!PlayMoveText(words[i], pos)) return;
+    position_ = pos;
+}
+
+bool UciCommands::ReadBasePosition(const Words& words, std::size_t& i, PositionSnapshot& pos) {
+    if (i < words.size() && words[i] == "startpos") {
+        pos = FenParser::StartPosition();
+        ++i;
+        return true;
+    }
+    if (i < words.size() && words[i] == "fen") {
+        std::string fen;
+        for (++i; i < words.size() && words[i] != "moves"; ++i) fen += words[i] + ' ';
+        std::string error;
+        if (FenParser::Parse(fen, pos, error)) return true;
+        out_.Line("info string malformed FEN: " + error);
+        return false;
+    }
+    out_.Line("info string position needs startpos or fen");
+    return false;
+}
+
+bool UciCommands::PlayMoveText(const std::string& text, PositionSnapshot& pos) {
+    const bool shapeOk = (text.size() == 4 || text.size() == 5) && ValidSquareText(text[0], text[1]) &&
+                         ValidSquareText(text[2], text[3]) &&
+                         (text.size() == 4 || std::string_view("nbrq").find(text[4]) != std::string_view::npos);
+    if (!shapeOk) {
+        out_.Line("info string malformed move " + text);
+        return false;
+    }
+    const int from = SquareNumber(text[0], text[1]);
+    const int to = SquareNumber(text[2], text[3]);
+    const int promote = text.size() == 5 ? static_cast<int>(std::string_view("?nbrq").find(text[4])) : 0;
 
     SearchBoard& board = *scratch_;
-    for (++i; i < words.size(); ++i) {
-        const std::string& text = words[i];
-        const bool shapeOk = (text.size() == 4 || text.size() == 5) && ValidSquareText(text[0], text[1]) &&
-                             ValidSquareText(text[2], text[3]) &&
-                             (text.size() == 4 || std::string_view("nbrq").find(text[4]) != std::string_view::npos);
-        if (!shapeOk) {
-            out_.Line("info string malformed move " + text);
-            return;
-        }
-        const int from = SquareNumber(text[0], text[1]);
-        const int to = SquareNumber(text[2], text[3]);
-        const int promote = text.size() == 5 ? static_cast<int>(std::string_view("?nbrq").find(text[4])) : 0;
-
-        board.Load(pos);
-        board.GenerateMoves();
-        bool played = false;
-        const auto range = board.PlyMoves[0];
-        for (int k = range.First; k < range.End && !played; ++k) {
-            const EngineMove m = board.MoveStack[k].Move;
-            if (m.From != from || m.To != to || m.Promote != promote) continue;
-            played = board.TryMove(m);
-        }
-        if (!played) {
-            out_.Line("info string illegal move " + text);
-            return;
-        }
-        pos = board.ToSnapshot();
+    board.Load(pos);
+    board.GenerateMoves();
+    bool played = false;
+    const auto range = board.PlyMoves[0];
+    for (int k = range.First; k < range.End && !played; ++k) {
+        const EngineMove m = board.MoveStack[k].Move;
+        if (m.From == from && m.To == to && m.Promote == promote) played = board.TryMove(m);
     }
-    position_ = pos;
+    if (!played) {
+        out_.Line("info string illegal move " + text);
+        return false;
+    }
+    pos = board.ToSnapshot();
+    return true;
 }
 
 std::vector<EngineMove> UciCommands::LegalMoves(const PositionSnapshot& pos) {

@@ -61,6 +61,12 @@ private:
     void SetOption(const Words& words);
     void NewGame();
     void Position(const Words& words);
+    // "startpos" or "fen ...", from words[i] on; i ends after it. False
+    // (and a message) when there is neither or the FEN is malformed.
+    bool ReadBasePosition(const Words& words, std::size_t& i, PositionSnapshot& pos);
+    // One move in coordinates ("e2e4", "e7e8q") played on pos; false (and a
+    // message) when it is malformed or illegal there.
+    bool PlayMoveText(const std::string& text, PositionSnapshot& pos);
     void Go(const Words& words);
     void RunSearch(int depth);
     void RunPerft(int depth);
