@@ -4,9 +4,17 @@
 and resident memory 1.5 s after start. Polls one screen pixel inside the centred
 window until it shows the form's silver.
 
+With --reference, a second program (bench's empty_window: a bare window of the
+same size and colour) is timed the same way in the same run, the two launches
+taking turns so that a change of machine load touches both; the medians and
+their ratio are printed.
+
     Xvfb :97 -screen 0 1024x768x24 &
     bench/launch_to_first_paint.py build/release/app/tablerix :97 11
+    bench/launch_to_first_paint.py build/rel/app/tablerix :97 11 \
+        --reference build/rel/bench/empty_window
 """
+import argparse
 import ctypes
 import os
 import statistics
@@ -14,9 +22,13 @@ import subprocess
 import sys
 import time
 
-exe = sys.argv[1]
-display = sys.argv[2] if len(sys.argv) > 2 else ":97"
-runs = int(sys.argv[3]) if len(sys.argv) > 3 else 9
+parser = argparse.ArgumentParser(description="launch to first painted window")
+parser.add_argument("exe")
+parser.add_argument("display", nargs="?", default=":97")
+parser.add_argument("runs", nargs="?", type=int, default=9)
+parser.add_argument("--reference", help="a second program timed alongside, e.g. empty_window")
+args = parser.parse_args()
+display = args.display
 
 x = ctypes.cdll.LoadLibrary("libX11.so.6")
 x.XOpenDisplay.restype = ctypes.c_void_p
@@ -47,21 +59,44 @@ def pixel():
     return value
 
 
-times, rss = [], []
-for _ in range(runs):
+def launch(exe):
+    """Milliseconds to the first silver pixel, and resident MB 1.5 s after start."""
     if pixel() == SILVER:
         sys.exit("another window already covers the measuring point")
     t0 = time.perf_counter()
     p = subprocess.Popen([exe], env=dict(os.environ, DISPLAY=display),
                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     while pixel() != SILVER:
+        if p.poll() is not None:
+            sys.exit(f"{exe} ended before it painted")
         time.sleep(0.001)
-    times.append((time.perf_counter() - t0) * 1000)
+    elapsed = (time.perf_counter() - t0) * 1000
     time.sleep(1.5)
     with open(f"/proc/{p.pid}/status") as f:
-        rss.append(int(next(l for l in f if l.startswith("VmRSS")).split()[1]) / 1024)
+        resident = int(next(l for l in f if l.startswith("VmRSS")).split()[1]) / 1024
     p.terminate()
     p.wait()
     time.sleep(0.3)
-print("launch to first paint, ms:", [round(t) for t in times], "median", round(statistics.median(times)))
-print("resident memory after start, MB:", [round(r, 1) for r in rss], "median", round(statistics.median(rss), 1))
+    return elapsed, resident
+
+
+programs = [args.exe] + ([args.reference] if args.reference else [])
+times = {exe: [] for exe in programs}
+rss = {exe: [] for exe in programs}
+for _ in range(args.runs):
+    for exe in programs:
+        t, r = launch(exe)
+        times[exe].append(t)
+        rss[exe].append(r)
+
+for exe in programs:
+    if len(programs) > 1:
+        print(exe)
+    print("launch to first paint, ms:", [round(t) for t in times[exe]], "median",
+          round(statistics.median(times[exe])))
+    print("resident memory after start, MB:", [round(r, 1) for r in rss[exe]], "median",
+          round(statistics.median(rss[exe]), 1))
+if args.reference:
+    ratio = statistics.median(times[args.exe]) / statistics.median(times[args.reference])
+    print(f"ratio of the medians: {ratio:.2f}")
+print("load average:", " ".join(open("/proc/loadavg").read().split()[:3]))
