@@ -59,8 +59,21 @@ def pixel():
     return value
 
 
+def cpu_ms(pid):
+    """Processor time of all the process's threads so far, in ms."""
+    total = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/schedstat") as f:
+                total += int(f.read().split()[0])
+        except (FileNotFoundError, ProcessLookupError):
+            pass
+    return total / 1e6
+
+
 def launch(exe):
-    """Milliseconds to the first silver pixel, and resident MB 1.5 s after start."""
+    """Milliseconds to the first silver pixel, processor ms spent by then, and
+    resident MB 1.5 s after start."""
     if pixel() == SILVER:
         sys.exit("another window already covers the measuring point")
     t0 = time.perf_counter()
@@ -71,22 +84,25 @@ def launch(exe):
             sys.exit(f"{exe} ended before it painted")
         time.sleep(0.001)
     elapsed = (time.perf_counter() - t0) * 1000
+    cpu = cpu_ms(p.pid)
     time.sleep(1.5)
     with open(f"/proc/{p.pid}/status") as f:
         resident = int(next(l for l in f if l.startswith("VmRSS")).split()[1]) / 1024
     p.terminate()
     p.wait()
     time.sleep(0.3)
-    return elapsed, resident
+    return elapsed, cpu, resident
 
 
 programs = [args.exe] + ([args.reference] if args.reference else [])
 times = {exe: [] for exe in programs}
+cpus = {exe: [] for exe in programs}
 rss = {exe: [] for exe in programs}
 for _ in range(args.runs):
     for exe in programs:
-        t, r = launch(exe)
+        t, c, r = launch(exe)
         times[exe].append(t)
+        cpus[exe].append(c)
         rss[exe].append(r)
 
 for exe in programs:
@@ -94,9 +110,14 @@ for exe in programs:
         print(exe)
     print("launch to first paint, ms:", [round(t) for t in times[exe]], "median",
           round(statistics.median(times[exe])))
+    # Less sensitive to other load on the machine than the wall-clock time.
+    print("processor time to first paint, ms:", [round(c) for c in cpus[exe]], "median",
+          round(statistics.median(cpus[exe])))
     print("resident memory after start, MB:", [round(r, 1) for r in rss[exe]], "median",
           round(statistics.median(rss[exe]), 1))
 if args.reference:
     ratio = statistics.median(times[args.exe]) / statistics.median(times[args.reference])
     print(f"ratio of the medians: {ratio:.2f}")
+    cpu_ratio = statistics.median(cpus[args.exe]) / statistics.median(cpus[args.reference])
+    print(f"ratio of the processor-time medians: {cpu_ratio:.2f}")
 print("load average:", " ".join(open("/proc/loadavg").read().split()[:3]))
