@@ -1,8 +1,7 @@
 #include "AppearanceChoices.h"
 
+#include "AppearanceImages.h"
 #include "TChessBrd.h"
-
-#include <QHash>
 
 #include <optional>
 
@@ -31,26 +30,18 @@ QString AppearanceChoices::LightResource(int index) {
                         ":/textures/MarronClaro3.png"});
 }
 
-const QImage& AppearanceChoices::Picture(const QString& resource) {
-    // Decoded once per run; the board keeps its own copy of what it is given.
-    static QHash<QString, QImage> cache;
-    auto it = cache.find(resource);
-    if (it == cache.end()) it = cache.insert(resource, QImage(resource));
-    return *it;
-}
-
-void AppearanceChoices::ApplyPieceSet(TChessBrd& board, int index) {
+void AppearanceChoices::ApplyPieceSet(TChessBrd& board, AppearanceImages& images, int index) {
     if (index < 0 || index > 3) return;
     // No picture at all brings back the board's built-in set.
-    board.SetCustomPieceSet(index == 0 ? std::nullopt : std::optional<QImage>(Picture(PieceSetResource(index))));
+    board.SetCustomPieceSet(index == 0 ? std::nullopt : std::optional<QImage>(images.Picture(PieceSetResource(index))));
 }
 
-void AppearanceChoices::ApplyDark(TChessBrd& board, int index) {
-    if (const QString r = DarkResource(index); !r.isEmpty()) board.SetSquareDark(Picture(r));
+void AppearanceChoices::ApplyDark(TChessBrd& board, AppearanceImages& images, int index) {
+    if (const QString r = DarkResource(index); !r.isEmpty()) board.SetSquareDark(images.Picture(r));
 }
 
-void AppearanceChoices::ApplyLight(TChessBrd& board, int index) {
-    if (const QString r = LightResource(index); !r.isEmpty()) board.SetSquareLight(Picture(r));
+void AppearanceChoices::ApplyLight(TChessBrd& board, AppearanceImages& images, int index) {
+    if (const QString r = LightResource(index); !r.isEmpty()) board.SetSquareLight(images.Picture(r));
 }
 
 void AppearanceChoices::ApplyLines(TChessBrd& board, int index) {

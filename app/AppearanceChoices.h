@@ -1,14 +1,14 @@
 #pragma once
 // The four appearance lists of the main window and what each item hands to
 // the board: piece set, dark and light square textures, and lines between the
-// squares. The pictures come from the program's built-in artwork and are
-// loaded once. User-interface thread only.
+// squares. The pictures come from the program's built-in artwork through
+// the window's AppearanceImages. User-interface thread only.
 
-#include <QImage>
 #include <QString>
 
 namespace tablerix {
 
+class AppearanceImages;
 class TChessBrd;
 
 class AppearanceChoices {
@@ -20,15 +20,12 @@ public:
     static QString DarkResource(int index);      // empty outside 0..2
     static QString LightResource(int index);
 
-    // Each applies the selected index to the board; any other index (no
-    // selection) changes nothing.
-    static void ApplyPieceSet(TChessBrd& board, int index);
-    static void ApplyDark(TChessBrd& board, int index);
-    static void ApplyLight(TChessBrd& board, int index);
+    // Each applies the selected index to the board, taking the picture from
+    // images; any other index (no selection) changes nothing.
+    static void ApplyPieceSet(TChessBrd& board, AppearanceImages& images, int index);
+    static void ApplyDark(TChessBrd& board, AppearanceImages& images, int index);
+    static void ApplyLight(TChessBrd& board, AppearanceImages& images, int index);
     static void ApplyLines(TChessBrd& board, int index);
-
-private:
-    static const QImage& Picture(const QString& resource);
 };
 
 }  // namespace tablerix

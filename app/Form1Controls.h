@@ -4,16 +4,14 @@
 // or reads its controls on its behalf.
 //
 // Ownership: every control is a Qt child of the window (or of one of its
-// panels) and dies with it; the pointers never own. The three images are
-// the window's own copies of the textures its form offers.
+// panels) and dies with it; the pointers never own. The file dialogs and
+// the appearance pictures are not here: the window keeps them in its
+// GameFileDialogs and AppearanceImages, made and decoded when first needed.
 // Threads: user-interface thread only.
-
-#include <QImage>
 
 #include <array>
 
 class QComboBox;
-class QFileDialog;
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -106,11 +104,6 @@ struct Form1Controls {
     QComboBox* ComboJugadorBlancas = nullptr;
     QLabel* LFichasBlancas = nullptr;
     QTimer* Timer1 = nullptr;
-    QFileDialog* Save = nullptr;
-    QFileDialog* Open = nullptr;
-    QImage MarronOscuro2;  // dark wood of "Oscuro 1"
-    QImage MarronClaro2;   // light wood of "Claro 1"
-    QImage MaderaBorde;    // wood of the board's border
 };
 
 }  // namespace tablerix

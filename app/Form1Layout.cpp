@@ -1,16 +1,16 @@
 #include "Form1Layout.h"
 
+#include "AppearanceChoices.h"
+#include "AppearanceImages.h"
 #include "ArtCatalogue.h"
 #include "Blinklbl.h"
 #include "ElidedLabel.h"
 #include "Form1Controls.h"
-#include "GameFileKind.h"
 #include "Mylabel.h"
 #include "TNotesEdit.h"
 #include "TablerixPas.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QIcon>
@@ -168,14 +168,13 @@ QIcon Form1Layout::ProgramIcon() {
     return icon;
 }
 
-void Form1Layout::Build(QWidget& form, Form1Controls& ui) {
+void Form1Layout::Build(QWidget& form, Form1Controls& ui, AppearanceImages& images) {
     form.setFont(DefaultFont());
     QPalette pal = form.palette();
     pal.setColor(QPalette::Window, kSilver);
     pal.setColor(QPalette::Button, kSilver);
     form.setPalette(pal);
     form.setAutoFillBackground(true);
-    form.setWindowIcon(ProgramIcon());
 
     BuildHeader(form, ui);
     BuildBoard(form, ui);
@@ -186,7 +185,7 @@ void Form1Layout::Build(QWidget& form, Form1Controls& ui) {
     BuildStartPanel(form, ui);
     BuildHiddenControls(form, ui);
     NameControls(ui);
-    ConfigureBoard(ui);
+    ConfigureBoard(ui, images);
 }
 
 void Form1Layout::BuildHeader(QWidget& form, Form1Controls& ui) {
@@ -348,17 +347,6 @@ void Form1Layout::BuildStartPanel(QWidget& form, Form1Controls& ui) {
     ui.BAceptar->setCursor(Qt::PointingHandCursor);
 }
 
-QFileDialog* Form1Layout::GameFileDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode) {
-    auto* dialog = new QFileDialog(parent, title, QString(), kGameFilterName + QStringLiteral(" (*.Chess)"));
-    dialog->setAcceptMode(mode);
-    dialog->setDefaultSuffix(QStringLiteral("Chess"));
-    // The list shows the names alone. Qt folds the double blank of a filter
-    // name into one; the names are passed exactly as written.
-    dialog->setOption(QFileDialog::HideNameFilterDetails);
-    GameFileKind::OfferPgn(*dialog);
-    return dialog;
-}
-
 void Form1Layout::BuildHiddenControls(QWidget& form, Form1Controls& ui) {
     ui.ListBox1 = new QListWidget(&form);
     ui.ListBox1->setEnabled(false);
@@ -384,14 +372,6 @@ void Form1Layout::BuildHiddenControls(QWidget& form, Form1Controls& ui) {
 
     ui.Timer1 = new QTimer(&form);
     ui.Timer1->setInterval(1000);
-
-    ui.Save = GameFileDialog(&form, QStringLiteral("Tablerix ( Salvar Partida )."), QFileDialog::AcceptSave);
-    ui.Open = GameFileDialog(&form, QStringLiteral("Tablerix ( Cargar Partida )."), QFileDialog::AcceptOpen);
-    ui.Open->setFileMode(QFileDialog::AnyFile);  // a missing file is reported by the loader
-
-    ui.MarronOscuro2 = QImage(QStringLiteral(":/textures/MarronOscuro2.png"));
-    ui.MarronClaro2 = QImage(QStringLiteral(":/textures/MarronClaro2.png"));
-    ui.MaderaBorde = QImage(QStringLiteral(":/textures/MaderaBorde.png"));
 }
 
 void Form1Layout::NameControls(Form1Controls& ui) {
@@ -418,15 +398,14 @@ void Form1Layout::NameControls(Form1Controls& ui) {
         {ui.PEmpezar, "PEmpezar"}, {ui.Label1, "Label1"}, {ui.myLabel3d2, "myLabel3d2"}, {ui.BAceptar, "BAceptar"},
         {ui.ListBox1, "ListBox1"}, {ui.Memo1, "Memo1"}, {ui.MTiempos, "MTiempos"}, {ui.MJugadasJaque, "MJugadasJaque"},
         {ui.MControl, "MControl"}, {ui.EditorNotasImprimir, "EditorNotasImprimir"},
-        {ui.ComboJugadorBlancas, "ComboJugadorBlancas"}, {ui.LFichasBlancas, "LFichasBlancas"}, {ui.Timer1, "Timer1"},
-        {ui.Save, "Save"}, {ui.Open, "Open"}};
+        {ui.ComboJugadorBlancas, "ComboJugadorBlancas"}, {ui.LFichasBlancas, "LFichasBlancas"}, {ui.Timer1, "Timer1"}};
     // clang-format on
     for (const auto& [control, name] : controls) control->setObjectName(QLatin1StringView(name));
     for (std::size_t i = 0; i < ui.StatusPanels.size(); ++i)
         ui.StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
 }
 
-void Form1Layout::ConfigureBoard(Form1Controls& ui) {
+void Form1Layout::ConfigureBoard(Form1Controls& ui, AppearanceImages& images) {
     TChessBrd& board = *ui.ChessBrd1;
     // As stored in the form: the board draws nothing until it is on screen.
     board.BeginLoadingProperties();
@@ -451,9 +430,10 @@ void Form1Layout::ConfigureBoard(Form1Controls& ui) {
     board.SetSizeOfSquare(40);
     board.SetSquareColorDark(QColor(128, 128, 128));
     board.SetSquareColorLight(kSilver);
-    board.SetSquareDark(ui.MarronOscuro2);
-    board.SetSquareLight(ui.MarronClaro2);
-    board.SetBorderBitmap(ui.MaderaBorde);
+    // The textures of "Oscuro 1" and "Claro 1", the lists' first items.
+    board.SetSquareDark(images.Picture(AppearanceChoices::DarkResource(0)));
+    board.SetSquareLight(images.Picture(AppearanceChoices::LightResource(0)));
+    board.SetBorderBitmap(images.Picture(AppearanceImages::kBorderResource));
     board.SetWhiteOnTop(false);
     board.EndLoadingProperties();
 }

@@ -5,7 +5,6 @@
 // handlers afterwards. UI thread only.
 
 #include <QColor>
-#include <QFileDialog>
 #include <QFont>
 #include <QIcon>
 #include <QRect>
@@ -21,6 +20,7 @@ class QWidget;
 
 namespace tablerix {
 
+class AppearanceImages;
 struct Form1Controls;
 class TmyLabel3d;
 
@@ -35,15 +35,17 @@ public:
     static inline const QString kGameFilterName = QStringLiteral("Partidas De Tablerix  ( .Chess )");
 
     // Creates every control of the window form as its child, fills ui with
-    // them and configures the board ui.ChessBrd1.
-    static void Build(QWidget& form, Form1Controls& ui);
+    // them and configures the board ui.ChessBrd1 with its first textures,
+    // taken from images (the window's own). The file dialogs are not among
+    // the controls: GameFileDialogs makes them.
+    static void Build(QWidget& form, Form1Controls& ui, AppearanceImages& images);
 
     // The nearest installed face to the form's "MS Sans Serif" 8 point.
     static QFont DefaultFont();
     // True when the button symbols come from the "Wingdings" symbol font.
     static bool HasSymbolFont();
     // The program's icon at every size of the desktop's icon theme; the
-    // window shows it, as the menu entry does.
+    // window shows it once it has painted, as the menu entry does.
     static QIcon ProgramIcon();
     // The maker's name in a sunken 3-D label, as the start panel and the
     // about window show it, centred on the box (left, top, width x 16 high)
@@ -61,9 +63,8 @@ private:
     static void BuildStartPanel(QWidget& form, Form1Controls& ui);
     static void BuildHiddenControls(QWidget& form, Form1Controls& ui);
     static void NameControls(Form1Controls& ui);
-    static void ConfigureBoard(Form1Controls& ui);
+    static void ConfigureBoard(Form1Controls& ui, AppearanceImages& images);
 
-    static QFileDialog* GameFileDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode);
     static QLabel* Label(QWidget* parent, const QString& text, int left, int top, bool bold = true);
     static QComboBox* Combo(QWidget* parent, const QStringList& items, int left, int top, int width);
     static QToolButton* HeaderButton(QWidget* parent, const QString& icon, const QString& hint, int left);

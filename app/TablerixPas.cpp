@@ -31,6 +31,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <chrono>
 #include <random>
 #include <utility>
 #include <vector>
@@ -38,6 +39,8 @@
 namespace tablerix {
 
 namespace {
+
+constexpr std::chrono::milliseconds kIconAtTheLatest{1000};
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -55,7 +58,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), dialogs_(std::make_unique<For
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(kCaption);
-    Form1Layout::Build(*this, ui_);
+    Form1Layout::Build(*this, ui_, images_);
     WireControls();
     WireBoard();
     shortcuts_ = std::make_unique<WindowShortcuts>(*this, ui_);
@@ -100,8 +103,6 @@ void TForm1::WireControls() {
     connect(ui_.ComboClaro, &QComboBox::activated, this, &TForm1::ComboClaroChange);
     connect(ui_.ComboBorde, &QComboBox::activated, this, &TForm1::ComboBordeChange);
     connect(ui_.Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    connect(ui_.Save, &QFileDialog::fileSelected, this, &TForm1::UseDialogFolderOf);
-    connect(ui_.Open, &QFileDialog::fileSelected, this, &TForm1::UseDialogFolderOf);
 
     // A move chosen in the visible list: by keyboard (selection change) or by
     // mouse (the press changes the selection, the click follows; one run).
@@ -143,6 +144,31 @@ void TForm1::showEvent(QShowEvent* event) {
         }
     }
     QWidget::showEvent(event);
+    // Should no paint come soon (a window started minimised), the icon
+    // comes anyway.
+    if (!iconShown_) QTimer::singleShot(kIconAtTheLatest, this, &TForm1::ShowProgramIcon);
+}
+
+void TForm1::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // What the first screen does not show waits until it is on screen.
+    if (!std::exchange(painted_, true)) QTimer::singleShot(0, this, &TForm1::AfterFirstPaint);
+}
+
+void TForm1::AfterFirstPaint() {
+    // The icon belongs to the desktop's frame and task list, not to the
+    // window's face, and decoding its sizes costs about as much as the rest
+    // of the window's first paint.
+    ShowProgramIcon();
+    // A file dialog costs more to build than the whole window; made now,
+    // while the user looks at the start screen, the first save or load
+    // opens at once.
+    fileDialogs_.MakeBoth();
+}
+
+void TForm1::ShowProgramIcon() {
+    if (std::exchange(iconShown_, true)) return;
+    setWindowIcon(Form1Layout::ProgramIcon());
 }
 
 void TForm1::changeEvent(QEvent* event) {
@@ -172,23 +198,26 @@ void TForm1::SetClocks(const GameClocks& clocks) {
 }
 
 const TChessBrd& TForm1::Board() const { return *ui_.ChessBrd1; }
+const AppearanceImages& TForm1::Images() const noexcept { return images_; }
 FormDialogs& TForm1::Dialogs() const { return *dialogs_; }
 void TForm1::SetDialogs(std::unique_ptr<FormDialogs> dialogs) { dialogs_ = std::move(dialogs); }
 
 // ------------------------------------------------- game files and printing
 
 TForm1::ChosenFile TForm1::ChooseSaveFile() {
+    QFileDialog& dialog = fileDialogs_.Save();
     if (const QString opened = dialogs_->OpenedFile; !opened.isEmpty()) {
-        ui_.Save->selectFile(opened);
-        GameFileKind::FitTo(*ui_.Save, opened);
+        dialog.selectFile(opened);
+        GameFileKind::FitTo(dialog, opened);
     }
-    const QString path = dialogs_->ChooseFile(*ui_.Save);
-    return {path, !path.isEmpty() && GameFileKind::IsPgn(path, ui_.Save->selectedNameFilter())};
+    const QString path = dialogs_->ChooseFile(dialog);
+    return {path, !path.isEmpty() && GameFileKind::IsPgn(path, dialog.selectedNameFilter())};
 }
 
 TForm1::ChosenFile TForm1::ChooseOpenFile() {
-    const QString path = dialogs_->ChooseFile(*ui_.Open);
-    return {path, !path.isEmpty() && GameFileKind::IsPgn(path, ui_.Open->selectedNameFilter())};
+    QFileDialog& dialog = fileDialogs_.Open();
+    const QString path = dialogs_->ChooseFile(dialog);
+    return {path, !path.isEmpty() && GameFileKind::IsPgn(path, dialog.selectedNameFilter())};
 }
 
 GameRecordText TForm1::CollectGame() const { return Form1Game::Collect(ui_); }
@@ -231,8 +260,7 @@ void TForm1::FormCreate() {
 void TForm1::FormActivate() {
     // Never the program's own folder: once installed nobody may write there.
     if (state_.DialogDirectory.isEmpty()) state_.DialogDirectory = FormDialogs::StartFolder();
-    ui_.Save->setDirectory(state_.DialogDirectory);
-    ui_.Open->setDirectory(state_.DialogDirectory);
+    fileDialogs_.SetDirectory(state_.DialogDirectory);
 }
 
 void TForm1::UseDialogFolderOf(const QString& file) {
@@ -575,9 +603,15 @@ void TForm1::BAcercaDeClick() {
     state_.ClocksRunning = true;
 }
 
-void TForm1::ComboPiezasChange() { AppearanceChoices::ApplyPieceSet(*ui_.ChessBrd1, ui_.ComboPiezas->currentIndex()); }
-void TForm1::ComboOscuroChange() { AppearanceChoices::ApplyDark(*ui_.ChessBrd1, ui_.ComboOscuro->currentIndex()); }
-void TForm1::ComboClaroChange() { AppearanceChoices::ApplyLight(*ui_.ChessBrd1, ui_.ComboClaro->currentIndex()); }
+void TForm1::ComboPiezasChange() {
+    AppearanceChoices::ApplyPieceSet(*ui_.ChessBrd1, images_, ui_.ComboPiezas->currentIndex());
+}
+void TForm1::ComboOscuroChange() {
+    AppearanceChoices::ApplyDark(*ui_.ChessBrd1, images_, ui_.ComboOscuro->currentIndex());
+}
+void TForm1::ComboClaroChange() {
+    AppearanceChoices::ApplyLight(*ui_.ChessBrd1, images_, ui_.ComboClaro->currentIndex());
+}
 void TForm1::ComboBordeChange() { AppearanceChoices::ApplyLines(*ui_.ChessBrd1, ui_.ComboBorde->currentIndex()); }
 
 }  // namespace tablerix

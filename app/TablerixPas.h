@@ -13,10 +13,12 @@
 // Threads: user-interface thread only. The board's events reach the handlers
 // on that thread, also for the engine's moves.
 
+#include "AppearanceImages.h"
 #include "Form1Controls.h"
 #include "Form1State.h"
 #include "FormDialogs.h"
 #include "GameClocks.h"
+#include "GameFileDialogs.h"
 #include "TChessBrd.h"
 
 #include <QString>
@@ -61,6 +63,8 @@ public:
     void SetClocks(const GameClocks& clocks);
     // The board, for reading its game and position.
     const TChessBrd& Board() const;
+    // The pictures of the appearance lists decoded so far.
+    const AppearanceImages& Images() const noexcept;
     // The save, open and printer dialogs as the commands run them, and the
     // printer. The window owns them; tests put in their own.
     FormDialogs& Dialogs() const;
@@ -149,6 +153,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -165,11 +170,23 @@ private:
     void SelectHidden(int row);
     // Shows the position after half-move row + 1 (-1: the start).
     void GoToPosition(int row);
+    // The program's icon and the file dialogs, just after the first paint.
+    void AfterFirstPaint();
+    // Gives the window the program's icon, once.
+    void ShowProgramIcon();
 
     Form1Controls ui_;  // filled by Form1Layout; the pointers never own
     Form1State state_;
     std::unique_ptr<FormDialogs> dialogs_;
+    // The pictures the appearance lists offer, the board's first textures
+    // among them; each decoded when first used.
+    AppearanceImages images_;
+    // The save and open dialogs, made on first use or just after the
+    // first paint; both start in state_.DialogDirectory.
+    GameFileDialogs fileDialogs_{*this, [this](const QString& file) { UseDialogFolderOf(file); }};
     bool centred_ = false;
+    bool painted_ = false;
+    bool iconShown_ = false;
     int repeRowHandled_ = -2;  // row already handled during the current click
     // The keyboard; goes before the controls it watches.
     std::unique_ptr<WindowShortcuts> shortcuts_;

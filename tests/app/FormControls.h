@@ -10,10 +10,13 @@
 #include "TNotesEdit.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -33,6 +36,18 @@ T* Control(const QObject& form, const QString& name) {
         throw std::runtime_error("missing control " + name.toStdString());
     }
     return control;
+}
+
+// The save or open dialog, "Save" or "Open". The window makes both just
+// after its first paint (or when a command first needs one): a window that
+// has neither is shown and given the time to paint.
+inline QFileDialog* FileDialog(QWidget& form, const QString& name) {
+    if (!form.findChild<QFileDialog*>(name)) {
+        form.show();
+        // Control below reports one that never comes.
+        static_cast<void>(QTest::qWaitFor([&] { return form.findChild<QFileDialog*>(name) != nullptr; }));
+    }
+    return Control<QFileDialog>(form, name);
 }
 
 // The texts of the nine clock labels: White's, Black's and the game's

@@ -290,19 +290,19 @@ TEST_F(GameFileWindowTest, DialogsStartInTheDocumentsFolderThenInTheLastOneUsed)
     EXPECT_EQ(FormDialogs::StartFolder(), papers);
 
     TForm1 fresh;
-    EXPECT_EQ(Control<QFileDialog>(fresh, "Open")->directory().absolutePath(), papers);
-    EXPECT_EQ(Control<QFileDialog>(fresh, "Save")->directory().absolutePath(), papers);
+    EXPECT_EQ(FileDialog(fresh, "Open")->directory().absolutePath(), papers);
+    EXPECT_EQ(FileDialog(fresh, "Save")->directory().absolutePath(), papers);
     // A game chosen elsewhere in one dialog: both follow it, also after the
     // window is activated again.
     ASSERT_TRUE(home.mkpath(QStringLiteral("torneo")));
     const QString elsewhere = home.filePath(QStringLiteral("torneo"));
-    emit Control<QFileDialog>(fresh, "Save")->fileSelected(elsewhere + QStringLiteral("/ronda1.Chess"));
+    emit FileDialog(fresh, "Save")->fileSelected(elsewhere + QStringLiteral("/ronda1.Chess"));
     fresh.FormActivate();
-    EXPECT_EQ(Control<QFileDialog>(fresh, "Open")->directory().absolutePath(), elsewhere);
-    EXPECT_EQ(Control<QFileDialog>(fresh, "Save")->directory().absolutePath(), elsewhere);
+    EXPECT_EQ(FileDialog(fresh, "Open")->directory().absolutePath(), elsewhere);
+    EXPECT_EQ(FileDialog(fresh, "Save")->directory().absolutePath(), elsewhere);
     // A name in a folder that is gone leaves the last good one.
-    emit Control<QFileDialog>(fresh, "Open")->fileSelected(home.filePath(QStringLiteral("borrada/x.Chess")));
-    EXPECT_EQ(Control<QFileDialog>(fresh, "Open")->directory().absolutePath(), elsewhere);
+    emit FileDialog(fresh, "Open")->fileSelected(home.filePath(QStringLiteral("borrada/x.Chess")));
+    EXPECT_EQ(FileDialog(fresh, "Open")->directory().absolutePath(), elsewhere);
 }
 
 TEST_F(GameFileWindowTest, TheRealFileDialogsSaveAndLoad) {
@@ -332,7 +332,7 @@ TEST_F(GameFileWindowTest, TheRealFileDialogsSaveAndLoad) {
     form->BSalvarClick();
     ASSERT_TRUE(QFile::exists(path));
     // The next dialog starts where the game went.
-    EXPECT_EQ(Control<QFileDialog>(*form, "Open")->directory().absolutePath(), QDir(dir.path()).absolutePath());
+    EXPECT_EQ(FileDialog(*form, "Open")->directory().absolutePath(), QDir(dir.path()).absolutePath());
     form->BNuevaParClick();
     answerWith(path);
     MessageCloser closer;

@@ -193,6 +193,8 @@ TEST_F(MainWindowTest, EveryControlIsFoundByItsFormName) {
     expect({"EditorNotasImprimir"}, static_cast<QTextEdit*>(nullptr));
     expect({"StatusBar1"}, static_cast<QStatusBar*>(nullptr));
     expect({"Timer1"}, static_cast<QTimer*>(nullptr));
+    // The file dialogs come just after the first paint.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->findChildren<QFileDialog*>().size() == 2; }));
     expect({"Save", "Open"}, static_cast<QFileDialog*>(nullptr));
 
     // Same-looking controls told apart by their place: the clock fields in

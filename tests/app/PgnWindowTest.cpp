@@ -143,7 +143,7 @@ TEST_F(PgnWindowTest, SavesTheMovesUpToTheShownPositionInTheChosenFormat) {
     form->ButtonBackClick();
     form->ButtonBackClick();
     // The PGN filter chosen and a bare name typed: still PGN.
-    Control<QFileDialog>(*form, "Save")->selectNameFilter(Control<QFileDialog>(*form, "Save")->nameFilters().value(1));
+    FileDialog(*form, "Save")->selectNameFilter(FileDialog(*form, "Save")->nameFilters().value(1));
     SaveAs(File("sin_extension"));
     const QByteArray text = ReadAll(File("sin_extension"));
     EXPECT_TRUE(text.contains("1. e4 e5 2. Nf3 d6 *")) << text.toStdString();
@@ -153,7 +153,7 @@ TEST_F(PgnWindowTest, SavesTheMovesUpToTheShownPositionInTheChosenFormat) {
     EXPECT_TRUE(ReadAll(File("vieja.Chess")).startsWith("1. E2-E4\r\n"));
 
     // Both dialogs offer the two filters, the PGN one second.
-    for (const QFileDialog* d : {Control<QFileDialog>(*form, "Save"), Control<QFileDialog>(*form, "Open")}) {
+    for (const QFileDialog* d : {FileDialog(*form, "Save"), FileDialog(*form, "Open")}) {
         ASSERT_EQ(d->nameFilters().size(), 2);
         EXPECT_TRUE(d->nameFilters()[0].contains(QStringLiteral("*.Chess")));
         // The dialog folds the name's double blank; the text given is the exact one.
@@ -165,8 +165,8 @@ TEST_F(PgnWindowTest, SavesTheMovesUpToTheShownPositionInTheChosenFormat) {
     Load(File("sin_extension.pgn"));  // missing: refused, but remembered
     dialogs->answers << QString();
     form->BSalvarClick();
-    EXPECT_TRUE(GameFileKind::IsPgn(QString(), Control<QFileDialog>(*form, "Save")->selectedNameFilter()));
-    EXPECT_EQ(Control<QFileDialog>(*form, "Save")->defaultSuffix(), QStringLiteral("pgn"));
+    EXPECT_TRUE(GameFileKind::IsPgn(QString(), FileDialog(*form, "Save")->selectedNameFilter()));
+    EXPECT_EQ(FileDialog(*form, "Save")->defaultSuffix(), QStringLiteral("pgn"));
 }
 
 TEST_F(PgnWindowTest, FailedPgnSaveSaysSoAndKeepsTheOldFile) {

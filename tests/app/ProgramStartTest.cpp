@@ -200,7 +200,7 @@ TEST_F(ProgramStartTest, AGameOnTheCommandLineLoadsAsCargarSinAnimacion) {
     EXPECT_EQ(fromCommandLine.visible, fromButton.visible);
     EXPECT_EQ(fromCommandLine.choices, fromButton.choices);
     // The dialogs go on in the game's folder, and a save proposes the game.
-    EXPECT_EQ(QDir(Control<QFileDialog>(*form, "Open")->directory()).absolutePath(), QDir(dir.path()).absolutePath());
+    EXPECT_EQ(QDir(FileDialog(*form, "Open")->directory()).absolutePath(), QDir(dir.path()).absolutePath());
     EXPECT_EQ(form->Dialogs().OpenedFile, path);
 }
 
@@ -254,6 +254,8 @@ TEST_F(ProgramStartTest, AFileThatIsNoGameGetsTheLoadsOwnError) {
 TEST_F(ProgramStartTest, NoArgumentShowsTheStartScreenOnly) {
     MessageCloser closer;
     TForm1 form;
+    // Decoding the icon's sizes waits until the window has painted.
+    EXPECT_TRUE(form.windowIcon().isNull());
     ProgramStart::Show(form, CommandLine::Parse({}));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QTest::qWait(50);

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
@@ -66,15 +67,15 @@ TEST(QtDialogsTest, QtsOwnTextsAreSpanish) {
     EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Imprimir"));
 
     TForm1 form;
-    EXPECT_EQ(AcceptButtonText(*Control<QFileDialog>(form, "Save")), QStringLiteral("&Guardar"));
-    EXPECT_EQ(AcceptButtonText(*Control<QFileDialog>(form, "Open")), QStringLiteral("&Abrir"));
+    EXPECT_EQ(AcceptButtonText(*FileDialog(form, "Save")), QStringLiteral("&Guardar"));
+    EXPECT_EQ(AcceptButtonText(*FileDialog(form, "Open")), QStringLiteral("&Abrir"));
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tablerix  Aviso"), QStringLiteral("x"), QMessageBox::Ok);
     EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
 }
 
 TEST(QtDialogsTest, GameFiltersAreListedByNameTheGameFileFirst) {
     TForm1 form;
-    for (const QFileDialog* dialog : {Control<QFileDialog>(form, "Save"), Control<QFileDialog>(form, "Open")}) {
+    for (const QFileDialog* dialog : {FileDialog(form, "Save"), FileDialog(form, "Open")}) {
         const auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
         ASSERT_NE(types, nullptr);
         ASSERT_EQ(types->count(), 2);
@@ -84,6 +85,83 @@ TEST(QtDialogsTest, GameFiltersAreListedByNameTheGameFileFirst) {
         EXPECT_TRUE(dialog->nameFilters().value(0).endsWith(QStringLiteral("(*.Chess)")));
         EXPECT_FALSE(GameFileKind::IsPgn(QString(), dialog->selectedNameFilter()));
     }
+}
+
+// Cancels every file dialog without showing it.
+class CancellingDialogs : public FormDialogs {
+public:
+    QString ChooseFile(QFileDialog& /*dialog*/) override { return {}; }
+};
+
+TEST(QtDialogsTest, FileDialogsAreMadeWhenFirstNeededAndKept) {
+    TForm1 form;
+    EXPECT_TRUE(form.findChildren<QFileDialog*>().isEmpty());
+    form.SetDialogs(std::make_unique<CancellingDialogs>());
+
+    EXPECT_TRUE(form.ChooseOpenFile().Path.isEmpty());
+    ASSERT_EQ(form.findChildren<QFileDialog*>().size(), 1);
+    QFileDialog* open = Control<QFileDialog>(form, "Open");
+    EXPECT_EQ(open->parentWidget(), &form);
+    EXPECT_EQ(open->windowTitle(), QStringLiteral("Tablerix ( Cargar Partida )."));
+    EXPECT_EQ(open->acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(open->fileMode(), QFileDialog::AnyFile);  // the loader reports a missing file
+    EXPECT_EQ(open->defaultSuffix(), QStringLiteral("Chess"));
+    EXPECT_EQ(QDir(open->directory()).absolutePath(), QDir(FormDialogs::StartFolder()).absolutePath());
+
+    // A folder chosen before the save dialog exists is where it starts.
+    QTemporaryDir elsewhere;
+    form.UseDialogFolderOf(elsewhere.filePath(QStringLiteral("ronda1.Chess")));
+    EXPECT_TRUE(form.ChooseSaveFile().Path.isEmpty());
+    form.ChooseOpenFile();
+    ASSERT_EQ(form.findChildren<QFileDialog*>().size(), 2);
+    EXPECT_EQ(Control<QFileDialog>(form, "Open"), open);
+    QFileDialog* save = Control<QFileDialog>(form, "Save");
+    EXPECT_EQ(save->windowTitle(), QStringLiteral("Tablerix ( Salvar Partida )."));
+    EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(save->defaultSuffix(), QStringLiteral("Chess"));
+    EXPECT_FALSE(save->testOption(QFileDialog::DontConfirmOverwrite));  // asks before replacing
+    EXPECT_TRUE(save->testOption(QFileDialog::HideNameFilterDetails));
+    EXPECT_EQ(QDir(save->directory()).absolutePath(), QDir(elsewhere.path()).absolutePath());
+    EXPECT_EQ(QDir(open->directory()).absolutePath(), QDir(elsewhere.path()).absolutePath());
+}
+
+// How many file dialogs a window has when its first paint arrives.
+class FirstPaintWatch : public QObject {
+public:
+    explicit FirstPaintWatch(QWidget& window) : window_(window) { window.installEventFilter(this); }
+    qsizetype DialogsAtFirstPaint = -1;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::Paint && DialogsAtFirstPaint < 0)
+            DialogsAtFirstPaint = window_.findChildren<QFileDialog*>().size();
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
+
+TEST(QtDialogsTest, FileDialogsAreMadeJustAfterTheFirstPaint) {
+    TForm1 form;
+    FirstPaintWatch watch(form);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.findChildren<QFileDialog*>().size() == 2; }));
+    EXPECT_EQ(watch.DialogsAtFirstPaint, 0);
+    // Made as on first use: named, titled, in the start folder, and hidden.
+    for (const char* name : {"Save", "Open"}) {
+        SCOPED_TRACE(name);
+        const QFileDialog* dialog = Control<QFileDialog>(form, name);
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(dialog->nameFilters().size(), 2);
+        EXPECT_EQ(QDir(dialog->directory()).absolutePath(), QDir(FormDialogs::StartFolder()).absolutePath());
+    }
+    EXPECT_EQ(Control<QFileDialog>(form, "Save")->windowTitle(), QStringLiteral("Tablerix ( Salvar Partida )."));
+    EXPECT_EQ(Control<QFileDialog>(form, "Open")->windowTitle(), QStringLiteral("Tablerix ( Cargar Partida )."));
+    // Painted again, the window makes no more.
+    form.repaint();
+    QTest::qWait(20);
+    EXPECT_EQ(form.findChildren<QFileDialog*>().size(), 2);
 }
 
 // Waits, processing events, until `done` holds or about two seconds pass.
@@ -139,7 +217,7 @@ TEST(QtDialogsTest, NothingOfTheFileDialogStaysUpDuringALoad) {
     Board(form)->OnPaint = [&](ChessBrdCore&) {
         if (!form.Loading() || checked) return;
         checked = true;  // the first replayed move
-        dialogUp = Control<QFileDialog>(form, "Open")->isVisible();
+        dialogUp = FileDialog(form, "Open")->isVisible();
         popupUp = popup && popup->isVisible();
     };
     MessageCloser closer;

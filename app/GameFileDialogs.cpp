@@ -1,0 +1,52 @@
+#include "GameFileDialogs.h"
+
+#include "Form1Layout.h"
+#include "GameFileKind.h"
+
+#include <utility>
+
+namespace tablerix {
+
+GameFileDialogs::GameFileDialogs(QWidget& owner, FileChosen chosen) : owner_(owner), chosen_(std::move(chosen)) {}
+
+QFileDialog& GameFileDialogs::Save() {
+    return Make(save_, QStringLiteral("Save"), QStringLiteral("Tablerix ( Salvar Partida )."), QFileDialog::AcceptSave);
+}
+
+QFileDialog& GameFileDialogs::Open() {
+    return Make(open_, QStringLiteral("Open"), QStringLiteral("Tablerix ( Cargar Partida )."), QFileDialog::AcceptOpen);
+}
+
+QFileDialog& GameFileDialogs::Make(QPointer<QFileDialog>& slot, const QString& name, const QString& title,
+                                   QFileDialog::AcceptMode mode) {
+    if (slot) return *slot;
+    auto* dialog =
+        new QFileDialog(&owner_, title, QString(), Form1Layout::kGameFilterName + QStringLiteral(" (*.Chess)"));
+    dialog->setObjectName(name);  // its form name, as the window's controls carry theirs
+    dialog->setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen) dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(QStringLiteral("Chess"));
+    // The list shows the names alone. Qt folds the double blank of a filter
+    // name into one; the names are passed exactly as written.
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    GameFileKind::OfferPgn(*dialog);
+    if (!directory_.isEmpty()) dialog->setDirectory(directory_);
+    QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [this](const QString& file) {
+        if (chosen_) chosen_(file);
+    });
+    slot = dialog;
+    return *dialog;
+}
+
+void GameFileDialogs::SetDirectory(const QString& directory) {
+    directory_ = directory;
+    for (QFileDialog* dialog : {save_.data(), open_.data()})
+        if (dialog) dialog->setDirectory(directory_);
+}
+
+void GameFileDialogs::MakeBoth() {
+    Save();
+    Open();
+}
+
+}  // namespace tablerix
