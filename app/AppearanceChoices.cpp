@@ -21,13 +21,12 @@ QString AppearanceChoices::PieceSetResource(int index) {
 }
 
 QString AppearanceChoices::DarkResource(int index) {
-    return Pick(index, {":/textures/MarronOscuro2.png", ":/textures/MarronOscuro1.png",
-                        ":/textures/MarronOscuro3.png"});
+    return Pick(index,
+                {":/textures/MarronOscuro2.png", ":/textures/MarronOscuro1.png", ":/textures/MarronOscuro3.png"});
 }
 
 QString AppearanceChoices::LightResource(int index) {
-    return Pick(index, {":/textures/MarronClaro2.png", ":/textures/MarronClaro1.png",
-                        ":/textures/MarronClaro3.png"});
+    return Pick(index, {":/textures/MarronClaro2.png", ":/textures/MarronClaro1.png", ":/textures/MarronClaro3.png"});
 }
 
 void AppearanceChoices::ApplyPieceSet(TChessBrd& board, AppearanceImages& images, int index) {

@@ -22,8 +22,6 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
     return line;
 }
 
-QString CommandLine::Usage(const QString& program) {
-    return QStringLiteral("Uso: %1 [PARTIDA.Chess]").arg(program);
-}
+QString CommandLine::Usage(const QString& program) { return QStringLiteral("Uso: %1 [PARTIDA.Chess]").arg(program); }
 
 }  // namespace tablerix

@@ -124,8 +124,7 @@ QToolButton* Form1Layout::HeaderButton(QWidget* parent, const QString& icon, con
     return button;
 }
 
-QPushButton* Form1Layout::SymbolButton(QWidget* parent, QChar wingding, QChar unicode, const QString& hint,
-                                       int left) {
+QPushButton* Form1Layout::SymbolButton(QWidget* parent, QChar wingding, QChar unicode, const QString& hint, int left) {
     const bool symbolFont = HasSymbolFont();
     auto* button = new QPushButton(symbolFont ? QString(wingding) : QString(unicode), parent);
     QFont font = PixelFont(16, false);

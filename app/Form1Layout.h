@@ -68,8 +68,7 @@ private:
     static QLabel* Label(QWidget* parent, const QString& text, int left, int top, bool bold = true);
     static QComboBox* Combo(QWidget* parent, const QStringList& items, int left, int top, int width);
     static QToolButton* HeaderButton(QWidget* parent, const QString& icon, const QString& hint, int left);
-    static QPushButton* SymbolButton(QWidget* parent, QChar wingding, QChar unicode, const QString& hint,
-                                     int left);
+    static QPushButton* SymbolButton(QWidget* parent, QChar wingding, QChar unicode, const QString& hint, int left);
     static QFrame* ClockPanel(QWidget* parent, const QString& caption, int top, const QColor& background,
                               const QColor& text, QLabel*& hours, QLabel*& minutes, QLabel*& seconds);
     static void SetColours(QWidget* widget, const QColor& background, const QColor& text);

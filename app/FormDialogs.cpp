@@ -6,9 +6,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QRegion>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegion>
 #include <QStandardPaths>
 
 namespace tablerix {

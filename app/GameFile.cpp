@@ -16,9 +16,7 @@ namespace {
 
 // Qt strings and the plain ones hold the same UTF-16 units; these copy them
 // unit for unit (QString::fromUtf16 would drop a leading byte-order mark).
-QString ToQString(std::u16string_view s) {
-    return QStringView(s.data(), static_cast<qsizetype>(s.size())).toString();
-}
+QString ToQString(std::u16string_view s) { return QStringView(s.data(), static_cast<qsizetype>(s.size())).toString(); }
 
 std::u16string_view ToPlainView(QStringView s) {
     return std::u16string_view(s.utf16(), static_cast<std::size_t>(s.size()));
@@ -89,8 +87,8 @@ bool GameFile::WriteSafely(const QString& path, const QByteArray& bytes) {
     // write() only fills Qt's buffer for a small game, and commit() would
     // rename a short file over the old one even when its own final flush
     // fails: push every byte out and check before committing.
-    const bool written = file.write(bytes) == bytes.size() && file.flush() &&
-                         file.error() == QFileDevice::NoError && file.size() == bytes.size();
+    const bool written = file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError &&
+                         file.size() == bytes.size();
     if (!written) {
         file.cancelWriting();
         return false;

@@ -24,8 +24,8 @@ GameFileCheck GameFileCheck::OfBytes(const QByteArray& bytes) {
     tried.reserve(static_cast<std::size_t>(file.ReplayCount()));
     for (int i = 0; i < file.ReplayCount(); ++i) {
         const ReplayMove m = file.ReplayAt(i);
-        tried.push_back({ChessBrdCore::StrToSquare(m.FromText.toStdString()),
-                         ChessBrdCore::StrToSquare(m.ToText.toStdString())});
+        tried.push_back(
+            {ChessBrdCore::StrToSquare(m.FromText.toStdString()), ChessBrdCore::StrToSquare(m.ToText.toStdString())});
     }
     std::vector<ReplayCheck::Accepted> accepted = ReplayCheck::Run(tried);
 

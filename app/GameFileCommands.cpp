@@ -56,7 +56,8 @@ LoadedGame GameFileCommands::FromCheck(const QString& path, const GameFileCheck&
     game.Moves.reserve(check.Moves().size());
     for (const ReplayCheck::Accepted& move : check.Moves()) {
         const ReplayMove text = file.ReplayAt(static_cast<int>(move.Index));
-        game.Moves.push_back({{move.Played.From, move.Played.To, 0}, text.FromText + QStringLiteral(" - ") + text.ToText});
+        game.Moves.push_back(
+            {{move.Played.From, move.Played.To, 0}, text.FromText + QStringLiteral(" - ") + text.ToText});
     }
     // Each field on its own: a damaged one leaves its label or list alone.
     for (int k = 0; k < GameFile::kClockFields; ++k) game.ClockTexts[static_cast<std::size_t>(k)] = file.ClockField(k);

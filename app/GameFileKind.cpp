@@ -42,7 +42,8 @@ void GameFileKind::OfferPgn(QFileDialog& dialog) {
 void GameFileKind::FitTo(QFileDialog& dialog, const QString& path) {
     const QStringList filters = dialog.nameFilters();
     const bool pgn = IsPgn(path);
-    const auto it = std::find_if(filters.begin(), filters.end(), [pgn](const QString& f) { return IsPgnFilter(f) == pgn; });
+    const auto it =
+        std::find_if(filters.begin(), filters.end(), [pgn](const QString& f) { return IsPgnFilter(f) == pgn; });
     if (it == filters.end()) return;
     const QString filter = *it;
     dialog.selectNameFilter(filter);

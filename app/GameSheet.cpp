@@ -1,9 +1,9 @@
 #include "GameSheet.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QPageLayout>
 #include <QPrinter>
-#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -14,15 +14,18 @@ namespace tablerix {
 
 QStringList GameSheet::Lines(const GameSheetData& data) {
     const QString blank = QStringLiteral(" ");
-    QStringList lines{QStringLiteral("***** Partida *****"), data.Partida, blank,
-                      QStringLiteral("***** Jugadores *****"), QStringLiteral("Blancas ... Jugador"),
+    QStringList lines{QStringLiteral("***** Partida *****"),
+                      data.Partida,
+                      blank,
+                      QStringLiteral("***** Jugadores *****"),
+                      QStringLiteral("Blancas ... Jugador"),
                       QStringLiteral("Negras ... ") + data.BlackPlayer};
     if (data.BlackIsComputer) lines << QStringLiteral("Dificultad ... ") + data.Difficulty;
     lines << blank << QStringLiteral("***** Jugadas *****");
     lines << data.Entries;
     lines << QStringLiteral("***** Tiempos *****") << QStringLiteral("Blancas ... ") + data.WhiteClock
-          << QStringLiteral("Negras ... ") + data.BlackClock << QStringLiteral("Partida ... ") + data.GameClock
-          << blank << QStringLiteral("***** Notas Partida *****") << data.Notes;
+          << QStringLiteral("Negras ... ") + data.BlackClock << QStringLiteral("Partida ... ") + data.GameClock << blank
+          << QStringLiteral("***** Notas Partida *****") << data.Notes;
     return lines;
 }
 
@@ -44,8 +47,7 @@ void GameSheet::Print(const QTextDocument& document, QPrinter& printer) {
     // Paper all round the text, whatever the printer chosen would allow.
     const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);
     printer.setPageMargins(QMarginsF(std::max(chosen.left(), kMinMarginMm), std::max(chosen.top(), kMinMarginMm),
-                                     std::max(chosen.right(), kMinMarginMm),
-                                     std::max(chosen.bottom(), kMinMarginMm)),
+                                     std::max(chosen.right(), kMinMarginMm), std::max(chosen.bottom(), kMinMarginMm)),
                            QPageLayout::Millimeter);
     // A copy laid out for the printer's printable area: the editor is left
     // alone, and a paginated document prints without added page numbers.

@@ -17,15 +17,15 @@ namespace tablerix {
 
 // What the sheet shows, as the window holds it.
 struct GameSheetData {
-    QString Partida;            // path of the loaded game file, or empty
+    QString Partida;  // path of the loaded game file, or empty
     bool BlackIsComputer = false;
-    QString BlackPlayer;        // item shown for Black's player
-    QString Difficulty;         // item shown for the difficulty
-    QStringList Entries;        // visible move list, annotations included
-    QString WhiteClock;         // "hh:mm:ss" from the clock labels
+    QString BlackPlayer;  // item shown for Black's player
+    QString Difficulty;   // item shown for the difficulty
+    QStringList Entries;  // visible move list, annotations included
+    QString WhiteClock;   // "hh:mm:ss" from the clock labels
     QString BlackClock;
     QString GameClock;
-    QString Notes;              // notes field text, unchanged
+    QString Notes;  // notes field text, unchanged
 };
 
 class GameSheet {

@@ -27,8 +27,7 @@ ClockTime ToClockTime(const GameClocks::Counter& c) { return {c.Hours, c.Minutes
 // A clock tag as the three label texts; a missing or bad tag reads as zero.
 void PutClock(const PgnGameText& game, const char* tag, LoadedGame& out, std::size_t first) {
     ClockTime clock;
-    if (const std::string* value = game.Tag(tag))
-        clock = PgnTagValues::ParseClock(*value).value_or(ClockTime{});
+    if (const std::string* value = game.Tag(tag)) clock = PgnTagValues::ParseClock(*value).value_or(ClockTime{});
     const auto text = [](int n) { return QString::fromStdString(GameClocks::TwoDigits(n)); };
     out.ClockTexts[first] = text(clock.Hours);
     out.ClockTexts[first + 1] = text(clock.Minutes);
@@ -123,10 +122,8 @@ void PgnCommands::Load(const QByteArray& bytes, const QString& header, bool from
     Reading reading = Read(bytes);
     if (!reading.Game) {
         // An empty clipboard is not an error of the user's.
-        if (fromClipboard && reading.NoGame)
-            commands.RefuseLoad(kNoGameInClipboard, TablerixMessage::kAvisoCaption);
-        else
-            commands.RefuseLoad(reading.Fault, TablerixMessage::kErrorCaption);
+        if (fromClipboard && reading.NoGame) commands.RefuseLoad(kNoGameInClipboard, TablerixMessage::kAvisoCaption);
+        else commands.RefuseLoad(reading.Fault, TablerixMessage::kErrorCaption);
         return;
     }
     reading.Game->Header = header;

@@ -42,7 +42,7 @@ public:
     // rules, or the message that refuses it.
     struct Reading {
         std::optional<LoadedGame> Game;
-        QString Fault;         // the message when there is no game
+        QString Fault;        // the message when there is no game
         bool NoGame = false;  // nothing that looks like a game at all
     };
     static Reading Read(const QByteArray& bytes);

@@ -98,8 +98,7 @@ void TFormAcercaDe::showEvent(QShowEvent* event) {
 }
 
 bool TFormAcercaDe::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         auto* label = qobject_cast<QWidget*>(watched);
         if (label && label->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
             if (watched == HWeb) HWebClick();

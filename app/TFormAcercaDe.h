@@ -43,8 +43,8 @@ public:
     std::function<bool(const QUrl&)> OpenAddress;
 
     void FormCreate() {}
-    void HWebClick();     // opens the web address
-    void HCorreoClick();  // opens "mailto:" and the mail address
+    void HWebClick();      // opens the web address
+    void HCorreoClick();   // opens "mailto:" and the mail address
     void BOkDatosClick();  // closes the window
 
 protected:

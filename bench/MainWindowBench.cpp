@@ -6,6 +6,7 @@
 #include "TChessBrd.h"
 #include "TablerixPas.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -14,7 +15,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <memory>

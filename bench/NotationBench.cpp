@@ -72,6 +72,9 @@ void BM_FenOfShownPosition_300HalfMoves(benchmark::State& state) {
 BENCHMARK(BM_ExportPgn_300HalfMoves)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ImportPgn_300HalfMoves)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_OpenDatabase_5MB_2000Games)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK(BM_FenOfShownPosition_300HalfMoves)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FenOfShownPosition_300HalfMoves)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 BENCHMARK_MAIN();

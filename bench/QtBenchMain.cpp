@@ -1,6 +1,6 @@
 // Entry point for benchmarks that need a QApplication; runs headless by default.
-#include <QApplication>
 #include <benchmark/benchmark.h>
+#include <QApplication>
 
 #include <cstdlib>
 

@@ -4,8 +4,8 @@
 
 #include "TChessBrd.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
+#include <QApplication>
 
 #include <memory>
 

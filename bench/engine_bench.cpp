@@ -46,7 +46,8 @@ void PerftBench(benchmark::State& state, int index, int depth, std::uint64_t exp
     }
     if (nodes != expected) state.SkipWithError(("wrong count " + std::to_string(nodes)).c_str());
     state.counters["nodes"] = static_cast<double>(nodes);
-    state.counters["nps"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["nps"] =
+        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void SearchBench(benchmark::State& state, int index) {
@@ -60,7 +61,8 @@ void SearchBench(benchmark::State& state, int index) {
         benchmark::DoNotOptimize(nodes);
     }
     state.counters["nodes"] = static_cast<double>(nodes);
-    state.counters["nps"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["nps"] =
+        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsIterationInvariantRate);
     state.counters["maxply"] = engine->MaxPlyReached();  // the tables end at ply 63
     state.SetLabel(MoveText(engine->BestMove()) + " score " + std::to_string(engine->CompletedScore()));
 }

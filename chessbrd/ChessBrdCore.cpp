@@ -17,10 +17,12 @@ char AsciiUpper(char c) noexcept { return (c >= 'a' && c <= 'z') ? static_cast<c
 
 int MaterialWeight(char c) noexcept {
     switch (AsciiLower(c)) {
-        case 'p': case 'r': case 'q': return 5;
-        case 'b': return 3;
-        case 'n': return 2;
-        default: return 0;
+    case 'p':
+    case 'r':
+    case 'q': return 5;
+    case 'b': return 3;
+    case 'n': return 2;
+    default: return 0;
     }
 }
 
@@ -204,8 +206,7 @@ void ChessBrdCore::SetEnPassantAfter(Square fromSq, Square toSq) noexcept {
     const int toRank = RankOf(toSq);
     if ((mover == 'P' && fromRank == 2 && toRank == 4) || (mover == 'p' && fromRank == 7 && toRank == 5))
         enPassant_ = ToSquare((ToInt(fromSq) + ToInt(toSq)) / 2);
-    else
-        enPassant_ = Square::None;
+    else enPassant_ = Square::None;
 }
 
 // The king's part of a castling has been judged and made; the rook follows.
@@ -261,10 +262,8 @@ void ChessBrdCore::PromotePawn(Square sq) {
     char letter = AsciiLower(promotionPiece_);
     // The board holds piece letters only; anything else becomes a queen.
     if (letter == '\0' || std::string_view(kPieceLetters).find(letter) == std::string_view::npos) letter = 'q';
-    if (RankOf(sq) == 8)
-        SetSquare(sq, AsciiUpper(letter));
-    else if (RankOf(sq) == 1)
-        SetSquare(sq, letter);
+    if (RankOf(sq) == 8) SetSquare(sq, AsciiUpper(letter));
+    else if (RankOf(sq) == 1) SetSquare(sq, letter);
     RepaintSquare(sq);
     if (At(sq) != ' ') DrawPiece(sq, At(sq));
     DrawGrid();

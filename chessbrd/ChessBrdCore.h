@@ -38,8 +38,8 @@ public:
     // ---- Square arithmetic (pure) ----
     // "e2"/"E2" -> E2; anything malformed -> None.
     static Square StrToSquare(const std::string& text);
-    static int FileOf(Square sq) noexcept;             // 1..8 (a..h); 0 off the board
-    static int RankOf(Square sq) noexcept;             // 1..8; 0 off the board
+    static int FileOf(Square sq) noexcept;                // 1..8 (a..h); 0 off the board
+    static int RankOf(Square sq) noexcept;                // 1..8; 0 off the board
     static Square SquareAt(int file, int rank) noexcept;  // None outside 1..8
     // 1 White, 0 Black, -1 empty / off the board.
     int PieceColor(Square sq) const noexcept;

@@ -27,8 +27,8 @@ public:
 
     // Writes position, castling and en passant of entry (move, side); the
     // half-move fields are set to fromSq/toSq. Ignored outside the table.
-    void Write(int move, bool white, const std::string& position, CastleSet castling, Square enPassant,
-               Square fromSq, Square toSq);
+    void Write(int move, bool white, const std::string& position, CastleSet castling, Square enPassant, Square fromSq,
+               Square toSq);
     // The same, keeping the entry's half-move fields as they are.
     void WritePosition(int move, bool white, const std::string& position, CastleSet castling, Square enPassant);
 

@@ -182,13 +182,13 @@ bool MoveRules::LegalByRules(Square fromSq, Square toSq, bool whiteToMove) const
     if (color != (whiteToMove ? 1 : 0) || color == PieceColor(toSq)) return false;
     bool valid = false;
     switch (At(fromSq) | 0x20) {  // ASCII lower case
-        case 'p': valid = ValidPawnMove(fromSq, toSq); break;
-        case 'n': valid = ValidKnightMove(fromSq, toSq); break;
-        case 'b': valid = ValidBishopMove(fromSq, toSq); break;
-        case 'r': valid = ValidRookMove(fromSq, toSq); break;
-        case 'q': valid = ValidQueenMove(fromSq, toSq); break;
-        case 'k': valid = ValidKingMove(fromSq, toSq); break;
-        default: break;
+    case 'p': valid = ValidPawnMove(fromSq, toSq); break;
+    case 'n': valid = ValidKnightMove(fromSq, toSq); break;
+    case 'b': valid = ValidBishopMove(fromSq, toSq); break;
+    case 'r': valid = ValidRookMove(fromSq, toSq); break;
+    case 'q': valid = ValidQueenMove(fromSq, toSq); break;
+    case 'k': valid = ValidKingMove(fromSq, toSq); break;
+    default: break;
     }
     return valid && !KingAttackedAfter(fromSq, toSq, color == 1);
 }

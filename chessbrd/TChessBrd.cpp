@@ -152,10 +152,8 @@ void TChessBrd::Show(const QRegion& area) {
     if (area.isEmpty() || !isVisible()) return;
     pendingShow_ += area;
     // Qt refuses a nested repaint; the running paint event shows the surface anyway.
-    if (inPaintEvent_)
-        update(area);
-    else
-        repaint(area);
+    if (inPaintEvent_) update(area);
+    else repaint(area);
 }
 
 void TChessBrd::RepaintSquare(Square sq) {
@@ -218,8 +216,7 @@ void TChessBrd::paintEvent(QPaintEvent* event) {
     // Only copying the surface: the board's own drawing shown by Show, or the
     // drag picture moving over the board (no square under it is redrawn).
     // Any other paint comes from the window system and is a full Paint.
-    const bool ownDrawing =
-        SurfaceCurrent() && (dragImage_.Composing() || (event->region() - pendingShow_).isEmpty());
+    const bool ownDrawing = SurfaceCurrent() && (dragImage_.Composing() || (event->region() - pendingShow_).isEmpty());
     pendingShow_ = QRegion();
     inPaintEvent_ = true;
     if (!ownDrawing) RenderAll();

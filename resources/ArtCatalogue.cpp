@@ -33,8 +33,8 @@ constexpr ArtFile kFiles[] = {
     {":/appicon/256.png", 256, 256, ArtKind::ProgramIcon},
 };
 
-} // namespace
+}  // namespace
 
 std::span<const ArtFile> artCatalogue() { return kFiles; }
 
-} // namespace tablerix
+}  // namespace tablerix

@@ -10,7 +10,7 @@ namespace tablerix {
 enum class ArtKind { PieceSet, Texture, Icon, ProgramIcon };
 
 struct ArtFile {
-    const char* path; // resource path, ":/" prefixed
+    const char* path;  // resource path, ":/" prefixed
     int width;
     int height;
     ArtKind kind;
@@ -19,4 +19,4 @@ struct ArtFile {
 // The whole list; constant static storage, safe to read from any thread.
 std::span<const ArtFile> artCatalogue();
 
-} // namespace tablerix
+}  // namespace tablerix

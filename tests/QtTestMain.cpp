@@ -1,6 +1,6 @@
 // Entry point for tests that need a QApplication; runs headless by default.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include <cstdlib>
 

@@ -24,8 +24,7 @@ void THilightLabel::enterEvent(QEnterEvent* event) {
     if (!hovered_) {
         hovered_ = true;
         QPalette pal = palette();
-        for (std::size_t i = 0; i < kGroups.size(); ++i)
-            savedColour_[i] = pal.color(kGroups[i], QPalette::WindowText);
+        for (std::size_t i = 0; i < kGroups.size(); ++i) savedColour_[i] = pal.color(kGroups[i], QPalette::WindowText);
         QFont f = font();
         savedWeight_ = f.weight();
         savedItalic_ = f.italic();
@@ -39,8 +38,7 @@ void THilightLabel::enterEvent(QEnterEvent* event) {
         pal.setColor(QPalette::Inactive, QPalette::WindowText, hiLightColor_);
         setPalette(pal);
         // Only touch the weight when boldness changes, so a light face stays light.
-        if (hiLightStyle_.testFlag(FontStyle::Bold) != f.bold())
-            f.setBold(hiLightStyle_.testFlag(FontStyle::Bold));
+        if (hiLightStyle_.testFlag(FontStyle::Bold) != f.bold()) f.setBold(hiLightStyle_.testFlag(FontStyle::Bold));
         f.setItalic(hiLightStyle_.testFlag(FontStyle::Italic));
         f.setUnderline(hiLightStyle_.testFlag(FontStyle::Underline));
         f.setStrikeOut(hiLightStyle_.testFlag(FontStyle::StrikeOut));

@@ -51,8 +51,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    static constexpr std::array<QPalette::ColorGroup, 3> kGroups{
-        QPalette::Active, QPalette::Inactive, QPalette::Disabled};
+    static constexpr std::array<QPalette::ColorGroup, 3> kGroups{QPalette::Active, QPalette::Inactive,
+                                                                 QPalette::Disabled};
 
     QColor hiLightColor_{0x00, 0x00, 0x80};
     FontStyles hiLightStyle_ = FontStyle::Bold | FontStyle::Underline;

@@ -82,13 +82,11 @@ int TmyLabel3d::CaptionFlags() const {
     return flags;
 }
 
-QRect TmyLabel3d::DrawCaption(QPainter* painter, const QRect& rect, int flags,
-                              CaptionMode mode) const {
+QRect TmyLabel3d::DrawCaption(QPainter* painter, const QRect& rect, int flags, CaptionMode mode) const {
     QString caption = text();
     if (mode == CaptionMode::Measure) {
         // An empty caption still takes one line.
-        if (caption.isEmpty() || (showAccelChar_ && caption == QStringLiteral("&")))
-            caption = QStringLiteral(" ");
+        if (caption.isEmpty() || (showAccelChar_ && caption == QStringLiteral("&"))) caption = QStringLiteral(" ");
         // Measured from the rectangle's corner: aligned inside a wide
         // rectangle, a caption of fractional width could straddle one more
         // pixel, and the size would then depend on the alignment.
@@ -113,16 +111,12 @@ QRect TmyLabel3d::DrawCaption(QPainter* painter, const QRect& rect, int flags,
         copy(1, 1, shadeLeftTop_);
         copy(-1, -1, shadeRightBottom_);
         break;
-    case T3DEffect::Shadowed3d:
-        copy(hShadeOffSet_, vShadeOffSet_, shadeRightBottom_);
-        break;
-    case T3DEffect::Normal3d:
-        break;
+    case T3DEffect::Shadowed3d: copy(hShadeOffSet_, vShadeOffSet_, shadeRightBottom_); break;
+    case T3DEffect::Normal3d: break;
     }
     // Disabled: the system's grey text, whatever colours the label was given.
     painter->setPen(isEnabled() ? palette().color(QPalette::WindowText)
-                                : QGuiApplication::palette().color(QPalette::Disabled,
-                                                                   QPalette::WindowText));
+                                : QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
     QRect bounds;
     painter->drawText(rect, flags, caption, &bounds);
     painter->restore();
@@ -134,8 +128,7 @@ QSize TmyLabel3d::MeasureFor(int width) const {
     const int extraW = m.left() + m.right() + 2 * margin();
     const int extraH = m.top() + m.bottom() + 2 * margin();
     const int avail = width < 0 ? kUnbounded : std::max(1, width - extraW);
-    const QRect r = DrawCaption(nullptr, QRect(0, 0, avail, kUnbounded), CaptionFlags(),
-                                CaptionMode::Measure);
+    const QRect r = DrawCaption(nullptr, QRect(0, 0, avail, kUnbounded), CaptionFlags(), CaptionMode::Measure);
     return r.size() + QSize(extraW, extraH);
 }
 
@@ -148,8 +141,7 @@ void TmyLabel3d::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawFrame(&painter);
     const int m = margin();
-    DrawCaption(&painter, contentsRect().adjusted(m, m, -m, -m), CaptionFlags(),
-                CaptionMode::Paint);
+    DrawCaption(&painter, contentsRect().adjusted(m, m, -m, -m), CaptionFlags(), CaptionMode::Paint);
 }
 
 void TmyLabel3d::mouseMoveEvent(QMouseEvent* event) {

@@ -25,9 +25,9 @@ namespace tablerix {
 struct GameFileRecord {
     std::vector<std::u16string> MoveLines;     // hidden move list, one half-move per line
     std::array<std::u16string, 9> ClockTexts;  // LBHor LBMin LBSeg LNHor LNMin LNSeg LPHor LPMin LPseg
-    std::array<int, 6> Choices{};              // ComboJugadores ComboDificultad ComboPiezas ComboOscuro ComboClaro ComboBorde
-    std::vector<std::u16string> Entries;       // visible move list, annotations included
-    std::u16string Notes;                      // notes field text, any line ends
+    std::array<int, 6> Choices{};  // ComboJugadores ComboDificultad ComboPiezas ComboOscuro ComboClaro ComboBorde
+    std::vector<std::u16string> Entries;  // visible move list, annotations included
+    std::u16string Notes;                 // notes field text, any line ends
 };
 
 // The two square texts cut from one move line, as views into that line.

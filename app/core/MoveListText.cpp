@@ -2,9 +2,7 @@
 
 namespace tablerix {
 
-std::string MoveListText::VisibleEntry(std::string_view boardLine) {
-    return std::string(boardLine.substr(0, 40));
-}
+std::string MoveListText::VisibleEntry(std::string_view boardLine) { return std::string(boardLine.substr(0, 40)); }
 
 std::string MoveListText::Annotated(std::string_view boardLine, std::string_view word) {
     std::string entry(boardLine.substr(0, 20));

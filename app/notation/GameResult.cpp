@@ -9,10 +9,12 @@ namespace {
 // Pawns weigh as much as rooks here: any pawn makes the material sufficient.
 int Weight(char c) {
     switch (c | 0x20) {  // ASCII lower case
-        case 'p': case 'r': case 'q': return 5;
-        case 'b': return 3;
-        case 'n': return 2;
-        default: return 0;
+    case 'p':
+    case 'r':
+    case 'q': return 5;
+    case 'b': return 3;
+    case 'n': return 2;
+    default: return 0;
     }
 }
 

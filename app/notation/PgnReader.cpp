@@ -157,29 +157,40 @@ FirstGameScan::Step FirstGameScan::Next() {
     if (c == '[' && movetext_) return Step::Stop;  // the next game's tags
     const std::size_t before = in_.Pos();
     const std::string_view symbol = TakeElement(c);
-    if (in_.Pos() == before) in_.Advance(1);   // every step must move on
-    if (in_.Cut()) return Step::TooLong;        // that element may go on past the limit
+    if (in_.Pos() == before) in_.Advance(1);  // every step must move on
+    if (in_.Cut()) return Step::TooLong;      // that element may go on past the limit
     if (!game_.Result.empty()) return Step::Stop;
     return symbol.empty() ? Step::Go : TakeSymbol(symbol);
 }
 
 std::string_view FirstGameScan::TakeElement(char c) {
     switch (c) {
-        case '{': AddNotes(in_.BraceComment()); break;
-        case ';': AddNotes(Trimmed(in_.LineComment())); break;
-        case '[':
-            if (auto tag = in_.TagPair()) game_.Tags.push_back({tag->Name, Utf8Text::Decode(tag->Value)});
-            anything_ = true;
-            break;
-        case '(': in_.SkipVariation(); movetext_ = true; break;
-        case '*':  // push_back: GCC 12 wrongly warns (-Wrestrict) on assigning "*" here
-            in_.Advance(1);
-            game_.Result.push_back('*');
-            anything_ = true;
-            break;
-        case '$': in_.Advance(1); in_.Symbol(); movetext_ = true; break;
-        case ')': case ']': case '}': case '<': case '>': in_.Advance(1); break;  // strays
-        default: return in_.Symbol();
+    case '{': AddNotes(in_.BraceComment()); break;
+    case ';': AddNotes(Trimmed(in_.LineComment())); break;
+    case '[':
+        if (auto tag = in_.TagPair()) game_.Tags.push_back({tag->Name, Utf8Text::Decode(tag->Value)});
+        anything_ = true;
+        break;
+    case '(':
+        in_.SkipVariation();
+        movetext_ = true;
+        break;
+    case '*':  // push_back: GCC 12 wrongly warns (-Wrestrict) on assigning "*" here
+        in_.Advance(1);
+        game_.Result.push_back('*');
+        anything_ = true;
+        break;
+    case '$':
+        in_.Advance(1);
+        in_.Symbol();
+        movetext_ = true;
+        break;
+    case ')':
+    case ']':
+    case '}':
+    case '<':
+    case '>': in_.Advance(1); break;  // strays
+    default: return in_.Symbol();
     }
     return {};
 }
@@ -214,10 +225,10 @@ PgnReader::Result PgnReader::ReadFirstGame(std::string_view text) {
 
 const char* PgnReader::Describe(Error fault) noexcept {
     switch (fault) {
-        case Error::None: return "";
-        case Error::NoGame: return "No hay ninguna partida en el fichero";
-        case Error::TooLong: return "La primera partida del fichero ocupa más de 1 MiB";
-        case Error::NotFromStart: return "La partida no empieza en la posición inicial";
+    case Error::None: return "";
+    case Error::NoGame: return "No hay ninguna partida en el fichero";
+    case Error::TooLong: return "La primera partida del fichero ocupa más de 1 MiB";
+    case Error::NotFromStart: return "La partida no empieza en la posición inicial";
     }
     return "";
 }

@@ -51,8 +51,8 @@ struct PgnTag {
 };
 
 struct PgnMoveToken {
-    int HalfMove = 0;    // 1 for White's first move, 2 for Black's reply ...
-    std::string Text;    // as written, UTF-8
+    int HalfMove = 0;  // 1 for White's first move, 2 for Black's reply ...
+    std::string Text;  // as written, UTF-8
     // The move number a reader of the game sees: 12 for both 12. and 12...
     int MoveNumber() const noexcept { return (HalfMove + 1) / 2; }
 };
@@ -63,7 +63,7 @@ struct PgnGameText {
     // The comments before the first move, joined by a newline; UTF-8, LF ends.
     std::string Notes;
     std::vector<PgnMoveToken> Moves;
-    std::string Result;    // the termination marker, empty when the game just ends
+    std::string Result;        // the termination marker, empty when the game just ends
     std::size_t Consumed = 0;  // bytes of the input read, up to the game's end
 
     // The value of the first tag of that name, or nullptr.

@@ -34,7 +34,8 @@ std::vector<NotationMove> RecordMoves::UpToShown(const ChessBrdCore& core) {
         NotationMove m{entry.FromSq, entry.ToSq, 0};
         const char pawn = At(entry, entry.FromSq);
         const int rank = ChessBrdCore::RankOf(entry.ToSq);
-        if ((pawn == 'P' && rank == 8) || (pawn == 'p' && rank == 1)) m.Promotion = static_cast<char>(At(next, entry.ToSq) | 0x20);
+        if ((pawn == 'P' && rank == 8) || (pawn == 'p' && rank == 1))
+            m.Promotion = static_cast<char>(At(next, entry.ToSq) | 0x20);
         moves.push_back(m);
     });
     return moves;

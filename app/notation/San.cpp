@@ -80,7 +80,8 @@ std::string San::Write(const BoardState& p, const NotationMove& move) {
         if (MoveRules::FileOf(from) != MoveRules::FileOf(to)) san = {FileLetter(from), 'x'};
         san += SquareName(to);
         if (p.IsPromotion(from, to)) {
-            const char placed = move.Promotion == 'r' || move.Promotion == 'b' || move.Promotion == 'n' ? move.Promotion : 'q';
+            const char placed =
+                move.Promotion == 'r' || move.Promotion == 'b' || move.Promotion == 'n' ? move.Promotion : 'q';
             san += '=';
             san += Upper(placed);
         }
@@ -110,10 +111,10 @@ San::Reading San::Read(const BoardState& p, std::string_view token) {
 
 const char* San::Describe(Error fault) noexcept {
     switch (fault) {
-        case Error::None: return "";
-        case Error::Unreadable: return "no es una jugada";
-        case Error::Illegal: return "jugada ilegal";
-        case Error::Ambiguous: return "jugada ambigua";
+    case Error::None: return "";
+    case Error::Unreadable: return "no es una jugada";
+    case Error::Illegal: return "jugada ilegal";
+    case Error::Ambiguous: return "jugada ambigua";
     }
     return "";
 }

@@ -9,10 +9,10 @@ CallChannel::CallChannel(std::function<void()> wake) : wake_(std::move(wake)) {}
 
 bool CallChannel::Allowed(CallState from, CallState to) noexcept {
     switch (from) {
-        case CallState::Empty: return to == CallState::Posted;
-        case CallState::Posted: return to == CallState::Running || to == CallState::Empty;
-        case CallState::Running: return to == CallState::Done;
-        case CallState::Done: return to == CallState::Empty;
+    case CallState::Empty: return to == CallState::Posted;
+    case CallState::Posted: return to == CallState::Running || to == CallState::Empty;
+    case CallState::Running: return to == CallState::Done;
+    case CallState::Done: return to == CallState::Empty;
     }
     return false;
 }

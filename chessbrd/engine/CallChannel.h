@@ -67,7 +67,7 @@ private:
     CallState state_ = CallState::Empty;
     bool closed_ = false;
     const std::function<void()>* call_ = nullptr;  // the worker's, while Posted or Running
-    int depth_ = 0;                                 // board's thread only
+    int depth_ = 0;                                // board's thread only
 };
 
 }  // namespace tablerix

@@ -34,10 +34,8 @@ void EngineBoard::SetThinkingPriority(TThreadPriority p) {
 }
 
 void EngineBoard::StopThinking() {
-    if (control_)
-        control_->StopThinking();
-    else
-        settings_.SetThinkingPaused(true);
+    if (control_) control_->StopThinking();
+    else settings_.SetThinkingPaused(true);
 }
 
 void EngineBoard::StartThinking() {

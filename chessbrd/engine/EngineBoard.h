@@ -39,8 +39,8 @@ public:
     void SetComputerPlaysBlack(bool v);  // StopThinking, store, StartThinking
     bool ComputerPlaysWhite() const noexcept { return settings_.ComputerPlaysWhite(); }
     void SetComputerPlaysWhite(bool v);  // StopThinking, store, StartThinking
-    virtual bool Thinking() const;        // the worker is searching
-    void SetThinking(bool) noexcept {}    // ignored
+    virtual bool Thinking() const;       // the worker is searching
+    void SetThinking(bool) noexcept {}   // ignored
     bool CustomEngine() const noexcept { return settings_.CustomEngine(); }
     void SetCustomEngine(bool v) noexcept { settings_.SetCustomEngine(v); }  // plain store
     int SearchDepth() const noexcept { return settings_.SearchDepth(); }

@@ -87,7 +87,8 @@ void EngineControl::AskCustomEngine() {
     Square newSq = Square::None;
     board_.OnCalculateMove(board_, oldSq, newSq);
     if (settings_.ThinkingPaused()) return;
-    if (!board_.PerformMove(oldSq, newSq) && board_.OnCalculationFailed) board_.OnCalculationFailed(board_, oldSq, newSq);
+    if (!board_.PerformMove(oldSq, newSq) && board_.OnCalculationFailed)
+        board_.OnCalculationFailed(board_, oldSq, newSq);
 }
 
 // Judged on the published position, as the worker judges it.

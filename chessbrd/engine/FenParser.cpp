@@ -91,11 +91,11 @@ bool ReadCastling(const std::string& field, PositionSnapshot& pos, std::string& 
     for (char c : field) {
         CanStillCastle right{};
         switch (c) {
-            case 'K': right = CanStillCastle::WhiteKingSide; break;
-            case 'Q': right = CanStillCastle::WhiteQueenSide; break;
-            case 'k': right = CanStillCastle::BlackKingSide; break;
-            case 'q': right = CanStillCastle::BlackQueenSide; break;
-            default: return Fail(error, "FEN castling field must be - or letters from KQkq");
+        case 'K': right = CanStillCastle::WhiteKingSide; break;
+        case 'Q': right = CanStillCastle::WhiteQueenSide; break;
+        case 'k': right = CanStillCastle::BlackKingSide; break;
+        case 'q': right = CanStillCastle::BlackQueenSide; break;
+        default: return Fail(error, "FEN castling field must be - or letters from KQkq");
         }
         if (pos.Castling.Contains(right)) return Fail(error, "FEN castling field repeats a letter");
         pos.Castling.Add(right);

@@ -35,13 +35,13 @@ constexpr std::array<PawnRows, 2> kPawnRows = {{{-8, 0, 1, 6}, {8, 7, 6, 1}}};
 // Either case; kNoPiece for anything but a piece letter.
 int PieceTypeOfLetter(char c) noexcept {
     switch (c | 0x20) {
-        case 'p': return kPawn;
-        case 'n': return kKnight;
-        case 'b': return kBishop;
-        case 'r': return kRook;
-        case 'q': return kQueen;
-        case 'k': return kKing;
-        default: return kNoPiece;
+    case 'p': return kPawn;
+    case 'n': return kKnight;
+    case 'b': return kBishop;
+    case 'r': return kRook;
+    case 'q': return kQueen;
+    case 'k': return kKing;
+    default: return kNoPiece;
     }
 }
 
@@ -54,7 +54,11 @@ const CastlingMove* CastlingTo(int kingTo) noexcept {
 
 // For bishop, rook and queen: the Rays index of each of its directions.
 constexpr std::array<std::array<int, 8>, 5> SliderRays = {{
-    {}, {}, {0, 2, 5, 7}, {1, 3, 4, 6}, {0, 1, 2, 3, 4, 5, 6, 7},
+    {},
+    {},
+    {0, 2, 5, 7},
+    {1, 3, 4, 6},
+    {0, 1, 2, 3, 4, 5, 6, 7},
 }};
 
 const SearchBoard::SquareTableSet kNoSquareTable{};
@@ -179,8 +183,8 @@ void SearchBoard::PushMove(int from, int to, int flags) noexcept {
         PushPromotions(from, to, flags);
         return;
     }
-    const std::int32_t score = (flags & MoveFlags::Capture) ? kCaptureBase + 10 * Piece[to] - Piece[from]
-                                                           : HistoryScore[from][to];
+    const std::int32_t score =
+        (flags & MoveFlags::Capture) ? kCaptureBase + 10 * Piece[to] - Piece[from] : HistoryScore[from][to];
     Append(from, to, 0, flags, score);
 }
 
@@ -202,12 +206,9 @@ void SearchBoard::Generate() noexcept {
         if (type == kPawn)
             SideToMove == kWhite ? GeneratePawnMoves<CapturesOnly, kWhite>(s)
                                  : GeneratePawnMoves<CapturesOnly, kBlack>(s);
-        else if (!Slides[type])
-            GenerateStepMoves<CapturesOnly>(s, type);
-        else if (CapturesOnly)
-            GenerateSliderCaptures(s, type);
-        else
-            GenerateSliderMoves(s, type);
+        else if (!Slides[type]) GenerateStepMoves<CapturesOnly>(s, type);
+        else if (CapturesOnly) GenerateSliderCaptures(s, type);
+        else GenerateSliderMoves(s, type);
     }
     if (!CapturesOnly) GenerateCastlings();
     GenerateEnPassantCaptures();

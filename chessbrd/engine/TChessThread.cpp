@@ -40,13 +40,13 @@ void TChessThread::SetCallbacks(MoveCallback onMove, CycleCallback onCycleDone) 
 
 QThread::Priority TChessThread::QtPriority(TThreadPriority p) noexcept {
     switch (p) {
-        case TThreadPriority::tpIdle: return QThread::IdlePriority;
-        case TThreadPriority::tpLowest: return QThread::LowestPriority;
-        case TThreadPriority::tpLower: return QThread::LowPriority;
-        case TThreadPriority::tpNormal: return QThread::NormalPriority;
-        case TThreadPriority::tpHigher: return QThread::HighPriority;
-        case TThreadPriority::tpHighest: return QThread::HighestPriority;
-        case TThreadPriority::tpTimeCritical: return QThread::TimeCriticalPriority;
+    case TThreadPriority::tpIdle: return QThread::IdlePriority;
+    case TThreadPriority::tpLowest: return QThread::LowestPriority;
+    case TThreadPriority::tpLower: return QThread::LowPriority;
+    case TThreadPriority::tpNormal: return QThread::NormalPriority;
+    case TThreadPriority::tpHigher: return QThread::HighPriority;
+    case TThreadPriority::tpHighest: return QThread::HighestPriority;
+    case TThreadPriority::tpTimeCritical: return QThread::TimeCriticalPriority;
     }
     return QThread::NormalPriority;
 }
@@ -150,7 +150,8 @@ void TChessThread::WakeBoardThread() {
         const std::uint64_t one = 1;
         [[maybe_unused]] const ssize_t n = ::write(wakeFd_, &one, sizeof one);
     } else {
-        QMetaObject::invokeMethod(this, [this] { RunPendingCall(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { RunPendingCall(); }, Qt::QueuedConnection);
     }
 }
 

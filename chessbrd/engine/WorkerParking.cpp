@@ -8,14 +8,14 @@ bool WorkerParking::Allowed(WorkerState from, WorkerState to) noexcept {
     using S = WorkerState;
     if (to == S::ShutDown) return true;
     switch (from) {
-        case S::Parked: return to == S::Released;
-        case S::Released: return to == S::Searching || to == S::Idle || to == S::Reporting || to == S::Stopping;
-        case S::Idle: return to == S::Released || to == S::Parked;
-        case S::Searching: return to == S::Delivering || to == S::Stopping;
-        case S::Stopping: return to == S::Reporting;
-        case S::Delivering: return to == S::Reporting;
-        case S::Reporting: return to == S::Parked;
-        case S::ShutDown: return false;
+    case S::Parked: return to == S::Released;
+    case S::Released: return to == S::Searching || to == S::Idle || to == S::Reporting || to == S::Stopping;
+    case S::Idle: return to == S::Released || to == S::Parked;
+    case S::Searching: return to == S::Delivering || to == S::Stopping;
+    case S::Stopping: return to == S::Reporting;
+    case S::Delivering: return to == S::Reporting;
+    case S::Reporting: return to == S::Parked;
+    case S::ShutDown: return false;
     }
     return false;
 }
@@ -53,10 +53,10 @@ WorkerState WorkerParking::Stop() {
         std::lock_guard lock(mutex_);
         ++generation_;
         switch (state_) {
-            case WorkerState::Idle: MoveTo(WorkerState::Parked); break;
-            case WorkerState::Released:
-            case WorkerState::Searching: MoveTo(WorkerState::Stopping); break;
-            default: break;
+        case WorkerState::Idle: MoveTo(WorkerState::Parked); break;
+        case WorkerState::Released:
+        case WorkerState::Searching: MoveTo(WorkerState::Stopping); break;
+        default: break;
         }
         now = state_;
     }

@@ -26,7 +26,9 @@ public:
 
     constexpr bool Contains(CanStillCastle r) const noexcept { return bits_ & static_cast<std::uint8_t>(r); }
     constexpr void Add(CanStillCastle r) noexcept { bits_ |= static_cast<std::uint8_t>(r); }
-    constexpr void Remove(CanStillCastle r) noexcept { bits_ &= static_cast<std::uint8_t>(~static_cast<std::uint8_t>(r)); }
+    constexpr void Remove(CanStillCastle r) noexcept {
+        bits_ &= static_cast<std::uint8_t>(~static_cast<std::uint8_t>(r));
+    }
     constexpr std::uint8_t Bits() const noexcept { return bits_; }
     constexpr bool Empty() const noexcept { return bits_ == 0; }
     friend constexpr bool operator==(CastleSet, CastleSet) noexcept = default;

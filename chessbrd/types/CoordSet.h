@@ -19,7 +19,9 @@ public:
 
     constexpr bool Contains(DisplayCoords s) const noexcept { return bits_ & static_cast<std::uint8_t>(s); }
     constexpr void Add(DisplayCoords s) noexcept { bits_ |= static_cast<std::uint8_t>(s); }
-    constexpr void Remove(DisplayCoords s) noexcept { bits_ &= static_cast<std::uint8_t>(~static_cast<std::uint8_t>(s)); }
+    constexpr void Remove(DisplayCoords s) noexcept {
+        bits_ &= static_cast<std::uint8_t>(~static_cast<std::uint8_t>(s));
+    }
     constexpr std::uint8_t Bits() const noexcept { return bits_; }
     constexpr bool Empty() const noexcept { return bits_ == 0; }
     friend constexpr bool operator==(CoordSet, CoordSet) noexcept = default;

@@ -8,7 +8,6 @@ namespace tablerix {
 inline constexpr const char* kPieceLetters = "PNBRQKpnbrqk";
 
 // A8 first, H1 last: 64 characters.
-inline constexpr const char* kStartPosition =
-    "rnbqkbnrpppppppp                                PPPPPPPPRNBQKBNR";
+inline constexpr const char* kStartPosition = "rnbqkbnrpppppppp                                PPPPPPPPRNBQKBNR";
 
 }  // namespace tablerix

@@ -21,9 +21,7 @@ QRect BoardGeometry::SquareRect(Square q) const noexcept {
     return QRect(ox_ + cell.x() * s_, oy_ + cell.y() * s_, s_, s_);
 }
 
-QPoint BoardGeometry::SquareOrigin(Square q) const noexcept {
-    return SquareRect(q).topLeft();
-}
+QPoint BoardGeometry::SquareOrigin(Square q) const noexcept { return SquareRect(q).topLeft(); }
 
 Square BoardGeometry::SquareFromPoint(int x, int y) const noexcept {
     const int dx = x - ox_, dy = y - oy_;

@@ -8,7 +8,11 @@
 namespace tablerix {
 
 BoardPainter::BoardPainter(QImage& surface, const BoardStyle& style, const PieceSet& pieces)
-    : style_(style), pieces_(pieces), geometry_(BoardGeometry::Of(style)), w_(surface.width()), h_(surface.height()),
+    : style_(style),
+      pieces_(pieces),
+      geometry_(BoardGeometry::Of(style)),
+      w_(surface.width()),
+      h_(surface.height()),
       p_(&surface) {}
 
 void BoardPainter::PaintAll(const std::array<char, 66>& board) {
@@ -20,10 +24,8 @@ void BoardPainter::PaintAll(const std::array<char, 66>& board) {
 void BoardPainter::Tile(const QImage& texture, const QColor& colour) {
     // A texture brush is anchored at the painter's origin, which is the
     // control's top-left corner, so every area shows its part of one tiling.
-    if (PieceSet::IsUsableBitmap(texture))
-        p_.fillRect(QRect(0, 0, w_, h_), QBrush(texture));
-    else
-        p_.fillRect(QRect(0, 0, w_, h_), colour);
+    if (PieceSet::IsUsableBitmap(texture)) p_.fillRect(QRect(0, 0, w_, h_), QBrush(texture));
+    else p_.fillRect(QRect(0, 0, w_, h_), colour);
 }
 
 void BoardPainter::PaintBorder() {
@@ -131,10 +133,8 @@ QRect BoardPainter::RepaintSquare(Square q) {
     const QRect r = geometry_.SquareRect(q);
     p_.save();
     p_.setClipRect(r);
-    if (BoardGeometry::IsLightSquare(q))
-        Tile(style_.SquareLight, style_.SquareColorLight);
-    else
-        Tile(style_.SquareDark, style_.SquareColorDark);
+    if (BoardGeometry::IsLightSquare(q)) Tile(style_.SquareLight, style_.SquareColorLight);
+    else Tile(style_.SquareDark, style_.SquareColorDark);
     p_.restore();
     return r;
 }

@@ -51,7 +51,8 @@ void DragController::Move(QPoint pos) {
             over_ = false;
             const unsigned generation = generation_;
             bool ignored = false;
-            if (board_.OnDragOver) board_.OnDragOver(board_, &board_, pos.x(), pos.y(), TDragState::dsDragLeave, ignored);
+            if (board_.OnDragOver)
+                board_.OnDragOver(board_, &board_, pos.x(), pos.y(), TDragState::dsDragLeave, ignored);
             if (generation != generation_) return;
         }
         accepted_ = false;
@@ -71,10 +72,8 @@ void DragController::Release(QPoint pos, Qt::MouseButton button) {
         accept = Query(pos, over_ ? TDragState::dsDragMove : TDragState::dsDragEnter);
         if (state_ != State::Active) return;
     }
-    if (accept)
-        Drop(pos);
-    else
-        Cancel(pos);
+    if (accept) Drop(pos);
+    else Cancel(pos);
 }
 
 bool DragController::OverBoard(QPoint pos) const {

@@ -36,13 +36,9 @@ DragImage::~DragImage() {
     if (!guard_) (void)overlay_.release();
 }
 
-bool DragImage::IsUp() const noexcept {
-    return window_ && guard_ && !overlay_->isHidden();
-}
+bool DragImage::IsUp() const noexcept { return window_ && guard_ && !overlay_->isHidden(); }
 
-QRect DragImage::Area() const {
-    return IsUp() ? overlay_->geometry() : QRect();
-}
+QRect DragImage::Area() const { return IsUp() ? overlay_->geometry() : QRect(); }
 
 void DragImage::Show(const QRegion& dirty) {
     if (!window_ || !window_->isVisible()) return;

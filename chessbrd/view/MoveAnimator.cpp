@@ -28,8 +28,7 @@ void MoveAnimator::Step(int x, int y, int delay) {
     if (observer_) observer_(QPoint(x, y));
     // Deliberately a busy wait: the slide must not let input or timers in.
     if (delay > 0)
-        while (clock.elapsed() <= delay) {
-        }
+        while (clock.elapsed() <= delay) {}
 }
 
 void MoveAnimator::SlideHorizontal(int xa, int xb, int y, int delay) {

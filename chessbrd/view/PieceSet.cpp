@@ -16,8 +16,7 @@ QImage CutMaskedImage(const QImage& set, int x, int y, int k) {
         const auto* pic = reinterpret_cast<const QRgb*>(set.constScanLine(y + j)) + x;
         const auto* mask = reinterpret_cast<const QRgb*>(set.constScanLine(y + k + j)) + x;
         auto* dst = reinterpret_cast<QRgb*>(out.scanLine(j));
-        for (int i = 0; i < k; ++i)
-            dst[i] = (mask[i] & 0xFFFFFFu) == 0xFFFFFFu ? 0u : (pic[i] | 0xFF000000u);
+        for (int i = 0; i < k; ++i) dst[i] = (mask[i] & 0xFFFFFFu) == 0xFFFFFFu ? 0u : (pic[i] | 0xFF000000u);
     }
     return out;
 }
@@ -29,12 +28,11 @@ bool PieceSet::IsUsableBitmap(const QImage& bitmap) noexcept {
 }
 
 bool PieceSet::IsPieceSetShape(const QImage& bitmap) noexcept {
-    return IsUsableBitmap(bitmap) && static_cast<long long>(bitmap.width()) * 2 == static_cast<long long>(bitmap.height()) * 3;
+    return IsUsableBitmap(bitmap) &&
+           static_cast<long long>(bitmap.width()) * 2 == static_cast<long long>(bitmap.height()) * 3;
 }
 
-void PieceSet::LoadDefaultPieceSet() {
-    default_ = QImage(QString::fromLatin1(kDefaultResource));
-}
+void PieceSet::LoadDefaultPieceSet() { default_ = QImage(QString::fromLatin1(kDefaultResource)); }
 
 bool PieceSet::SetCustomPieceSet(const std::optional<QImage>& set) {
     if (set && !IsPieceSetShape(*set)) return false;
@@ -42,9 +40,7 @@ bool PieceSet::SetCustomPieceSet(const std::optional<QImage>& set) {
     return true;
 }
 
-const QImage& PieceSet::ActiveSet() const noexcept {
-    return IsPieceSetShape(custom_) ? custom_ : default_;
-}
+const QImage& PieceSet::ActiveSet() const noexcept { return IsPieceSetShape(custom_) ? custom_ : default_; }
 
 void PieceSet::PreparePieceImages() {
     // Any depth or palette: work on plain 32-bit pixels, alpha ignored.

@@ -9,6 +9,7 @@
 #include "TChessBrd.h"
 #include "TNotesEdit.h"
 
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -17,7 +18,6 @@
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include <array>
 #include <stdexcept>

@@ -4,9 +4,9 @@
 #include "GameFileCheck.h"
 #include "ReplayCheck.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -23,8 +23,8 @@ std::vector<std::size_t> Indexes(const std::vector<ReplayCheck::Accepted>& moves
 }
 
 TEST(ReplayCheck, RefusedMovesAreSkippedAndTheRestGoOn) {
-    const std::vector<ReplayCheck::Move> moves{
-        {S::E2, S::E4}, {S::None, S::E5}, {S::E7, S::E5}, {S::E2, S::E4}, {S::E7, S::E6}, {S::G1, S::F3}};
+    const std::vector<ReplayCheck::Move> moves{{S::E2, S::E4}, {S::None, S::E5}, {S::E7, S::E5},
+                                               {S::E2, S::E4}, {S::E7, S::E6},   {S::G1, S::F3}};
     const auto accepted = ReplayCheck::Run(moves);
     EXPECT_EQ(Indexes(accepted), (std::vector<std::size_t>{0, 2, 5}));  // E7-E6: White is to move
     EXPECT_EQ(accepted.back().Played.From, S::G1);
@@ -33,8 +33,8 @@ TEST(ReplayCheck, RefusedMovesAreSkippedAndTheRestGoOn) {
 }
 
 TEST(ReplayCheck, NothingIsAcceptedAfterMate) {
-    const std::vector<ReplayCheck::Move> moves{
-        {S::F2, S::F3}, {S::E7, S::E5}, {S::G2, S::G4}, {S::D8, S::H4}, {S::E2, S::E4}, {S::A2, S::A3}};
+    const std::vector<ReplayCheck::Move> moves{{S::F2, S::F3}, {S::E7, S::E5}, {S::G2, S::G4},
+                                               {S::D8, S::H4}, {S::E2, S::E4}, {S::A2, S::A3}};
     EXPECT_EQ(ReplayCheck::Run(moves).size(), 4u);
 }
 
@@ -50,8 +50,8 @@ QByteArray Saved(const QStringList& moves, const QStringList& entries, const QSt
 
 TEST(GameFileCheck, AGameNeedsAnAcceptedMoveAndEntries) {
     const QString black = QString(14, u' ');
-    const GameFileCheck game = GameFileCheck::OfBytes(
-        Saved({"1. E2-E4", "2. Z9-Z9", black + "E7-E5"}, {"1. E2-E4", black + "E7-E5"}, "n"));
+    const GameFileCheck game =
+        GameFileCheck::OfBytes(Saved({"1. E2-E4", "2. Z9-Z9", black + "E7-E5"}, {"1. E2-E4", black + "E7-E5"}, "n"));
     ASSERT_TRUE(game.Playable());
     EXPECT_FALSE(game.BeforeFirstMove());
     EXPECT_EQ(Indexes(game.Moves()), (std::vector<std::size_t>{0, 2}));

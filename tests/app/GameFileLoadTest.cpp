@@ -6,6 +6,7 @@
 #include "GameFileCommands.h"
 #include "TablerixPas.h"
 
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,7 +14,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "FormControls.h"
 #include "GameFileWindowFixture.h"
@@ -86,8 +86,8 @@ protected:
             {"missing", {}, GameFileCommands::kNotFound},
             {"folder", {}, kReadError},
             {"oversized", GameFile::Encode(GameFile::Compose(tooBig)), bad},
-            {"no_move_accepted", "1. E2-E5\r\n              E7-E4\r\n" + settings +
-                                     "Jugadas Jaque...\r\n1. E2-E5\r\nNotas...\r\nx", bad},
+            {"no_move_accepted",
+             "1. E2-E5\r\n              E7-E4\r\n" + settings + "Jugadas Jaque...\r\n1. E2-E5\r\nNotas...\r\nx", bad},
             {"no_entry", "1. E2-E4\r\n" + settings + "Jugadas Jaque...\r\nNotas...\r\nx", bad},
             {"no_entries_marker", "1. E2-E4\r\n" + settings + "Notas...\r\nx", bad},
             {"no_move_no_times", "Jugadas Jaque...\r\nNotas...\r\nsolo notas", bad},
@@ -174,8 +174,9 @@ TEST_F(GameFileWindowTest, GameSavedBeforeAnyMoveLoadsBack) {
 }
 
 TEST_F(GameFileWindowTest, EveryEntryOfTheFileIsListedAndRefusedLinesAreSkipped) {
-    QByteArray bytes = "1. E2-E4\r\n1. Z9-Z9\r\n              E7-E4\r\n              E7-E5\r\n"
-                       "Tiempos...\r\n000000000000000000100000\r\nJugadas Jaque...\r\n";
+    QByteArray bytes =
+        "1. E2-E4\r\n1. Z9-Z9\r\n              E7-E4\r\n              E7-E5\r\n"
+        "Tiempos...\r\n000000000000000000100000\r\nJugadas Jaque...\r\n";
     const int entries = 700;  // more than any game has half-moves
     for (int i = 0; i < entries; ++i) bytes += QByteArray::number(i) + ". entrada\r\n";
     bytes += "Notas...\r\nfin";
@@ -192,8 +193,9 @@ TEST_F(GameFileWindowTest, EveryEntryOfTheFileIsListedAndRefusedLinesAreSkipped)
 TEST_F(GameFileWindowTest, LoadPathOpensAGameAsTheLoadWithoutAnimation) {
     StartTwoPlayers();
     Play({{S::D2, S::D4}});
-    WriteAll(File("corta.Chess"), "1. E2-E4\r\n              E7-E5\r\nTiempos...\r\n000000000000000000100000\r\n"
-                                  "Jugadas Jaque...\r\n1. E2-E4\r\n              E7-E5\r\nNotas...\r\n");
+    WriteAll(File("corta.Chess"),
+             "1. E2-E4\r\n              E7-E5\r\nTiempos...\r\n000000000000000000100000\r\n"
+             "Jugadas Jaque...\r\n1. E2-E4\r\n              E7-E5\r\nNotas...\r\n");
     int animated = 0;
     TMoveEvent original = Board(*form)->OnLegalMove;
     Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {

@@ -2,17 +2,17 @@
 #include "Cp1252.h"
 #include "GameFile.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
-#include <csignal>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 using tablerix::Cp1252;
 using tablerix::GameFile;
@@ -67,7 +67,8 @@ TEST(GameFileWrite, EncodingKeepsEveryCharacter) {
     // Windows-1252 when it can hold the text...
     const QString latin = QStringLiteral("Fácil € ñ ü Œ");
     const QByteArray cp = GameFile::Encode(latin);
-    EXPECT_EQ(cp, QByteArray("F\xE1" "cil \x80 \xF1 \xFC \x8C"));
+    EXPECT_EQ(cp, QByteArray("F\xE1"
+                             "cil \x80 \xF1 \xFC \x8C"));
     EXPECT_EQ(GameFile::Decode(cp), latin);
     // ...UTF-8 without a byte-order mark when it cannot.
     const QString wide = QStringLiteral("Łódź ♞ 𝄞 á");
@@ -86,13 +87,20 @@ TEST(GameFileWrite, EncodingKeepsEveryCharacter) {
 
 TEST(GameFileRead, DecodingChoosesUtf8OnlyWhenValidAndNonAscii) {
     EXPECT_FALSE(GameFile::IsUtf8WithNonAscii("plain ascii"));
-    EXPECT_TRUE(GameFile::IsUtf8WithNonAscii("F\xC3\xA1" "cil"));
-    EXPECT_FALSE(GameFile::IsUtf8WithNonAscii("F\xE1" "cil"));          // Windows-1252 accent
-    EXPECT_FALSE(GameFile::IsUtf8WithNonAscii("\xC0\xAF"));             // overlong
-    EXPECT_FALSE(GameFile::IsUtf8WithNonAscii("\xED\xA0\x80"));         // surrogate
-    EXPECT_FALSE(GameFile::IsUtf8WithNonAscii("\xF4\x90\x80\x80"));     // past U+10FFFF
-    EXPECT_FALSE(GameFile::IsUtf8WithNonAscii("ab\xE2\x82"));           // cut short
-    EXPECT_EQ(GameFile::Decode("\xEF\xBB\xBF" "D\xC3\xAD" "f"), QStringLiteral("Díf"));
+    EXPECT_TRUE(
+        GameFile::IsUtf8WithNonAscii("F\xC3\xA1"
+                                     "cil"));
+    EXPECT_FALSE(
+        GameFile::IsUtf8WithNonAscii("F\xE1"
+                                     "cil"));                        // Windows-1252 accent
+    EXPECT_FALSE(GameFile::IsUtf8WithNonAscii("\xC0\xAF"));          // overlong
+    EXPECT_FALSE(GameFile::IsUtf8WithNonAscii("\xED\xA0\x80"));      // surrogate
+    EXPECT_FALSE(GameFile::IsUtf8WithNonAscii("\xF4\x90\x80\x80"));  // past U+10FFFF
+    EXPECT_FALSE(GameFile::IsUtf8WithNonAscii("ab\xE2\x82"));        // cut short
+    EXPECT_EQ(GameFile::Decode("\xEF\xBB\xBF"
+                               "D\xC3\xAD"
+                               "f"),
+              QStringLiteral("Díf"));
     EXPECT_EQ(GameFile::Decode("D\xEDgito \x93x\x94"), QStringLiteral("Dígito “x”"));
 }
 
@@ -133,8 +141,9 @@ TEST(GameFileRead, MoveColumnsFollowTheMoveNumberWidth) {
 }
 
 TEST(GameFileRead, LineEndsAndMarkerPrefixes) {
-    const QByteArray lf = "1. E2-E4\nTiempos... x\n000000000000000000011101\nJugadas Jaque...!!\n"
-                          "1. E2-E4\nNotas... y\nn1\n\nn3";
+    const QByteArray lf =
+        "1. E2-E4\nTiempos... x\n000000000000000000011101\nJugadas Jaque...!!\n"
+        "1. E2-E4\nNotas... y\nn1\n\nn3";
     QByteArray cr = lf;
     cr.replace('\n', '\r');
     for (const QByteArray& bytes : {lf, cr}) {
@@ -155,16 +164,16 @@ TEST(GameFileRead, LineEndsAndMarkerPrefixes) {
 
 TEST(GameFileRead, SettingsFieldsAreJudgedOneByOne) {
     const GameFile bad("Tiempos...\r\n0a0203x40506070809193929\r\n");
-    EXPECT_FALSE(bad.ClockField(0));        // "0a"
+    EXPECT_FALSE(bad.ClockField(0));  // "0a"
     EXPECT_EQ(bad.ClockField(1), "02");
     EXPECT_EQ(bad.ClockField(2), "03");
-    EXPECT_FALSE(bad.ClockField(3));        // "x4"
+    EXPECT_FALSE(bad.ClockField(3));  // "x4"
     EXPECT_EQ(bad.Choice(0), 1);
-    EXPECT_FALSE(bad.Choice(1));            // 9 is past "Difícil"
+    EXPECT_FALSE(bad.Choice(1));  // 9 is past "Difícil"
     EXPECT_EQ(bad.Choice(2), 3);
-    EXPECT_FALSE(bad.Choice(3));            // 9
+    EXPECT_FALSE(bad.Choice(3));  // 9
     EXPECT_EQ(bad.Choice(4), 2);
-    EXPECT_FALSE(bad.Choice(5));            // 9
+    EXPECT_FALSE(bad.Choice(5));  // 9
     const GameFile shortLine("Tiempos...\r\n0001020");
     EXPECT_EQ(shortLine.ClockField(2), "02");
     EXPECT_FALSE(shortLine.ClockField(3));  // only one character of it
@@ -202,7 +211,7 @@ TEST(GameFileSave, AFailedSaveKeepsTheOldFile) {
     EXPECT_FALSE(GameFile::Save(dir.filePath("no/such/dir/x.Chess"), small));
     EXPECT_FALSE(GameFile::Save(QString(), small));
     EXPECT_FALSE(GameFile::Save(dir.path(), small));  // a directory
-    GameRecordText unreadable = small;  // more than a load accepts
+    GameRecordText unreadable = small;                // more than a load accepts
     unreadable.Notes = QString(GameFile::kMaxFileBytes, u'n');
     EXPECT_FALSE(GameFile::Save(path, unreadable));
 
@@ -276,8 +285,7 @@ int FullFileSystemChild(const QString& mountPoint) {
     QFile filler(QDir(mountPoint).filePath("relleno"));
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return 21;
     const QByteArray block(4096, 'r');
-    while (filler.write(block) == block.size()) {
-    }
+    while (filler.write(block) == block.size()) {}
     GameRecordText big = old;
     big.Notes = QString(12000, u'z');  // below Qt's write buffer
     for (const qint64 room : {0, 8192}) {

@@ -8,6 +8,7 @@
 #include "GameClocks.h"
 #include "TablerixPas.h"
 
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -19,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <array>
 #include <memory>

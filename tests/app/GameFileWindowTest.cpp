@@ -10,6 +10,7 @@
 #include "TFormAcercaDe.h"
 #include "TablerixPas.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -31,7 +32,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "FormControls.h"
 #include "GameFileWindowFixture.h"
@@ -343,9 +343,11 @@ TEST_F(GameFileWindowTest, TheRealFileDialogsSaveAndLoad) {
 }
 
 TEST_F(GameFileWindowTest, Windows1252FileWithLowerCaseSquaresAndLfLineEnds) {
-    QByteArray bytes = "1. e2-e4\n              e7-e5\n2. g1-f3\nTiempos...\n000003000002000005101000\n"
-                       "Jugadas Jaque...\n1. E2-E4\n              E7-E5\n2. G1-F3\nNotas...\n"
-                       "Peón, alfil y caballo: \xA1" "buena apertura!\n\x80 5";
+    QByteArray bytes =
+        "1. e2-e4\n              e7-e5\n2. g1-f3\nTiempos...\n000003000002000005101000\n"
+        "Jugadas Jaque...\n1. E2-E4\n              E7-E5\n2. G1-F3\nNotas...\n"
+        "Peón, alfil y caballo: \xA1"
+        "buena apertura!\n\x80 5";
     bytes.replace("ó", "\xF3");
     WriteAll(File("latin.Chess"), bytes);
     MessageCloser closer;
@@ -435,9 +437,10 @@ TEST_F(GameFileWindowTest, DamagedSettingsFieldsLeaveTheirControlsAlone) {
 }
 
 TEST_F(GameFileWindowTest, ComputerMovesAfterTheLoadWhenItIsItsTurn) {
-    WriteAll(File("ordenador.Chess"), "1. E2-E4\r\n              E7-E5\r\n2. G1-F3\r\nTiempos...\r\n"
-                                       "000000000000000000000000\r\nJugadas Jaque...\r\n1. E2-E4\r\n"
-                                       "              E7-E5\r\n2. G1-F3\r\nNotas...\r\n");
+    WriteAll(File("ordenador.Chess"),
+             "1. E2-E4\r\n              E7-E5\r\n2. G1-F3\r\nTiempos...\r\n"
+             "000000000000000000000000\r\nJugadas Jaque...\r\n1. E2-E4\r\n"
+             "              E7-E5\r\n2. G1-F3\r\nNotas...\r\n");
     MessageCloser closer;
     Load(File("ordenador.Chess"));
     EXPECT_TRUE(Board(*form)->ComputerPlaysBlack());
@@ -455,8 +458,9 @@ TEST_F(GameFileWindowTest, ComputerMovesAfterTheLoadWhenItIsItsTurn) {
 }
 
 TEST_F(GameFileWindowTest, AnimatedLoadSlidesTheMoves) {
-    WriteAll(File("corta.Chess"), "1. E2-E4\r\n              E7-E5\r\nTiempos...\r\n000000000000000000100000\r\n"
-                                  "Jugadas Jaque...\r\n1. E2-E4\r\n              E7-E5\r\nNotas...\r\n");
+    WriteAll(File("corta.Chess"),
+             "1. E2-E4\r\n              E7-E5\r\nTiempos...\r\n000000000000000000100000\r\n"
+             "Jugadas Jaque...\r\n1. E2-E4\r\n              E7-E5\r\nNotas...\r\n");
     int animated = 0;
     TMoveEvent original = Board(*form)->OnLegalMove;
     Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
@@ -559,8 +563,8 @@ TEST_F(GameFileWindowTest, PrintsTheSheetToPdf) {
     p.start(QStringLiteral("pdftotext"), {dialogs->pdf, QStringLiteral("-")});
     ASSERT_TRUE(p.waitForFinished(20000));
     const QString text = QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-    const QStringList want{"***** Partida *****", "Negras ... Ordenador", "Dificultad ... Normal", "1. E2-E4",
-                           "E7-E5", "***** Tiempos *****", "Blancas ... 00:00:00", "Nota impresa"};
+    const QStringList want{"***** Partida *****", "Negras ... Ordenador", "Dificultad ... Normal", "1. E2-E4", "E7-E5",
+                           "***** Tiempos *****", "Blancas ... 00:00:00", "Nota impresa"};
     qsizetype at = 0;
     for (const QString& w : want) {
         const qsizetype found = text.indexOf(w, at);

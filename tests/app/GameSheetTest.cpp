@@ -1,6 +1,7 @@
 // The printed game sheet: its lines, and printing them to a PDF file.
 #include "GameSheet.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -9,7 +10,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextEdit>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -76,10 +76,23 @@ TEST(GameSheet, LinesFollowTheSheetLayout) {
     d.Entries = {QStringLiteral("1. E2-E4")};
     d.Partida.clear();
     const QStringList lines = GameSheet::Lines(d);
-    const QStringList want{"***** Partida *****", "", " ", "***** Jugadores *****", "Blancas ... Jugador",
-                           "Negras ... Ordenador", "Dificultad ... Difícil", " ", "***** Jugadas *****", "1. E2-E4",
-                           "***** Tiempos *****", "Blancas ... 00:10:05", "Negras ... 01:02:03",
-                           "Partida ... 01:12:08", " ", "***** Notas Partida *****", d.Notes};
+    const QStringList want{"***** Partida *****",
+                           "",
+                           " ",
+                           "***** Jugadores *****",
+                           "Blancas ... Jugador",
+                           "Negras ... Ordenador",
+                           "Dificultad ... Difícil",
+                           " ",
+                           "***** Jugadas *****",
+                           "1. E2-E4",
+                           "***** Tiempos *****",
+                           "Blancas ... 00:10:05",
+                           "Negras ... 01:02:03",
+                           "Partida ... 01:12:08",
+                           " ",
+                           "***** Notas Partida *****",
+                           d.Notes};
     EXPECT_EQ(lines.join(u'|').toStdString(), want.join(u'|').toStdString());
     d.BlackIsComputer = false;
     d.BlackPlayer = QStringLiteral("Jugador");

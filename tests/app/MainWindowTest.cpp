@@ -7,6 +7,7 @@
 #include "TNotesEdit.h"
 #include "TablerixPas.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
@@ -19,11 +20,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
-#include <QTextEdit>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "FormControls.h"
 #include "MessageCloser.h"
@@ -340,7 +340,12 @@ TEST_F(MainWindowTest, CheckIsAnnotatedAndClearedByTheNextMove) {
 
 TEST_F(MainWindowTest, ThreefoldRepetitionIsADraw) {
     StartTwoPlayers();
-    Play({{S::G1, S::F3}, {S::G8, S::F6}, {S::F3, S::G1}, {S::F6, S::G8}, {S::G1, S::F3}, {S::G8, S::F6},
+    Play({{S::G1, S::F3},
+          {S::G8, S::F6},
+          {S::F3, S::G1},
+          {S::F6, S::G8},
+          {S::G1, S::F3},
+          {S::G8, S::F6},
           {S::F3, S::G1}});
     MessageCloser closer;
     Play({{S::F6, S::G8}});

@@ -10,6 +10,7 @@
 #include "PgnWriter.h"
 #include "TablerixPas.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -17,7 +18,6 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <gtest/gtest.h>
 
 #include "FormControls.h"
 #include "GameFileWindowFixture.h"
@@ -203,8 +203,7 @@ TEST_F(PgnWindowTest, RefusedImportsLeaveTheGameUntouched) {
         {"missing", {}, GameFileCommands::kNotFound},
         {"folder", {}, GameFileCommands::kReadFailed},
         {"empty", {}, "No hay ninguna partida en el fichero"},
-        {"fen", "[FEN \"8/8/8/8/8/8/8/K6k w - - 0 1\"]\n\n1. Kb1 *\n",
-         "La partida no empieza en la posición inicial"},
+        {"fen", "[FEN \"8/8/8/8/8/8/8/K6k w - - 0 1\"]\n\n1. Kb1 *\n", "La partida no empieza en la posición inicial"},
         {"unreadable_move", "1. e4 e5 2. Nf3 Zz9 *\n", "Error en la jugada 2: Zz9"},
         {"illegal_move", "1. e4 e5 2. Ke3 *\n", "Error en la jugada 2: Ke3"},
         {"too_long", tooLong, "La primera partida del fichero ocupa más de 1 MiB"},
@@ -291,8 +290,7 @@ TEST_F(PgnWindowTest, EscapeHurriesAnAnimatedLoad) {
     Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
         animated += static_cast<TChessBrd&>(b).AnimateMoves();
         // Pressed as soon as the replay lets input in, after its first move.
-        if (++replayed == 1)
-            QTimer::singleShot(0, form.get(), [&] { QTest::keyClick(form.get(), Qt::Key_Escape); });
+        if (++replayed == 1) QTimer::singleShot(0, form.get(), [&] { QTest::keyClick(form.get(), Qt::Key_Escape); });
         original(b, a, c);
     };
     MessageCloser closer;

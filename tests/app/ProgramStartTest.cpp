@@ -7,6 +7,7 @@
 #include "ProgramStart.h"
 #include "TablerixPas.h"
 
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
@@ -18,7 +19,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "Blinklbl.h"
 #include "FormControls.h"

@@ -6,6 +6,7 @@
 #include "QtTranslation.h"
 #include "TablerixPas.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -22,7 +23,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
-#include <gtest/gtest.h>
 
 #include "FormControls.h"
 #include "MessageCloser.h"

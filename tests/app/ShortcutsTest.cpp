@@ -7,6 +7,7 @@
 #include "TablerixPas.h"
 #include "WindowShortcuts.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QListWidget>
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "FormControls.h"
 #include "GameFileWindowFixture.h"

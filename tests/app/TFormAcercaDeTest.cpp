@@ -3,11 +3,11 @@
 #include "Mylabel.h"
 #include "TFormAcercaDe.h"
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 using tablerix::TFormAcercaDe;
 

@@ -4,6 +4,7 @@
 #include "FormControls.h"
 #include "TablerixPas.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
@@ -14,7 +15,6 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <memory>
@@ -98,8 +98,9 @@ TEST_F(WindowLook, ChoiceListsArePaintedInTheirColour) {
 }
 
 TEST_F(WindowLook, ALongPathInTheHeaderKeepsItsFileName) {
-    const QString path = QStringLiteral("/home/usuario/partidas/guardadas/de/este/año/y/del/anterior/"
-                                        "torneo/de/primavera/Partida.Chess");
+    const QString path = QStringLiteral(
+        "/home/usuario/partidas/guardadas/de/este/año/y/del/anterior/"
+        "torneo/de/primavera/Partida.Chess");
     Control<ElidedLabel>(*form, "LPartida")->setText(path);
     EXPECT_EQ(Control<ElidedLabel>(*form, "LPartida")->text(), path);  // what the rest of the program reads
     const QString shown = Control<ElidedLabel>(*form, "LPartida")->ShownText();

@@ -9,6 +9,7 @@
 #include "FormControls.h"
 #include "TablerixPas.h"
 
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
@@ -16,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include <map>
 #include <string>
@@ -48,10 +48,7 @@ inline WindowSnapshot SnapshotOf(const TForm1& f) {
     s["board.castling"] = number(b.CastlingAllowed().Bits());
     s["board.enPassant"] = number(ToInt(b.EnPassant()));
     s["board.record"] = recordLines.join(u'|');
-    s["board.current"] = QStringLiteral("%1 %2 %3")
-                             .arg(b.CurrentMove())
-                             .arg(b.LastMove())
-                             .arg(b.LastMoveWhite());
+    s["board.current"] = QStringLiteral("%1 %2 %3").arg(b.CurrentMove()).arg(b.LastMove()).arg(b.LastMoveWhite());
     s["board.computer"] = flag(b.ComputerPlaysWhite()) + u' ' + flag(b.ComputerPlaysBlack());
     s["board.depth"] = number(b.SearchDepth());
     s["board.animation"] = flag(b.AnimateMoves()) + u' ' + number(b.AnimationDelay());

@@ -174,9 +174,7 @@ TEST(BoardModel, SnapshotSeenByHandlersIsTheWholeMove) {
     PublishingBoard b;
     SetFen(b, "r3k2r/8/8/8/8/8/8/R3K2R w KQkq -");
     std::string atLegalMove, atPaint;
-    b.OnLegalMove = [&](ChessBrdCore&, Square, Square) {
-        atLegalMove = std::string(b.published.Squares.data(), 64);
-    };
+    b.OnLegalMove = [&](ChessBrdCore&, Square, Square) { atLegalMove = std::string(b.published.Squares.data(), 64); };
     b.OnPaint = [&](ChessBrdCore&) { atPaint = std::string(b.published.Squares.data(), 64); };
     const std::string before = b.Position();
     ASSERT_TRUE(b.PerformMove(Square::E1, Square::G1));

@@ -24,10 +24,8 @@ inline void SetFen(ChessBrdCore& board, const std::string& fen) {
     std::size_t i = 0;
     for (; i < fen.size() && fen[i] != ' '; ++i) {
         const char c = fen[i];
-        if (c >= '1' && c <= '8')
-            squares.append(static_cast<std::size_t>(c - '0'), ' ');
-        else if (c != '/')
-            squares += c;
+        if (c >= '1' && c <= '8') squares.append(static_cast<std::size_t>(c - '0'), ' ');
+        else if (c != '/') squares += c;
     }
     board.SetPosition(squares);
     const bool white = i + 1 >= fen.size() || fen[i + 1] != 'b';

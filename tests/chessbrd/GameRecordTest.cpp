@@ -81,8 +81,8 @@ TEST(GameRecord, MoveBackRestoresCastlingRights) {
 
 TEST(GameRecord, MoveNumbersAreNotPadded) {
     RecordingBoard b;
-    ASSERT_TRUE(b.Play({"e2e4", "e7e5", "d2d4", "d7d5", "c2c4", "c7c5", "f2f4", "f7f5", "a2a4", "a7a5", "h2h4",
-                        "h7h5", "b2b4", "b7b5", "g2g4", "g7g5", "b1c3", "b8c6", "g1f3", "g8f6"}));
+    ASSERT_TRUE(b.Play({"e2e4", "e7e5", "d2d4", "d7d5", "c2c4", "c7c5", "f2f4", "f7f5", "a2a4", "a7a5",
+                        "h2h4", "h7h5", "b2b4", "b7b5", "g2g4", "g7g5", "b1c3", "b8c6", "g1f3", "g8f6"}));
     const Lines l = MoveList(b);
     ASSERT_EQ(l.size(), 20u);
     EXPECT_EQ(l[18], "10. G1-F3");

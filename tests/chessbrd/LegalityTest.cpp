@@ -125,7 +125,7 @@ TEST(Legality, BoardWithoutKingUsesThePieceRulesOnly) {
 TEST(Legality, PieceRulesCalledDirectly) {
     ChessBrdCore b;
     EXPECT_TRUE(b.ValidKnightMove(Square::B1, Square::C3));
-    EXPECT_TRUE(b.ValidKnightMove(Square::B1, Square::D2));  // own piece: not the rule's business
+    EXPECT_TRUE(b.ValidKnightMove(Square::B1, Square::D2));   // own piece: not the rule's business
     EXPECT_FALSE(b.ValidKnightMove(Square::H1, Square::A2));  // no wrap around the edge
     EXPECT_FALSE(b.ValidRookMove(Square::H2, Square::A3));
     EXPECT_FALSE(b.ValidBishopMove(Square::C1, Square::E3));  // blocked

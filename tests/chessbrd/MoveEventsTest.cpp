@@ -39,9 +39,9 @@ TEST(MoveEvents, CastlingMovesTheRookAndDropsTheRights) {
     SetFen(b, "r3k2r/8/8/8/8/8/8/R3K2R w KQkq -");
     b.log.clear();
     ASSERT_TRUE(b.PerformMove(Square::E1, Square::G1));
-    EXPECT_EQ(b.log, (Log{"RepaintSquare(e1)", "SlidePiece(e1,g1)", "RepaintSquare(g1)",
-                          "DrawPiece(g1,K)", "DrawGrid", "LegalMove(e1,g1)", "RepaintSquare(h1)", "DrawPiece(f1,R)",
-                          "DrawGrid", "Castle(e1,g1)", "Paint"}));
+    EXPECT_EQ(b.log,
+              (Log{"RepaintSquare(e1)", "SlidePiece(e1,g1)", "RepaintSquare(g1)", "DrawPiece(g1,K)", "DrawGrid",
+                   "LegalMove(e1,g1)", "RepaintSquare(h1)", "DrawPiece(f1,R)", "DrawGrid", "Castle(e1,g1)", "Paint"}));
     EXPECT_EQ(b.Position().substr(56), "R    RK ");
     EXPECT_EQ(b.CastlingAllowed(), (CastleSet{CanStillCastle::BlackKingSide, CanStillCastle::BlackQueenSide}));
 

@@ -50,7 +50,8 @@ void CheckInvariants(const ChessBrdCore& b) {
     const auto& board = b.Board();
     ASSERT_EQ(MoveRules::ColorOf(board[0]), -1);
     ASSERT_EQ(board[65], '\0');
-    for (int s = 1; s <= 64; ++s) ASSERT_NE(kSquareChars.find(board[static_cast<std::size_t>(s)]), std::string_view::npos);
+    for (int s = 1; s <= 64; ++s)
+        ASSERT_NE(kSquareChars.find(board[static_cast<std::size_t>(s)]), std::string_view::npos);
     ASSERT_EQ(b.Position().size(), 64u);
     ASSERT_GE(b.CurrentMove(), 1);
     ASSERT_LE(b.CurrentMove(), ChessBrdCore::kMaxMoves);
@@ -68,37 +69,39 @@ TEST(RulesRobustness, RandomOperationsKeepTheModelSound) {
         b.log.reserve(1 << 16);
         for (int step = 0; step < 2000; ++step) {
             switch (fz.Int(0, 19)) {
-                case 0: b.SetPosition(fz.Text()); break;
-                case 1: b.PerformMove(fz.AnySquare(), fz.AnySquare()); break;
-                case 2: b.MakeMove(fz.AnySquare(), fz.AnySquare()); break;
-                case 3: b.GotoMove(fz.Int(0, 4) == 0 ? fz.Int(INT_MIN, INT_MAX) : fz.Int(-2, 300), fz.Int(0, 1)); break;
-                case 4: b.MoveBack(); break;
-                case 5: b.MoveForward(); break;
-                case 6: if (fz.Int(0, 5) == 0) b.NewGame(); break;
-                case 7: b.SetWhiteToMove(fz.Int(0, 1)); break;
-                case 8: b.SetEnPassant(fz.AnySquare()); break;
-                case 9: b.SetCastlingAllowed(CastleSet(static_cast<std::uint8_t>(fz.Int(0, 255)))); break;
-                case 10: b.SetPromotionPiece(static_cast<char>(fz.Int(-128, 127))); break;
-                case 11: b.RedrawChangedSquares(fz.Text()); break;
-                case 12: {
-                    const Square f = fz.AnySquare(), t = fz.AnySquare();
-                    b.WhiteKingAttackedAfter(f, t);
-                    b.BlackKingAttackedAfter(f, t);
-                    b.ValidPawnMove(f, t);
-                    b.ValidKingMove(f, t);
-                    b.ValidQueenMove(f, t);
-                    b.ValidKnightMove(f, t);
-                    b.PromotePawn(f);
-                    break;
-                }
-                case 13: {
-                    const MoveInfo& e = b.History(fz.Int(-5, 300), fz.Int(0, 1));
-                    ASSERT_LE(e.PositionString.size(), 64u);
-                    break;
-                }
-                default:
-                    for (int i = fz.Int(1, 6); i > 0; --i) fz.PlayLegal(b);
-                    break;
+            case 0: b.SetPosition(fz.Text()); break;
+            case 1: b.PerformMove(fz.AnySquare(), fz.AnySquare()); break;
+            case 2: b.MakeMove(fz.AnySquare(), fz.AnySquare()); break;
+            case 3: b.GotoMove(fz.Int(0, 4) == 0 ? fz.Int(INT_MIN, INT_MAX) : fz.Int(-2, 300), fz.Int(0, 1)); break;
+            case 4: b.MoveBack(); break;
+            case 5: b.MoveForward(); break;
+            case 6:
+                if (fz.Int(0, 5) == 0) b.NewGame();
+                break;
+            case 7: b.SetWhiteToMove(fz.Int(0, 1)); break;
+            case 8: b.SetEnPassant(fz.AnySquare()); break;
+            case 9: b.SetCastlingAllowed(CastleSet(static_cast<std::uint8_t>(fz.Int(0, 255)))); break;
+            case 10: b.SetPromotionPiece(static_cast<char>(fz.Int(-128, 127))); break;
+            case 11: b.RedrawChangedSquares(fz.Text()); break;
+            case 12: {
+                const Square f = fz.AnySquare(), t = fz.AnySquare();
+                b.WhiteKingAttackedAfter(f, t);
+                b.BlackKingAttackedAfter(f, t);
+                b.ValidPawnMove(f, t);
+                b.ValidKingMove(f, t);
+                b.ValidQueenMove(f, t);
+                b.ValidKnightMove(f, t);
+                b.PromotePawn(f);
+                break;
+            }
+            case 13: {
+                const MoveInfo& e = b.History(fz.Int(-5, 300), fz.Int(0, 1));
+                ASSERT_LE(e.PositionString.size(), 64u);
+                break;
+            }
+            default:
+                for (int i = fz.Int(1, 6); i > 0; --i) fz.PlayLegal(b);
+                break;
             }
             b.log.clear();
             CheckInvariants(b);

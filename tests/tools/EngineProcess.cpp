@@ -1,11 +1,11 @@
 #include "EngineProcess.h"
 
-#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
+#include <csignal>
+#include <thread>
 
 namespace tablerix::test {
 
@@ -111,8 +111,7 @@ bool EngineProcess::WaitForLineStarting(const std::string& prefix, std::chrono::
 
 std::optional<int> EngineProcess::WaitForExit(std::chrono::milliseconds limit) {
     const auto deadline = Clock::now() + limit;
-    while (ReadSome(deadline)) {
-    }
+    while (ReadSome(deadline)) {}
     while (pid_ > 0) {
         int status = 0;
         const pid_t r = ::waitpid(pid_, &status, WNOHANG);

@@ -6,10 +6,10 @@
 //
 // Threads: one test thread.
 
+#include <sys/types.h>
 #include <chrono>
 #include <optional>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 namespace tablerix::test {

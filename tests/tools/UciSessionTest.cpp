@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <chrono>
 #include <sstream>
-#include <thread>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tablerix::test {
@@ -39,8 +39,7 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line) {
 
 TEST_F(UciSessionTest, HandshakeAndReady) {
     const std::vector<std::string> expected = {"id name Tablerix 1.0", "id author The Tablerix developers",
-                                               "option name Depth type spin default 5 min 1 max 8", "uciok",
-                                               "readyok"};
+                                               "option name Depth type spin default 5 min 1 max 8", "uciok", "readyok"};
     EXPECT_EQ(Run({"uci", "isready"}), expected);
     // Blank, unknown and half-formed commands are ignored.
     EXPECT_TRUE(Run({"", "   ", "\t", "xyzzy 1 2", "register later", "debug on"}).empty());
@@ -53,10 +52,9 @@ TEST_F(UciSessionTest, PositionWithMovesAndPerft) {
     EXPECT_EQ(lines[29], "");
     EXPECT_EQ(lines[30], "Nodes searched: 29");
     EXPECT_EQ(Run({"position startpos", "go perft 3"}).back(), "Nodes searched: 8902");
-    EXPECT_EQ(Run({"position fen r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1",
-                   "go perft 2"})
-                  .back(),
-              "Nodes searched: 2039");
+    EXPECT_EQ(
+        Run({"position fen r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", "go perft 2"}).back(),
+        "Nodes searched: 2039");
     // Castling is given as the king's move.
     EXPECT_TRUE(Contains(Run({"go perft 1"}), "e1g1: 1"));
 }
@@ -204,9 +202,9 @@ TEST_F(UciSessionTest, StopAlsoEndsAGoStillWaiting) {
 
 TEST_F(UciSessionTest, TextWaitingBehindASearchIsBounded) {
     const std::string half(UciSession::kMaxQueuedText / 2, 'x');
-    for (const std::string& line : {std::string("go perft 20"), "position " + half, "position " + half,
-                                    std::string("position startpos moves e2e4"), std::string("stop"),
-                                    std::string("go perft 1")})
+    for (const std::string& line :
+         {std::string("go perft 20"), "position " + half, "position " + half,
+          std::string("position startpos moves e2e4"), std::string("stop"), std::string("go perft 1")})
         EXPECT_TRUE(session.Handle(line));
     const auto lines = Run({});
     // The second long line did not fit; what fitted still runs in order.

@@ -1,9 +1,9 @@
 #include "Blinklbl.h"
 
+#include <gtest/gtest.h>
 #include <QElapsedTimer>
 #include <QTest>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>

@@ -2,11 +2,11 @@
 // the file name kept whole, the whole path as tooltip.
 #include "ElidedLabel.h"
 
+#include <gtest/gtest.h>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QTest>
 #include <QToolTip>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "HilightLabel.h"
 
+#include <gtest/gtest.h>
 #include <QEnterEvent>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
 #include "Mylabel.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <ostream>
 #include <utility>
@@ -69,8 +69,7 @@ int Differences(const QImage& a, const QImage& b, std::string* where) {
         for (int x = 0; x < a.width(); ++x)
             if (a.pixel(x, y) != b.pixel(x, y) && n++ == 0)
                 *where = "at " + std::to_string(x) + "," + std::to_string(y) + ": " +
-                         a.pixelColor(x, y).name().toStdString() + " vs " +
-                         b.pixelColor(x, y).name().toStdString();
+                         a.pixelColor(x, y).name().toStdString() + " vs " + b.pixelColor(x, y).name().toStdString();
     return n;
 }
 
@@ -233,10 +232,11 @@ TEST(Label3dTest, EmptyAndLoneAmpersandMeasureAsOneBlank) {
 }
 
 TEST(Label3dTest, MeasuredSizeIsTheSameForEveryAlignment) {
-    const Qt::Alignment others[] = {Qt::AlignHCenter | Qt::AlignTop, Qt::AlignRight | Qt::AlignBottom,
-                                    Qt::AlignCenter, Qt::AlignJustify | Qt::AlignVCenter};
+    const Qt::Alignment others[] = {Qt::AlignHCenter | Qt::AlignTop, Qt::AlignRight | Qt::AlignBottom, Qt::AlignCenter,
+                                    Qt::AlignJustify | Qt::AlignVCenter};
     for (int pixels : {9, 11, 12, 13, 15, 17})
-        for (const QString& text : {QStringLiteral("&&"), QStringLiteral("Velmora Software"), QStringLiteral("W\nij")}) {
+        for (const QString& text :
+             {QStringLiteral("&&"), QStringLiteral("Velmora Software"), QStringLiteral("W\nij")}) {
             TmyLabel3d left(text);
             left.setFont(MeasuredFont(pixels));
             left.setAlignment(Qt::AlignLeft | Qt::AlignTop);

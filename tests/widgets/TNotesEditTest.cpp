@@ -2,11 +2,11 @@
 // data without text, and an ordinary paste.
 #include "TNotesEdit.h"
 
+#include <gtest/gtest.h>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <memory>
 

@@ -57,7 +57,7 @@ bool save(const QImage& img, const QString& file, QString& error) {
 
 struct GlyphSetRecipe {
     const char* name;
-    const char* fontFile; // under kFontDir
+    const char* fontFile;  // under kFontDir
     int cell;
     double margin;
     PieceStyle white;
@@ -82,8 +82,8 @@ const GlyphSetRecipe kGlyphSets[] = {
 
 bool writeGlyphSet(const QString& dir, const GlyphSetRecipe& recipe, QString& error) {
     GlyphPieces g;
-    if (!GlyphPieces::load(kFontDir + QLatin1String(recipe.fontFile), recipe.cell, recipe.margin, recipe.white.outlineWidth, g,
-                           error))
+    if (!GlyphPieces::load(kFontDir + QLatin1String(recipe.fontFile), recipe.cell, recipe.margin,
+                           recipe.white.outlineWidth, g, error))
         return false;
     return save(PieceSheet::render(recipe.cell, g.white, recipe.white, g.black, recipe.black),
                 dir + "/pieces/" + recipe.name + ".png", error);
@@ -97,7 +97,7 @@ bool writeVectorSet(const QString& dir, QString& error) {
     return save(PieceSheet::render(40, shapes, white, shapes, black), dir + "/pieces/SetGen40.png", error);
 }
 
-} // namespace
+}  // namespace
 
 bool ArtworkWriter::writeAll(const QString& resourcesDir, QString& error) {
     for (const TextureSpec& t : kTextures)

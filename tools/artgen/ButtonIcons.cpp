@@ -140,7 +140,7 @@ void exitDoor(QPainter& p) {
     p.drawPolygon(QPolygonF({QPointF(12.0, 4.5), QPointF(15.8, 8.0), QPointF(12.0, 11.5)}));
 }
 
-} // namespace
+}  // namespace
 
 QImage ButtonIcons::render(const QString& name) {
     void (*draw)(QPainter&) = nullptr;

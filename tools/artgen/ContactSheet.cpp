@@ -14,7 +14,7 @@ void tile(QPainter& p, const QImage& wood, const QRect& rect) {
     p.restore();
 }
 
-} // namespace
+}  // namespace
 
 void ContactSheet::drawMasked(QImage& target, int x, int y, const QImage& set, int col, int side) {
     const int k = set.height() / 4;

@@ -31,10 +31,10 @@ QPainterPath withoutHoles(const QPainterPath& path) {
     return all;
 }
 
-} // namespace
+}  // namespace
 
-bool GlyphPieces::load(const QString& fontFile, int cell, double margin, double band,
-                       GlyphPieces& out, QString& error) {
+bool GlyphPieces::load(const QString& fontFile, int cell, double margin, double band, GlyphPieces& out,
+                       QString& error) {
     const QRawFont font(fontFile, 200.0);
     if (!font.isValid()) {
         error = QStringLiteral("cannot read font %1").arg(fontFile);

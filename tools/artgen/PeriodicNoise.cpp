@@ -22,7 +22,7 @@ double fade(double t) { return t * t * t * (t * (t * 6.0 - 15.0) + 10.0); }
 
 double lerp(double a, double b, double t) { return a + (b - a) * t; }
 
-} // namespace
+}  // namespace
 
 double PeriodicNoise::hash(int x, int y, int z) const {
     std::uint32_t h = seed_ * 0x9e3779b9U;

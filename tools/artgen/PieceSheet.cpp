@@ -18,10 +18,10 @@ QPainterPath outerBand(const QPainterPath& body, double width) {
     return stroker.createStroke(body).united(body);
 }
 
-} // namespace
+}  // namespace
 
-void PieceSheet::renderPiece(int cell, const PieceShape& shape, const PieceStyle& style,
-                             QImage& picture, QImage& mask) {
+void PieceSheet::renderPiece(int cell, const PieceShape& shape, const PieceStyle& style, QImage& picture,
+                             QImage& mask) {
     const QPainterPath outer = outerBand(shape.silhouette, style.outlineWidth);
 
     // Coverage of the whole piece including its band, thresholded to a hard mask.
@@ -54,8 +54,8 @@ void PieceSheet::renderPiece(int cell, const PieceShape& shape, const PieceStyle
     p.fillPath(shape.detail, style.detail);
 }
 
-QImage PieceSheet::render(int cell, const PieceShapes& white, const PieceStyle& whiteStyle,
-                          const PieceShapes& black, const PieceStyle& blackStyle) {
+QImage PieceSheet::render(int cell, const PieceShapes& white, const PieceStyle& whiteStyle, const PieceShapes& black,
+                          const PieceStyle& blackStyle) {
     QImage sheet(6 * cell, 4 * cell, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter p(&sheet);

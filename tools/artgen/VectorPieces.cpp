@@ -34,13 +34,11 @@ QPainterPath line(QPointF a, QPointF b) {
     return p;
 }
 
-QPainterPath plinth() {
-    return roundRect(16, 83, 84, kBottom, 3).united(roundRect(24, 75, 76, 84, 2));
-}
+QPainterPath plinth() { return roundRect(16, 83, 84, kBottom, 3).united(roundRect(24, 75, 76, 84, 2)); }
 
 struct Design {
     QPainterPath body;
-    QPainterPath lines; // centre lines, given width when fitted
+    QPainterPath lines;  // centre lines, given width when fitted
 };
 
 Design pawn() {
@@ -119,7 +117,7 @@ Design king() {
     return {body, lines};
 }
 
-} // namespace
+}  // namespace
 
 PieceShapes VectorPieces::build(int cell, double margin, double band, double lineWidth) {
     const Design designs[6] = {pawn(), knight(), bishop(), rook(), queen(), king()};

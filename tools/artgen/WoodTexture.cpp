@@ -10,7 +10,7 @@ namespace {
 
 double mixd(double a, double b, double t) { return a + (b - a) * t; }
 
-} // namespace
+}  // namespace
 
 QImage WoodTexture::render(const WoodStyle& style) {
     const int n = style.size;
@@ -45,9 +45,9 @@ QImage WoodTexture::render(const WoodStyle& style) {
             const auto channel = [&](double a, double b) {
                 return std::clamp(static_cast<int>(std::lround(mixd(a, b, k) * shade)), 0, 255);
             };
-            row[x] = qRgb(channel(style.early.red(), style.late.red()),
-                           channel(style.early.green(), style.late.green()),
-                           channel(style.early.blue(), style.late.blue()));
+            row[x] =
+                qRgb(channel(style.early.red(), style.late.red()), channel(style.early.green(), style.late.green()),
+                     channel(style.early.blue(), style.late.blue()));
         }
     }
     return img;

@@ -22,7 +22,7 @@ TEST(Cp1252TableTest, OnlyTheTableCharactersHaveAByte) {
         ASSERT_LT(b, 256);
         EXPECT_EQ(Cp1252Table::CharOf(static_cast<unsigned char>(b)), c) << static_cast<int>(c);
     }
-    EXPECT_EQ(withByte, 256);  // one character per byte, no two bytes alike
+    EXPECT_EQ(withByte, 256);                           // one character per byte, no two bytes alike
     EXPECT_EQ(Cp1252Table::ByteOf(U'\U0001D11E'), -1);  // past the 16-bit plane
 }
 

@@ -43,7 +43,8 @@ inline std::vector<NotationMove> PlayRandomGame(ChessBrdCore& board, std::mt1993
         NotationMove pick = legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)];
         for (const NotationMove& m : legal) {
             const char piece = position.At(m.From);
-            if ((piece == 'K' || piece == 'k') && std::abs(ChessBrdCore::FileOf(m.From) - ChessBrdCore::FileOf(m.To)) == 2)
+            if ((piece == 'K' || piece == 'k') &&
+                std::abs(ChessBrdCore::FileOf(m.From) - ChessBrdCore::FileOf(m.To)) == 2)
                 pick = m;
         }
         if (!Play(board, pick)) break;

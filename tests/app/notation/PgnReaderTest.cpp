@@ -46,10 +46,10 @@ TEST(PgnReaderTest, EveryToleratedConstruct) {
     EXPECT_EQ(*game.Tag("Round"), "3");
     EXPECT_EQ(*game.Tag("Black"), "Ordenador (Normal)");
     EXPECT_EQ(game.Notes, "Primera nota\n en dos líneas\nsegunda nota");
-    const std::vector<std::string> expected = {
-        "e4", "e5!?", "Nf3", "Nc6", "Bb5", "a6", "Ba4", "Nf6", "0-0", "Be7", "Re1", "b5", "Bb3", "d6", "c3", "O-O",
-        "h3", "Na5", "Bc2", "c5", "d4", "Dc7", "Nbd2", "cxd4", "cxd4", "Nc6", "Nb3", "a5", "Be3", "a4", "Nbd2", "Bd7",
-        "Rc1", "Qb7", "e8d8"};
+    const std::vector<std::string> expected = {"e4",  "e5!?", "Nf3", "Nc6",  "Bb5",  "a6",   "Ba4",  "Nf6", "0-0",
+                                               "Be7", "Re1",  "b5",  "Bb3",  "d6",   "c3",   "O-O",  "h3",  "Na5",
+                                               "Bc2", "c5",   "d4",  "Dc7",  "Nbd2", "cxd4", "cxd4", "Nc6", "Nb3",
+                                               "a5",  "Be3",  "a4",  "Nbd2", "Bd7",  "Rc1",  "Qb7",  "e8d8"};
     EXPECT_EQ(Texts(game), expected);
     EXPECT_EQ(game.Moves[21].HalfMove, 22);
     EXPECT_EQ(game.Moves[21].MoveNumber(), 11);
@@ -69,7 +69,8 @@ TEST(PgnReaderTest, EveryToleratedConstruct) {
 // without going past its end, and whatever was read replays or stops cleanly.
 TEST(PgnReaderTest, EveryCutOfAFileIsReadSafely) {
     const std::string text =
-        "[Event \"E \\\"q\\\"\"]\n[Black \"Ordenador (F\xE1" "cil)\"]\n\n{n (a} ; l\n1. e4 $2 e5 (1... c5 {x} (1... d5)) "
+        "[Event \"E \\\"q\\\"\"]\n[Black \"Ordenador (F\xE1"
+        "cil)\"]\n\n{n (a} ; l\n1. e4 $2 e5 (1... c5 {x} (1... d5)) "
         "2.Nf3 Nc6 } ) ] > 3...a6 0-0 \xC3\xA9 1/2-1/2";
     for (std::size_t n = 0; n <= text.size(); ++n) {
         const PgnReader::Result r = PgnReader::ReadFirstGame(std::string_view(text).substr(0, n));
@@ -117,7 +118,9 @@ TEST(PgnReplayTest, FirstBadMoveGivesItsNumberAndText) {
     // Once a position stands for the third time the board takes no move.
     EXPECT_EQ(error("1. Nf3 Nf6 2. Ng1 Ng8 3. Nf3 Nf6 4. Ng1 Ng8 5. e4"), "Error en la jugada 5: e4");
     // A Latin-1 token is shown in UTF-8.
-    EXPECT_EQ(error("1. e4 \xF1" "a5"), "Error en la jugada 1: ña5");
+    EXPECT_EQ(error("1. e4 \xF1"
+                    "a5"),
+              "Error en la jugada 1: ña5");
     const PgnReplay::Result ok = PgnReplay::Run(ReadOk("1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 *").Moves);
     EXPECT_TRUE(ok.Ok());
     EXPECT_EQ(ok.Message(), "");
@@ -125,7 +128,10 @@ TEST(PgnReplayTest, FirstBadMoveGivesItsNumberAndText) {
 }
 
 TEST(PgnReaderTest, Windows1252TextBecomesUtf8) {
-    const PgnGameText game = ReadOk("[Black \"Ordenador (F\xE1" "cil)\"]\n\n{Apertura espa\xF1ola \x93" "cerrada\x94}\n1. e4 *");
+    const PgnGameText game = ReadOk(
+        "[Black \"Ordenador (F\xE1"
+        "cil)\"]\n\n{Apertura espa\xF1ola \x93"
+        "cerrada\x94}\n1. e4 *");
     EXPECT_EQ(*game.Tag("Black"), "Ordenador (Fácil)");
     EXPECT_EQ(game.Notes, "Apertura española “cerrada”");
 }

@@ -39,8 +39,8 @@ TEST(PgnRoundTripTest, LongRandomGamesComeBackUnchanged) {
         game.WhiteClock = {g, 7 * g % 60, 59 - g};
         game.BlackClock = {0, g, 2 * g};
         game.GameClock = {g + 1, 0, 0};
-        game.Notes = "Partida " + std::to_string(g) + " {con llaves}\n  % no es escape\n[Event \"x\"] ; (" +
-                     (g % 2 ? "\n" : "");
+        game.Notes =
+            "Partida " + std::to_string(g) + " {con llaves}\n  % no es escape\n[Event \"x\"] ; (" + (g % 2 ? "\n" : "");
         game.Moves = PlayRandomGame(played, rng, 400);
         // Stepping back exports the moves up to the shown position only.
         if (g % 5 == 4) {

@@ -1,6 +1,6 @@
 // Standard Algebraic Notation: writing tricky moves, reading users' forms.
-#include "NotationTestSupport.h"
 #include "FenWriter.h"
+#include "NotationTestSupport.h"
 #include "San.h"
 
 #include <gtest/gtest.h>
@@ -66,12 +66,14 @@ TEST(SanWrite, PawnsCapturesPromotionsCastlingAndChecks) {
 
 TEST(SanRead, ToleratedForms) {
     const BoardState start;
-    for (const char* token : {"e4", "e2e4", "e2-e4", "e4!", "e4?!", "e4+", "Pe4"}) EXPECT_EQ(Read(start, token), M("e2e4"));
+    for (const char* token : {"e4", "e2e4", "e2-e4", "e4!", "e4?!", "e4+", "Pe4"})
+        EXPECT_EQ(Read(start, token), M("e2e4"));
     for (const char* token : {"Nf3", "Ng1-f3", "Ng1f3", "g1f3", "Nxf3", "Nf3!!", "Cf3", "Ngf3"})
         EXPECT_EQ(Read(start, token), M("g1f3")) << token;
 
     const BoardState castle = FenState("r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1");
-    for (const char* token : {"O-O", "0-0", "O-O+", "e1g1", "Kg1", "o-o"}) EXPECT_EQ(Read(castle, token), M("e1g1")) << token;
+    for (const char* token : {"O-O", "0-0", "O-O+", "e1g1", "Kg1", "o-o"})
+        EXPECT_EQ(Read(castle, token), M("e1g1")) << token;
     for (const char* token : {"O-O-O", "0-0-0", "O-O-O#"}) EXPECT_EQ(Read(castle, token), M("e1c1")) << token;
 
     const BoardState promo = FenState("1r2k3/P7/8/8/8/8/8/4K3 w - - 0 1");
@@ -84,7 +86,8 @@ TEST(SanRead, ToleratedForms) {
     EXPECT_EQ(Read(promo, "ab8T"), M("a7b8r"));
 
     const BoardState ep = FenState("4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1");
-    for (const char* token : {"exd6", "exd6e.p.", "exd6ep", "ed6", "e5d6", "e5xd6"}) EXPECT_EQ(Read(ep, token), M("e5d6")) << token;
+    for (const char* token : {"exd6", "exd6e.p.", "exd6ep", "ed6", "e5d6", "e5xd6"})
+        EXPECT_EQ(Read(ep, token), M("e5d6")) << token;
 
     // "b" is a pawn's file, "B" a bishop; "A" the Spanish bishop.
     const BoardState c3 = FenState("4k3/8/8/8/8/2n5/1P1B4/4K3 w - - 0 1");
@@ -97,8 +100,8 @@ TEST(SanRead, ToleratedForms) {
 TEST(SanRead, SpanishLettersOnlyWhenEnglishFails) {
     // "R" is a rook in English and a king (rey) in Spanish.
     const BoardState both = FenState("4k3/8/8/8/8/8/8/R3K3 w - - 0 1");
-    EXPECT_EQ(Read(both, "Rd1"), M("a1d1"));  // the rook can: English
-    EXPECT_EQ(Read(both, "Rf2"), M("e1f2"));  // no rook can: the king
+    EXPECT_EQ(Read(both, "Rd1"), M("a1d1"));                       // the rook can: English
+    EXPECT_EQ(Read(both, "Rf2"), M("e1f2"));                       // no rook can: the king
     EXPECT_EQ(San::Read(both, "Dd1").Fault, San::Error::Illegal);  // no queen (dama) on the board
     const BoardState queen = FenState("4k3/8/8/8/8/8/8/3QK3 w - - 0 1");
     EXPECT_EQ(Read(queen, "Dd5"), M("d1d5"));

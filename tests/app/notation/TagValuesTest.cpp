@@ -10,8 +10,8 @@ namespace {
 TEST(PgnTagValuesTest, Clocks) {
     EXPECT_EQ(PgnTagValues::ClockText({0, 0, 12}), "0:00:12");
     EXPECT_EQ(PgnTagValues::ClockText({12, 5, 7}), "12:05:07");
-    EXPECT_EQ(PgnTagValues::ClockText({0, 75, 61}), "1:16:01");    // carried over
-    EXPECT_EQ(PgnTagValues::ClockText({150, 0, 0}), "99:59:59");   // two-digit hours
+    EXPECT_EQ(PgnTagValues::ClockText({0, 75, 61}), "1:16:01");   // carried over
+    EXPECT_EQ(PgnTagValues::ClockText({150, 0, 0}), "99:59:59");  // two-digit hours
     using C = ClockTime;
     EXPECT_EQ(PgnTagValues::ParseClock("0:00:12"), (C{0, 0, 12}));
     EXPECT_EQ(PgnTagValues::ParseClock(" 01:02:03 "), (C{1, 2, 3}));
@@ -38,7 +38,9 @@ TEST(PgnTagValuesTest, DateAndBlackPlayer) {
         EXPECT_EQ(p.Difficulty, d);
     }
     // A Latin-1 file's tag, once decoded, is recognised too.
-    EXPECT_TRUE(PgnTagValues::ParseBlack(Utf8Text::Decode("Ordenador (F\xE1" "cil)")).Computer);
+    EXPECT_TRUE(PgnTagValues::ParseBlack(Utf8Text::Decode("Ordenador (F\xE1"
+                                                          "cil)"))
+                    .Computer);
     for (const char* other : {"Jugador", "Kasparov, Garry", "Ordenador", "ordenador (fácil)", ""}) {
         const BlackPlayer p = PgnTagValues::ParseBlack(other);
         EXPECT_FALSE(p.Computer) << other;
@@ -47,8 +49,13 @@ TEST(PgnTagValuesTest, DateAndBlackPlayer) {
 }
 
 TEST(Utf8TextTest, ValidTextKeptOtherBytesReadAsWindows1252) {
-    EXPECT_EQ(Utf8Text::Decode("Espa\xC3\xB1" "a \xE2\x99\x9E"), "España ♞");
-    EXPECT_EQ(Utf8Text::Decode("Espa\xF1" "a \x93" "bien\x94 \x80"), "España “bien” €");
+    EXPECT_EQ(Utf8Text::Decode("Espa\xC3\xB1"
+                               "a \xE2\x99\x9E"),
+              "España ♞");
+    EXPECT_EQ(Utf8Text::Decode("Espa\xF1"
+                               "a \x93"
+                               "bien\x94 \x80"),
+              "España “bien” €");
     EXPECT_EQ(Utf8Text::Decode("\x81"), "\xC2\x81");  // undefined byte: its C1 control
     for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x99", "\x80"})
         EXPECT_FALSE(Utf8Text::IsValid(bad)) << bad;

@@ -163,8 +163,8 @@ std::string FenText(const std::string& letters, bool whiteToMove, const std::str
 
 TEST(EnPassantSweepTest, EngineAgreesWithTheRulesForEverySquare) {
     std::vector<int> squares;
-    for (int s = 16; s < 24; ++s) squares.push_back(s);  // rank 6
-    for (int s = 40; s < 48; ++s) squares.push_back(s);  // rank 3
+    for (int s = 16; s < 24; ++s) squares.push_back(s);         // rank 6
+    for (int s = 40; s < 48; ++s) squares.push_back(s);         // rank 3
     for (int s : {0, 8, 28, 35, 55, 63}) squares.push_back(s);  // never one
 
     std::mt19937 rng(20240611);

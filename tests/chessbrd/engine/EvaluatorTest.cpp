@@ -44,10 +44,9 @@ TEST(EvaluatorTest, LonePassedPawnIsWorth294) {
 TEST(EvaluatorTest, RookFileBonuses) {
     // Kings and a Black pawn on g7 stay put; only the White rook changes.
     const int base = Evaluate("4k3/6p1/8/8/8/8/8/4K3 w - - 0 1");
-    EXPECT_EQ(Evaluate("4k3/6p1/8/8/8/8/8/R3K3 w - - 0 1") - base, 515);  // open file
+    EXPECT_EQ(Evaluate("4k3/6p1/8/8/8/8/8/R3K3 w - - 0 1") - base, 515);   // open file
     EXPECT_EQ(Evaluate("4k3/6p1/8/8/8/8/8/4K1R1 w - - 0 1") - base, 510);  // only Black's pawn
-    EXPECT_EQ(Evaluate("4k3/6p1/8/8/8/8/P7/R3K3 w - - 0 1") -
-                  Evaluate("4k3/6p1/8/8/8/8/P7/4K3 w - - 0 1"),
+    EXPECT_EQ(Evaluate("4k3/6p1/8/8/8/8/P7/R3K3 w - - 0 1") - Evaluate("4k3/6p1/8/8/8/8/P7/4K3 w - - 0 1"),
               500);  // own pawn on the file
 }
 
@@ -83,8 +82,8 @@ TEST(EvaluatorTest, PawnShelterFollowsTheCastledKing) {
     }
     EXPECT_EQ(white[48 + 4], PawnTable[48 + 4] + 100);  // e2: no shelter
     for (int file = 0; file < 3; ++file) {
-        EXPECT_EQ(black[8 + file], PawnTable[48 + file] + 100 + 20);   // rank 7
-        EXPECT_EQ(black[24 + file], PawnTable[32 + file] + 100 + 5);   // rank 5
+        EXPECT_EQ(black[8 + file], PawnTable[48 + file] + 100 + 20);  // rank 7
+        EXPECT_EQ(black[24 + file], PawnTable[32 + file] + 100 + 5);  // rank 5
     }
     EXPECT_EQ(black[8 + 3], PawnTable[48 + 3] + 100);
 }

@@ -34,9 +34,9 @@ void ExpectSamePosition(const SearchBoard& a, const PositionSnapshot& b) {
 TEST(SearchBoardTest, StartPositionGeneratesTwentyTwoMovesInOrder) {
     auto board = Loaded(FenParser::StartPosition());
     board->GenerateMoves();
-    const std::vector<std::string> expected = {
-        "a2a3", "a2a4", "b2b3", "b2b4", "c2c3", "c2c4", "d2d3", "d2d4", "e2e3", "e2e4", "f2f3",
-        "f2f4", "g2g3", "g2g4", "h2h3", "h2h4", "b1a3", "b1c3", "g1f3", "g1h3", "e1g1", "e1c1"};
+    const std::vector<std::string> expected = {"a2a3", "a2a4", "b2b3", "b2b4", "c2c3", "c2c4", "d2d3", "d2d4",
+                                               "e2e3", "e2e4", "f2f3", "f2f4", "g2g3", "g2g4", "h2h3", "h2h4",
+                                               "b1a3", "b1c3", "g1f3", "g1h3", "e1g1", "e1c1"};
     EXPECT_EQ(GeneratedMoves(*board), expected);
     EXPECT_EQ(board->PlyMoves[1].First, 22);
     for (const char* castle : {"e1g1", "e1c1"}) {
@@ -229,13 +229,13 @@ TEST(SearchBoardTest, LoadDropsCastleBitsWithoutKingOrRookAndImpossibleEnPassant
         int Kept;
     };
     for (const Case& c : {Case{"4k3/8/8/3Pp3/8/8/8/4K3 w - -", Square::E6, 20},
-                          Case{"4k3/8/8/3Pp3/8/8/8/4K3 w - -", Square::E3, -1},     // rank for Black to move
-                          Case{"4k3/8/8/3Pp3/8/8/8/4K3 w - -", Square::D6, -1},     // no black pawn on d5
-                          Case{"4k3/8/8/3Pp3/8/8/8/4K3 w - -", Square::H1, -1},     // no e.p. square at all
-                          Case{"4k3/4r3/8/3Pp3/8/8/8/4K3 w - -", Square::E6, -1},   // e7 taken
-                          Case{"4k3/8/4r3/3Pp3/8/8/8/4K3 w - -", Square::E6, -1},   // e6 taken
-                          Case{"8/8/8/3Pk3/8/8/8/4K3 w - -", Square::E6, -1},       // a king in front
-                          Case{"4k3/8/8/3PP3/8/8/8/4K3 w - -", Square::E6, -1},     // White's own pawn
+                          Case{"4k3/8/8/3Pp3/8/8/8/4K3 w - -", Square::E3, -1},    // rank for Black to move
+                          Case{"4k3/8/8/3Pp3/8/8/8/4K3 w - -", Square::D6, -1},    // no black pawn on d5
+                          Case{"4k3/8/8/3Pp3/8/8/8/4K3 w - -", Square::H1, -1},    // no e.p. square at all
+                          Case{"4k3/4r3/8/3Pp3/8/8/8/4K3 w - -", Square::E6, -1},  // e7 taken
+                          Case{"4k3/8/4r3/3Pp3/8/8/8/4K3 w - -", Square::E6, -1},  // e6 taken
+                          Case{"8/8/8/3Pk3/8/8/8/4K3 w - -", Square::E6, -1},      // a king in front
+                          Case{"4k3/8/8/3PP3/8/8/8/4K3 w - -", Square::E6, -1},    // White's own pawn
                           Case{"4k3/8/8/8/3Pp3/8/8/4K3 b - -", Square::D3, 43},
                           Case{"4k3/8/8/8/3Pp3/8/3B4/4K3 b - -", Square::D3, -1}}) {
         PositionSnapshot pos = Fen(c.Fen);

@@ -25,8 +25,8 @@ protected:
 };
 
 std::string Key(const PositionSnapshot& s) {
-    return std::string(s.Squares.data(), 64) + (s.WhiteToMove ? 'w' : 'b') + static_cast<char>('a' + s.Castling.Bits()) +
-           static_cast<char>('0' + ToInt(s.EnPassant));
+    return std::string(s.Squares.data(), 64) + (s.WhiteToMove ? 'w' : 'b') +
+           static_cast<char>('a' + s.Castling.Bits()) + static_cast<char>('0' + ToInt(s.EnPassant));
 }
 
 std::string Key(const ChessBrdCore& b) {
@@ -46,13 +46,15 @@ TEST(SnapshotThread, WorkerSeesOnlyWholePositions) {
         } while (!done.load());
     });
     while (!started.load()) std::this_thread::yield();
-    const char* game[] = {"e2e4", "d7d5", "e4d5", "c7c5", "d5c6", "g8f6", "f1e2", "e7e5", "g1f3", "f8c5", "e1g1", "e8g8"};
+    const char* game[] = {"e2e4", "d7d5", "e4d5", "c7c5", "d5c6", "g8f6",
+                          "f1e2", "e7e5", "g1f3", "f8c5", "e1g1", "e8g8"};
     for (int round = 0; round < 200; ++round) {
         b.ResetGame();
         published.insert(Key(b));
         for (const char* m : game) {
             const std::string s(m);
-            ASSERT_TRUE(b.PerformMove(ChessBrdCore::StrToSquare(s.substr(0, 2)), ChessBrdCore::StrToSquare(s.substr(2, 2))));
+            ASSERT_TRUE(
+                b.PerformMove(ChessBrdCore::StrToSquare(s.substr(0, 2)), ChessBrdCore::StrToSquare(s.substr(2, 2))));
             published.insert(Key(b));
         }
         while (b.MoveBack()) published.insert(Key(b));

@@ -45,7 +45,8 @@ TEST(EngineThread, ComputerAgainstComputerPlaysLegalGame) {
     std::vector<std::string> list;
     board.GetMoveList(list);
     RecordProperty("moves", moves);
-    std::cout << moves << " half-moves, last " << (list.empty() ? "" : list.back()) << (over ? ", game over" : "") << '\n';
+    std::cout << moves << " half-moves, last " << (list.empty() ? "" : list.back()) << (over ? ", game over" : "")
+              << '\n';
     EXPECT_EQ(board.Position(), replay.Position());
     EXPECT_EQ(board.WhiteToMove(), replay.WhiteToMove());
     EXPECT_GE(moves, 2);
@@ -135,8 +136,7 @@ TEST(EngineThread, StopOnParkedWorkerAndDoubleStart) {
 // while GameOver stands.
 TEST(EngineThread, GameOverExemptsStopThinking) {
     EngineBoard board;
-    for (auto [from, to] : {std::pair{"f2", "f3"}, {"e7", "e5"}})
-        ASSERT_TRUE(board.MakeMove(Sq(from), Sq(to)));
+    for (auto [from, to] : {std::pair{"f2", "f3"}, {"e7", "e5"}}) ASSERT_TRUE(board.MakeMove(Sq(from), Sq(to)));
     bool mated = false;
     bool stopRequestedInHandler = true;
     board.OnMate = [&](ChessBrdCore& b, Square, Square) {

@@ -59,8 +59,7 @@ TEST(EngineThreadWait, MoveWithoutMakeMoveWakesTheWorker) {
 // computer: the new position and StartThinking wake it, and it plays.
 TEST(EngineThreadWait, NewGameAfterMateIsPlayedByTheWaitingWorker) {
     EngineBoard board;
-    for (auto [from, to] : {std::pair{"f2", "f3"}, {"e7", "e5"}})
-        ASSERT_TRUE(board.MakeMove(Sq(from), Sq(to)));
+    for (auto [from, to] : {std::pair{"f2", "f3"}, {"e7", "e5"}}) ASSERT_TRUE(board.MakeMove(Sq(from), Sq(to)));
     bool mated = false;
     board.OnMate = [&](ChessBrdCore&, Square, Square) { mated = true; };
     board.SetSearchDepth(2);

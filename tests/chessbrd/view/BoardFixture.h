@@ -4,13 +4,13 @@
 
 #include "TChessBrd.h"
 
+#include <gtest/gtest.h>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
-#include <gtest/gtest.h>
 
 #include <memory>
 

@@ -73,16 +73,16 @@ TEST_F(BoardFixture, LinesSitOnTheFirstPixelsOfTheSquares) {
     const QImage img = Shot();
     for (int i = 1; i <= 7; ++i) {
         const int at = 24 + 40 * i;
-        EXPECT_EQ(img.pixel(at, 24) & 0xFFFFFF, 0x0000FFu) << i;    // first pixel of the area
-        EXPECT_EQ(img.pixel(at, 343) & 0xFFFFFF, 0x0000FFu) << i;   // last pixel of the area
+        EXPECT_EQ(img.pixel(at, 24) & 0xFFFFFF, 0x0000FFu) << i;   // first pixel of the area
+        EXPECT_EQ(img.pixel(at, 343) & 0xFFFFFF, 0x0000FFu) << i;  // last pixel of the area
         EXPECT_NE(img.pixel(at - 1, 100) & 0xFFFFFF, 0x0000FFu) << i;
         EXPECT_NE(img.pixel(at + 1, 100) & 0xFFFFFF, 0x0000FFu) << i;
         EXPECT_EQ(img.pixel(100, at) & 0xFFFFFF, 0x0000FFu) << i;
         EXPECT_EQ(img.pixel(343, at) & 0xFFFFFF, 0x0000FFu) << i;
     }
     EXPECT_EQ(img.pixel(184, 344) & 0xFFFFFF, 0x0000FFu);  // inner outline, same pen
-    EXPECT_EQ(img.pixel(184, 345) & 0xFFFFFF, kBlack);      // border below it
-    EXPECT_EQ(img.pixel(30, 30) & 0xFFFFFF, kSilver);       // no line inside a8
+    EXPECT_EQ(img.pixel(184, 345) & 0xFFFFFF, kBlack);     // border below it
+    EXPECT_EQ(img.pixel(30, 30) & 0xFFFFFF, kSilver);      // no line inside a8
 }
 
 // Renders the expected coordinate text the way a 96 dpi surface would.
@@ -345,7 +345,7 @@ TEST_F(BoardFixture, SingleSquarePrimitivesShowAtOnceAndOnlyThere) {
     board_->RepaintSquare(Square::E2);
     EXPECT_EQ(board_->paintedArea, 40 * 40);
     EXPECT_EQ(Pixel(184 + 20, 264 + 20), kSilver);  // e2 is light and now empty
-    board_->paintedArea = 0;  // the grab above painted everything
+    board_->paintedArea = 0;                        // the grab above painted everything
     board_->DrawPiece(Square::E2, 'Q');
     EXPECT_EQ(board_->paintedArea, 40 * 40);
     board_->DrawPiece(Square::E3, 'x');  // not a piece: nothing

@@ -16,7 +16,9 @@ class DragTest : public BoardFixture {
 protected:
     void SetUp() override {
         BoardFixture::SetUp();
-        board_->OnIllegalMove = [this](ChessBrdCore&, Square s) { log.push_back("illegal " + std::to_string(ToInt(s))); };
+        board_->OnIllegalMove = [this](ChessBrdCore&, Square s) {
+            log.push_back("illegal " + std::to_string(ToInt(s)));
+        };
         board_->OnLegalMove = [this](ChessBrdCore&, Square a, Square b) {
             log.push_back("move " + std::to_string(ToInt(a)) + "-" + std::to_string(ToInt(b)));
         };
@@ -68,7 +70,7 @@ TEST_F(DragTest, PictureFollowsPointerAndSquareLooksEmpty) {
     MoveTo(g1 + QPoint(0, -5));  // 5 pixels start it
     ASSERT_TRUE(board_->DragPicture().IsUp());
     EXPECT_EQ(board_->DragPicture().Position(), InWindow(g1 + QPoint(0, -5)) - QPoint(20, 20));
-    EXPECT_EQ(Pixel(g1.x(), g1.y()), 0x808080u);  // g1 (dark) shows no knight
+    EXPECT_EQ(Pixel(g1.x(), g1.y()), 0x808080u);                                // g1 (dark) shows no knight
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::DragMoveCursor);  // own square accepts
     MoveTo(Centre(Square::G4));
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
@@ -140,7 +142,8 @@ TEST_F(DragTest, ThinkingRefusesEveryDrop) {
     ASSERT_TRUE(board_->DragPicture().IsUp());  // the piece still lifts
     MoveTo(d2);
     Release(d2);
-    EXPECT_EQ(log, (Log{"down", "start", "illegal 53", "end cancelled", "down", "start", "illegal 52", "end cancelled"}));
+    EXPECT_EQ(log,
+              (Log{"down", "start", "illegal 53", "end cancelled", "down", "start", "illegal 52", "end cancelled"}));
     EXPECT_EQ(board_->Position(), std::string(kStartPosition));
 }
 
@@ -176,14 +179,13 @@ TEST_F(DragTest, DragStatesAndRightButton) {
     MoveTo(b1 + QPoint(0, -20));
     MoveTo(QPoint(-10, 300));  // off the board
     MoveTo(Centre(Square::C3));
-    Press(Centre(Square::C3), Qt::LeftButton);  // the drag owns the pointer: no OnMouseDown
+    Press(Centre(Square::C3), Qt::LeftButton);    // the drag owns the pointer: no OnMouseDown
     Release(Centre(Square::C3), Qt::LeftButton);  // not the button that armed it
     EXPECT_TRUE(board_->Dragging());
     Release(Centre(Square::C3), Qt::RightButton);
     EXPECT_FALSE(board_->Dragging());
-    EXPECT_EQ(states, (std::vector<TDragState>{TDragState::dsDragEnter, TDragState::dsDragMove,
-                                               TDragState::dsDragLeave, TDragState::dsDragEnter,
-                                               TDragState::dsDragMove}));
+    EXPECT_EQ(states, (std::vector<TDragState>{TDragState::dsDragEnter, TDragState::dsDragMove, TDragState::dsDragLeave,
+                                               TDragState::dsDragEnter, TDragState::dsDragMove}));
     EXPECT_EQ(log, (Log{"down", "start", "drop", "move 58-43", "end on board"}));
     EXPECT_EQ(board_->Board()[ToInt(Square::C3)], 'N');
 }

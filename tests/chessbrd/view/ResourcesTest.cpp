@@ -45,8 +45,8 @@ double textureLuminance(const char* name) {
 struct CellStats {
     int clear = 0;
     int solid = 0;
-    int whiteEdges = 0;   // opaque edge pixels showing the sheet's pure white
-    double coreLuminance = 0; // mean over pixels at least 3 pixels inside the mask
+    int whiteEdges = 0;        // opaque edge pixels showing the sheet's pure white
+    double coreLuminance = 0;  // mean over pixels at least 3 pixels inside the mask
 };
 
 CellStats cellStats(const QImage& set, int k, int row, int col) {
@@ -79,7 +79,7 @@ CellStats cellStats(const QImage& set, int k, int row, int col) {
     return s;
 }
 
-} // namespace
+}  // namespace
 
 TEST(ResourcesTest, EveryImageLoadsWithItsSize) {
     ASSERT_FALSE(tablerix::artCatalogue().empty());
