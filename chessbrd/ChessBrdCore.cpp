@@ -15,17 +15,6 @@ constexpr std::string_view kSquareCharacters = " PNBRQKpnbrqk";
 char AsciiLower(char c) noexcept { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
 char AsciiUpper(char c) noexcept { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c; }
 
-int MaterialWeight(char c) noexcept {
-    switch (AsciiLower(c)) {
-    case 'p':
-    case 'r':
-    case 'q': return 5;
-    case 'b': return 3;
-    case 'n': return 2;
-    default: return 0;
-    }
-}
-
 }  // namespace
 
 ChessBrdCore::ChessBrdCore() { ResetGame(); }
@@ -120,12 +109,7 @@ bool ChessBrdCore::MakeMove(Square fromSq, Square toSq) {
 void ChessBrdCore::RemoveCastlingRights(Square sq) noexcept { castling_ = CastlingRightsAfter(castling_, sq); }
 
 bool ChessBrdCore::MaterialInsufficient() const noexcept {
-    int white = 0, black = 0;
-    for (int s = 1; s <= 64; ++s) {
-        const char c = board_[static_cast<std::size_t>(s)];
-        (MoveRules::ColorOf(c) == 1 ? white : black) += MaterialWeight(c);
-    }
-    return white < 5 && black < 5;
+    return MoveRules::MaterialInsufficient(std::string_view(board_.data() + 1, 64));
 }
 
 bool ChessBrdCore::PerformMove(Square fromSq, Square toSq) {

@@ -46,6 +46,25 @@ int MoveRules::ColorOf(char c) noexcept {
     return -1;
 }
 
+bool MoveRules::MaterialInsufficient(std::string_view squares) noexcept {
+    const auto weight = [](char c) {
+        switch (c | 0x20) {  // ASCII lower case
+        case 'p':
+        case 'r':
+        case 'q': return 5;
+        case 'b': return 3;
+        case 'n': return 2;
+        default: return 0;
+        }
+    };
+    int white = 0, black = 0;
+    for (char c : squares) {
+        if (ColorOf(c) == 1) white += weight(c);
+        if (ColorOf(c) == 0) black += weight(c);
+    }
+    return white < 5 && black < 5;
+}
+
 int MoveRules::PieceColor(Square sq) const noexcept { return IsOnBoard(sq) ? ColorOf(At(sq)) : -1; }
 
 bool MoveRules::ValidPawnMove(Square fromSq, Square toSq) const noexcept {

@@ -7,6 +7,7 @@
 #include "ChessTypes.h"
 
 #include <array>
+#include <string_view>
 
 namespace tablerix {
 
@@ -21,6 +22,10 @@ public:
     static Square SquareAt(int file, int rank) noexcept;  // None outside 1..8
     // 1 White ("B".."R"), 0 Black ("b".."r"), -1 anything else or off the board.
     static int ColorOf(char c) noexcept;
+    // Neither side can mate with the pieces among squares: each has less
+    // than a rook's worth, counting a pawn as a rook, a bishop as 3 and a
+    // knight as 2.
+    static bool MaterialInsufficient(std::string_view squares) noexcept;
     int PieceColor(Square sq) const noexcept;
 
     // The piece on fromSq may reach toSq by its own way of moving; the safety

@@ -21,9 +21,6 @@ public:
 
     // Result of the shown position (works after stepping back too).
     static std::string Of(const ChessBrdCore& core);
-    // Neither side has a pawn, rook or queen, and each has at most one
-    // bishop, or one knight, or two knights besides its king.
-    static bool MaterialInsufficient(const std::string& placement);
     // One of the four result tokens.
     static bool IsResult(std::string_view text);
 };
