@@ -164,12 +164,13 @@ TEST(QtDialogsTest, FileDialogsAreMadeJustAfterTheFirstPaint) {
     EXPECT_EQ(form.findChildren<QFileDialog*>().size(), 2);
 }
 
-// Waits, processing events, until `done` holds or about two seconds pass.
+// Waits, processing events, until `done` holds or ten seconds pass (a busy
+// machine may be slow to close a popup).
 template <class Done>
 bool WaitFor(Done done) {
     QElapsedTimer clock;
     clock.start();
-    while (!done() && clock.elapsed() < 2000) QTest::qWait(10);
+    while (!done() && clock.elapsed() < 10000) QTest::qWait(10);
     return done();
 }
 
