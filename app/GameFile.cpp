@@ -1,6 +1,7 @@
 #include "GameFile.h"
 
 #include "Cp1252.h"
+#include "Utf8Check.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -119,39 +120,7 @@ GameFile::ReadStatus GameFile::Read(const QString& path, QByteArray& bytes) {
 }
 
 bool GameFile::IsUtf8WithNonAscii(const QByteArray& bytes) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const qsizetype n = bytes.size();
-    bool nonAscii = false;
-    for (qsizetype i = 0; i < n;) {
-        const unsigned char b = p[i];
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        nonAscii = true;
-        int more = 0;
-        unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
-        if (b >= 0xC2 && b <= 0xDF) {
-            more = 1;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            more = 2;
-            if (b == 0xE0) lo = 0xA0;  // no overlong forms
-            if (b == 0xED) hi = 0x9F;  // no surrogates
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            more = 3;
-            if (b == 0xF0) lo = 0x90;
-            if (b == 0xF4) hi = 0x8F;  // nothing above U+10FFFF
-        } else {
-            return false;
-        }
-        if (i + more >= n) return false;
-        if (p[i + 1] < lo || p[i + 1] > hi) return false;
-        for (int k = 2; k <= more; ++k) {
-            if (p[i + k] < 0x80 || p[i + k] > 0xBF) return false;
-        }
-        i += more + 1;
-    }
-    return nonAscii;
+    return Utf8Check::IsValidWithNonAscii(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 QString GameFile::Decode(const QByteArray& bytes) {
