@@ -17,6 +17,7 @@ their ratio are printed.
 import argparse
 import ctypes
 import os
+import shlex
 import statistics
 import subprocess
 import sys
@@ -26,7 +27,8 @@ parser = argparse.ArgumentParser(description="launch to first painted window")
 parser.add_argument("exe")
 parser.add_argument("display", nargs="?", default=":97")
 parser.add_argument("runs", nargs="?", type=int, default=9)
-parser.add_argument("--reference", help="a second program timed alongside, e.g. empty_window")
+parser.add_argument("--reference", help="a second program timed alongside, e.g. empty_window"
+                    " (arguments allowed: 'empty_window --with-text')")
 args = parser.parse_args()
 display = args.display
 
@@ -77,7 +79,7 @@ def launch(exe):
     if pixel() == SILVER:
         sys.exit("another window already covers the measuring point")
     t0 = time.perf_counter()
-    p = subprocess.Popen([exe], env=dict(os.environ, DISPLAY=display),
+    p = subprocess.Popen(shlex.split(exe), env=dict(os.environ, DISPLAY=display),
                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     while pixel() != SILVER:
         if p.poll() is not None:

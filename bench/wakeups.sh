@@ -6,13 +6,14 @@
 #
 #   Xvfb :97 -screen 0 1024x768x24 &
 #   bench/wakeups.sh build/release/app/tablerix :97
+#   bench/wakeups.sh "build/release/bench/empty_window --with-clock" :97
 set -euo pipefail
-exe=${1:?program}
+read -ra program <<<"${1:?program}"
 export DISPLAY=${2:-:97}
 span=${3:-10}
 
 switches() {  # total, then one "name count" line per thread
-    local pid=$1 total=0
+    local pid=$1
     for status in /proc/"$pid"/task/*/status; do
         local n v nv
         n=$(awk '/^Name:/ {print $2}' "$status" 2>/dev/null) || continue
@@ -33,7 +34,7 @@ measure() {  # label
                  sep = ""; for (n in t) {printf "%s%s %.1f", sep, n, t[n] / span; sep = ", "}; print ")"}'
 }
 
-"$exe" &
+"${program[@]}" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 sleep 3
