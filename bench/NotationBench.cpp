@@ -1,7 +1,7 @@
 // PGN export and import of a 300-half-move game, and opening a 5 MB
 // database of 2,000 games (only its first game is read and replayed).
 
-#include "BoardState.h"
+#include "BoardPosition.h"
 #include "ChessBrdCore.h"
 #include "FenWriter.h"
 #include "PgnReader.h"
@@ -25,9 +25,9 @@ PgnExport Game300() {
         PgnExport game;
         game.Notes = "Notas de la partida";
         while (game.Moves.size() < 300) {
-            const std::vector<NotationMove> legal = BoardState::FromCore(board).LegalMoves();
+            const std::vector<HalfMove> legal = board.CurrentPosition().LegalMoves();
             if (legal.empty()) break;
-            const NotationMove m = legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)];
+            const HalfMove m = legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)];
             board.SetPromotionPiece(m.Promotion != 0 ? m.Promotion : 'q');
             if (!board.PerformMove(m.From, m.To)) break;
             game.Moves.push_back(m);

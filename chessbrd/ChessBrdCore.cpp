@@ -1,6 +1,7 @@
 #include "ChessBrdCore.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <string_view>
 
@@ -13,7 +14,6 @@ constexpr std::string_view kSquareCharacters = " PNBRQKpnbrqk";
 // ASCII only: the text may hold any byte, and <cctype> is undefined for
 // negative chars.
 char AsciiLower(char c) noexcept { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
-char AsciiUpper(char c) noexcept { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c; }
 
 }  // namespace
 
@@ -36,7 +36,8 @@ int ChessBrdCore::PieceColor(Square sq) const noexcept { return Rules().PieceCol
 // ---- Properties ----
 
 void ChessBrdCore::SetCastlingAllowed(CastleSet v) {
-    castling_ = v;
+    pos_.SetCastling(v);
+    edited_ = true;
     PositionChanged();
 }
 
@@ -45,21 +46,25 @@ void ChessBrdCore::SetEnPassant(Square sq) {
     if (!((n >= ToInt(Square::A6) && n <= ToInt(Square::H6)) || (n >= ToInt(Square::A3) && n <= ToInt(Square::H3))))
         return;
     StopThinking();
-    enPassant_ = sq;
+    pos_.SetEnPassant(sq);
+    edited_ = true;
     PositionChanged();
 }
 
-std::string ChessBrdCore::Position() const { return std::string(board_.data() + 1, 64); }
+std::string ChessBrdCore::Position() const { return pos_.Placement(); }
 
 void ChessBrdCore::SetPosition(const std::string& text) {
     StopThinking();
-    std::fill(board_.begin() + 1, board_.begin() + 65, ' ');
+    std::array<char, 64> squares;
+    squares.fill(' ');
     const std::size_t n = std::min<std::size_t>(text.size(), 64);
     for (std::size_t i = 0; i < n && text[i] != '\0'; ++i)
-        if (kSquareCharacters.find(text[i]) != std::string_view::npos) board_[i + 1] = text[i];
+        if (kSquareCharacters.find(text[i]) != std::string_view::npos) squares[i] = text[i];
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(), AsciiLower);
-    if (lower == "init" || lower == "newgame") std::memcpy(board_.data() + 1, kStartPosition, 64);
+    if (lower == "init" || lower == "newgame") std::memcpy(squares.data(), kStartPosition, 64);
+    pos_.SetPlacement(squares.data(), squares.size());
+    edited_ = true;
     PositionChanged();
     Paint();
 }
@@ -67,8 +72,9 @@ void ChessBrdCore::SetPosition(const std::string& text) {
 void ChessBrdCore::SetWhiteToMove(bool v) {
     StopThinking();
     // White's entry of this move will then hold no half-move (see PerformMove).
-    if (whiteToMove_ != v) whiteSkipped_ = !v;
-    whiteToMove_ = v;
+    if (pos_.WhiteToMove() != v) whiteSkipped_ = !v;
+    pos_.SetWhiteToMove(v);
+    edited_ = true;
     PositionChanged();
 }
 
@@ -76,16 +82,16 @@ void ChessBrdCore::SetWhiteToMove(bool v) {
 
 bool ChessBrdCore::RecordFull() const noexcept {
     // Black's move at kMaxMoves would have to record (kMaxMoves + 1, White).
-    return currentMove_ > kMaxMoves || (!whiteToMove_ && currentMove_ >= kMaxMoves);
+    return currentMove_ > kMaxMoves || (!pos_.WhiteToMove() && currentMove_ >= kMaxMoves);
 }
 
 bool ChessBrdCore::IsLegalMove(Square fromSq, Square toSq) const {
     if (!IsOnBoard(fromSq) || !IsOnBoard(toSq)) return false;
     if (IsThreefoldRepetition() || RecordFull()) return false;
-    return Rules().LegalByRules(fromSq, toSq, whiteToMove_);
+    return pos_.IsLegal(fromSq, toSq);
 }
 
-bool ChessBrdCore::HasLegalMove() const { return Rules().HasLegalMove(whiteToMove_); }
+bool ChessBrdCore::HasLegalMove() const { return pos_.HasLegalMove(); }
 bool ChessBrdCore::WhiteKingAttackedAfter(Square f, Square t) const { return Rules().WhiteKingAttackedAfter(f, t); }
 bool ChessBrdCore::BlackKingAttackedAfter(Square f, Square t) const { return Rules().BlackKingAttackedAfter(f, t); }
 bool ChessBrdCore::ValidPawnMove(Square f, Square t) const { return Rules().ValidPawnMove(f, t); }
@@ -95,7 +101,7 @@ bool ChessBrdCore::ValidRookMove(Square f, Square t) const { return Rules().Vali
 bool ChessBrdCore::ValidQueenMove(Square f, Square t) const { return Rules().ValidQueenMove(f, t); }
 bool ChessBrdCore::ValidKingMove(Square f, Square t) const { return Rules().ValidKingMove(f, t); }
 
-bool ChessBrdCore::IsThreefoldRepetition() const { return record_.IsThreefold(currentMove_, whiteToMove_); }
+bool ChessBrdCore::IsThreefoldRepetition() const { return record_.IsThreefold(currentMove_, pos_.WhiteToMove()); }
 
 // ---- Moves ----
 
@@ -106,10 +112,8 @@ bool ChessBrdCore::MakeMove(Square fromSq, Square toSq) {
     return result;
 }
 
-void ChessBrdCore::RemoveCastlingRights(Square sq) noexcept { castling_ = CastlingRightsAfter(castling_, sq); }
-
 bool ChessBrdCore::MaterialInsufficient() const noexcept {
-    return MoveRules::MaterialInsufficient(std::string_view(board_.data() + 1, 64));
+    return MoveRules::MaterialInsufficient(std::string_view(pos_.Squares().data() + 1, 64));
 }
 
 bool ChessBrdCore::PerformMove(Square fromSq, Square toSq) {
@@ -124,15 +128,17 @@ bool ChessBrdCore::PerformMove(Square fromSq, Square toSq) {
     if (captured != ' ') Fire(OnCapture, fromSq, toSq, captured);
     PromoteOnLastRank(fromSq, toSq);
     TakeEnPassant(fromSq, toSq, enPassantTaken);
-    SetEnPassantAfter(fromSq, toSq);
+    pos_.SetEnPassantAfter(fromSq, toSq);
     MoveCastlingRook(fromSq, toSq);
 
-    const bool check = Rules().WhiteKingAttackedAfter(toSq, toSq) || Rules().BlackKingAttackedAfter(toSq, toSq);
-    RemoveCastlingRights(fromSq);
-    RemoveCastlingRights(toSq);
+    // A legal move never leaves the mover's own king attacked.
+    const bool check = pos_.InCheck();
+    pos_.RemoveRightsOf(fromSq);
+    pos_.RemoveRightsOf(toSq);
     PositionChanged();  // the whole move is on the board
     ReportGameEnd(fromSq, toSq, check);
     Fire(OnPaint);
+    assert(IsConsistent());
     return true;
 }
 
@@ -141,19 +147,18 @@ bool ChessBrdCore::PerformMove(Square fromSq, Square toSq) {
 // one line per entry.
 void ChessBrdCore::RecordMoveFrom(Square fromSq, Square toSq) {
     const std::string before = Position();
-    if (!whiteToMove_ && whiteSkipped_)
-        record_.Write(currentMove_, true, before, castling_, enPassant_, Square::None, Square::None);
+    const bool white = pos_.WhiteToMove();
+    if (!white && whiteSkipped_)
+        record_.Write(currentMove_, true, before, pos_.Castling(), pos_.EnPassant(), Square::None, Square::None);
     whiteSkipped_ = false;
-    record_.Write(currentMove_, whiteToMove_, before, castling_, enPassant_, fromSq, toSq);
+    record_.Write(currentMove_, white, before, pos_.Castling(), pos_.EnPassant(), fromSq, toSq);
 }
 
 // Moves the piece and shows it. Returns what stood on the target square.
 char ChessBrdCore::ShowAndMovePiece(Square fromSq, Square toSq) {
     RepaintSquare(fromSq);
     SlidePiece(fromSq, toSq);
-    const char captured = At(toSq);
-    SetSquare(toSq, At(fromSq));
-    SetSquare(fromSq, ' ');
+    const char captured = pos_.MovePiece(fromSq, toSq);
     RepaintSquare(toSq);
     DrawPiece(toSq, At(toSq));
     DrawGrid();
@@ -161,14 +166,13 @@ char ChessBrdCore::ShowAndMovePiece(Square fromSq, Square toSq) {
 }
 
 void ChessBrdCore::PassTurn() {
-    if (!whiteToMove_) ++currentMove_;
-    whiteToMove_ = !whiteToMove_;
-    record_.SetEnd(currentMove_, whiteToMove_);
+    if (!pos_.WhiteToMove()) ++currentMove_;
+    pos_.PassTurn();
+    record_.SetEnd(currentMove_, pos_.WhiteToMove());
 }
 
 void ChessBrdCore::PromoteOnLastRank(Square fromSq, Square toSq) {
-    const int toRank = RankOf(toSq);
-    if ((At(toSq) != 'P' && At(toSq) != 'p') || (toRank != 8 && toRank != 1)) return;
+    if (!pos_.PawnOnLastRank(toSq)) return;
     if (OnPromotion) OnPromotion(*this, fromSq, toSq, promotionPiece_);
     PromotePawn(toSq);
 }
@@ -176,29 +180,17 @@ void ChessBrdCore::PromoteOnLastRank(Square fromSq, Square toSq) {
 // taken: the pawn an en passant capture would take, judged before the move;
 // the capture happens only if a pawn of the right colour has arrived.
 void ChessBrdCore::TakeEnPassant(Square fromSq, Square toSq, Square taken) {
-    if (taken == Square::None || At(toSq) != (RankOf(toSq) == 6 ? 'P' : 'p')) return;
-    Fire(OnCapture, fromSq, toSq, At(taken));
-    SetSquare(taken, ' ');
+    const char pawn = pos_.TakeEnPassant(toSq, taken);
+    if (pawn == ' ') return;
+    Fire(OnCapture, fromSq, toSq, pawn);
     RepaintSquare(taken);
     DrawGrid();
 }
 
-// The square a pawn's double step has just passed over, else None.
-void ChessBrdCore::SetEnPassantAfter(Square fromSq, Square toSq) noexcept {
-    const char mover = At(toSq);
-    const int fromRank = RankOf(fromSq);
-    const int toRank = RankOf(toSq);
-    if ((mover == 'P' && fromRank == 2 && toRank == 4) || (mover == 'p' && fromRank == 7 && toRank == 5))
-        enPassant_ = ToSquare((ToInt(fromSq) + ToInt(toSq)) / 2);
-    else enPassant_ = Square::None;
-}
-
 // The king's part of a castling has been judged and made; the rook follows.
 void ChessBrdCore::MoveCastlingRook(Square fromSq, Square toSq) {
-    const CastlingSquares* c = CastlingOf(At(toSq), fromSq, toSq);
+    const CastlingSquares* c = pos_.MoveCastlingRook(fromSq, toSq);
     if (c == nullptr) return;
-    SetSquare(c->RookTo, c->Rook);
-    SetSquare(c->RookFrom, ' ');
     RepaintSquare(c->RookFrom);
     DrawPiece(c->RookTo, c->Rook);
     DrawGrid();
@@ -213,8 +205,8 @@ void ChessBrdCore::ReportGameEnd(Square fromSq, Square toSq, bool check) {
         Fire(OnNoMatingMaterial);
         draw = true;
     }
-    record_.WritePosition(currentMove_, whiteToMove_, Position(), castling_, enPassant_);
-    record_.SetEnd(currentMove_, whiteToMove_);
+    record_.WritePosition(currentMove_, pos_.WhiteToMove(), Position(), pos_.Castling(), pos_.EnPassant());
+    record_.SetEnd(currentMove_, pos_.WhiteToMove());
     if (IsThreefoldRepetition()) {
         Fire(OnThreefoldPosition);
         draw = true;
@@ -243,11 +235,8 @@ bool ChessBrdCore::ReportMateOrStalemate(Square fromSq, Square toSq, bool check)
 
 void ChessBrdCore::PromotePawn(Square sq) {
     if (!IsOnBoard(sq)) return;
-    char letter = AsciiLower(promotionPiece_);
-    // The board holds piece letters only; anything else becomes a queen.
-    if (letter == '\0' || std::string_view(kPieceLetters).find(letter) == std::string_view::npos) letter = 'q';
-    if (RankOf(sq) == 8) SetSquare(sq, AsciiUpper(letter));
-    else if (RankOf(sq) == 1) SetSquare(sq, letter);
+    pos_.Promote(sq, promotionPiece_);
+    edited_ = true;
     RepaintSquare(sq);
     if (At(sq) != ' ') DrawPiece(sq, At(sq));
     DrawGrid();
@@ -257,16 +246,12 @@ void ChessBrdCore::PromotePawn(Square sq) {
 
 void ChessBrdCore::ResetGame() {
     StopThinking();
-    board_[0] = '_';
-    std::memcpy(board_.data() + 1, kStartPosition, 64);
-    board_[65] = '\0';
-    whiteToMove_ = true;
+    pos_ = BoardPosition();
     currentMove_ = 1;
     record_.SetEnd(1, true);
-    enPassant_ = Square::None;
-    castling_ = CastleSet::All();
     whiteSkipped_ = false;
-    record_.Write(1, true, Position(), castling_, enPassant_, Square::None, Square::None);
+    edited_ = false;
+    record_.Write(1, true, Position(), pos_.Castling(), pos_.EnPassant(), Square::None, Square::None);
     PositionChanged();
 }
 
@@ -279,27 +264,26 @@ bool ChessBrdCore::GotoMove(int moveNumber, bool white) {
     StopThinking();
     if (!record_.Reaches(moveNumber, white)) return false;
     currentMove_ = moveNumber;
-    whiteToMove_ = white;
+    pos_.SetWhiteToMove(white);
     whiteSkipped_ = false;
     const std::string old = Position();
     const MoveInfo& entry = record_.Entry(moveNumber, white);
     // Entries are written from Position(), so they always hold 64 squares.
-    const std::size_t n = std::min<std::size_t>(entry.PositionString.size(), 64);
-    std::fill(board_.begin() + 1, board_.begin() + 65, ' ');
-    std::copy_n(entry.PositionString.begin(), n, board_.begin() + 1);
-    enPassant_ = entry.EnPassantSq;
-    castling_ = entry.Castling;
+    pos_.SetPlacement(entry.PositionString.data(), entry.PositionString.size());
+    pos_.SetEnPassant(entry.EnPassantSq);
+    pos_.SetCastling(entry.Castling);
     PositionChanged();
     RedrawChangedSquares(old);
+    assert(IsConsistent());
     return true;
 }
 
 bool ChessBrdCore::MoveBack() {
-    return whiteToMove_ ? GotoMove(currentMove_ - 1, false) : GotoMove(currentMove_, true);
+    return pos_.WhiteToMove() ? GotoMove(currentMove_ - 1, false) : GotoMove(currentMove_, true);
 }
 
 bool ChessBrdCore::MoveForward() {
-    return whiteToMove_ ? GotoMove(currentMove_, false) : GotoMove(currentMove_ + 1, true);
+    return pos_.WhiteToMove() ? GotoMove(currentMove_, false) : GotoMove(currentMove_ + 1, true);
 }
 
 void ChessBrdCore::GetMoveList(std::vector<std::string>& list) const { record_.AppendMoveList(list); }
@@ -307,20 +291,52 @@ void ChessBrdCore::GetMoveList(std::vector<std::string>& list) const { record_.A
 void ChessBrdCore::RedrawChangedSquares(const std::string& oldPosition) {
     for (int s = 1; s <= 64; ++s) {
         const auto i = static_cast<std::size_t>(s);
+        const char now = pos_.Squares()[i];
         const char old = i - 1 < oldPosition.size() ? oldPosition[i - 1] : '\0';
-        if (board_[i] == old) continue;
+        if (now == old) continue;
         RepaintSquare(ToSquare(s));
-        if (board_[i] != ' ') DrawPiece(ToSquare(s), board_[i]);
+        if (now != ' ') DrawPiece(ToSquare(s), now);
     }
     DrawGrid();
 }
 
+bool ChessBrdCore::IsConsistent() const {
+    const std::array<char, 66>& squares = pos_.Squares();
+    if (squares[0] != '_' || squares[65] != '\0') return false;
+    for (std::size_t i = 1; i <= 64; ++i)
+        if (kSquareCharacters.find(squares[i]) == std::string_view::npos || squares[i] == '\0') return false;
+
+    // The record holds this position at (CurrentMove, WhiteToMove).
+    const bool white = pos_.WhiteToMove();
+    if (!record_.Reaches(currentMove_, white)) return false;
+    const MoveInfo& here = record_.Entry(currentMove_, white);
+    if (here.PositionString != Position() || here.Castling != pos_.Castling() || here.EnPassantSq != pos_.EnPassant())
+        return false;
+
+    // The half-move that led here, as recorded in the entry before; an
+    // edited position need not follow from it.
+    if (edited_ || (currentMove_ == 1 && white)) return true;
+    const MoveInfo& before = white ? record_.Entry(currentMove_ - 1, false) : record_.Entry(currentMove_, true);
+    if (!IsOnBoard(before.FromSq) || !IsOnBoard(before.ToSq)) return true;  // a side that never moved
+    BoardPosition from;
+    from.SetPlacement(before.PositionString.data(), before.PositionString.size());
+    from.SetCastling(before.Castling);
+    from.SetEnPassant(before.EnPassantSq);
+    from.SetWhiteToMove(!white);
+    // The move's own effects on en passant and castling rights.
+    from.MovePiece(before.FromSq, before.ToSq);
+    from.SetEnPassantAfter(before.FromSq, before.ToSq);
+    from.RemoveRightsOf(before.FromSq);
+    from.RemoveRightsOf(before.ToSq);
+    return pos_.EnPassant() == from.EnPassant() && pos_.Castling() == from.Castling();
+}
+
 PositionSnapshot ChessBrdCore::MakeSnapshot() const {
     PositionSnapshot s;
-    std::memcpy(s.Squares.data(), board_.data() + 1, 64);
-    s.WhiteToMove = whiteToMove_;
-    s.Castling = castling_;
-    s.EnPassant = enPassant_;
+    std::memcpy(s.Squares.data(), pos_.Squares().data() + 1, 64);
+    s.WhiteToMove = pos_.WhiteToMove();
+    s.Castling = pos_.Castling();
+    s.EnPassant = pos_.EnPassant();
     return s;
 }
 

@@ -10,10 +10,11 @@
 // engine worker never reads the core; it reads the copy that PositionChanged
 // lets the engine board publish.
 //
-// Ownership: the core owns the board array and the game record; event
+// Ownership: the core owns its position value and the game record; event
 // handlers are copies held by the core and called with the core as Sender.
 
 #include "BoardEvents.h"
+#include "BoardPosition.h"
 #include "ChessTypes.h"
 #include "GameRecord.h"
 #include "MoveRules.h"
@@ -46,21 +47,21 @@ public:
 
     // ---- Board array: index 0 never a piece, 1..64 squares, 65 NUL ----
     // Indexes 1..64 always hold one of "PNBRQKpnbrqk" or a blank.
-    const std::array<char, 66>& Board() const noexcept { return board_; }
+    const std::array<char, 66>& Board() const noexcept { return pos_.Squares(); }
 
     // ---- Published properties of the model (getter / Set… setter) ----
-    CastleSet CastlingAllowed() const noexcept { return castling_; }
+    CastleSet CastlingAllowed() const noexcept { return pos_.Castling(); }
     void SetCastlingAllowed(CastleSet v);  // the engine is not stopped
     int CurrentMove() const noexcept { return currentMove_; }
     void SetCurrentMove(int) noexcept {}  // ignored
-    Square EnPassant() const noexcept { return enPassant_; }
+    Square EnPassant() const noexcept { return pos_.EnPassant(); }
     void SetEnPassant(Square sq);  // only A6..H6 and A3..H3 are taken (StopThinking first)
     std::string Position() const;  // always 64 characters
     // StopThinking; squares from the text (a NUL ends it, unknown characters
     // leave the square blank, more than 64 are ignored); "init"/"newgame" in
     // any case give the starting position; Paint. Any text is safe.
     void SetPosition(const std::string& text);
-    bool WhiteToMove() const noexcept { return whiteToMove_; }
+    bool WhiteToMove() const noexcept { return pos_.WhiteToMove(); }
     void SetWhiteToMove(bool v);  // StopThinking, store; the engine is not restarted
     std::string Version() const { return {}; }
     void SetVersion(const std::string&) noexcept {}  // ignored
@@ -71,6 +72,8 @@ public:
     // Set just before an assigned OnMate or OnDraw handler runs, cleared at
     // the start of each PerformMove; StopThinking does not wait while it is set.
     bool GameOver() const noexcept { return gameOver_; }
+    // The position as a value: squares, side, castling rights, en passant.
+    const BoardPosition& CurrentPosition() const noexcept { return pos_; }
 
     // ---- Events (empty = unassigned) ----
     TCaptureEvent OnCapture;
@@ -111,6 +114,15 @@ public:
     bool PerformMove(Square fromSq, Square toSq);
     void PromotePawn(Square sq);  // sq on rank 8 or 1 only
     bool IsThreefoldRepetition() const;
+    // The position agrees with the record: the squares hold piece letters
+    // only, and the record's entry for (CurrentMove, WhiteToMove) holds this
+    // position; unless a setter has edited the position since the game began
+    // (SetPosition, SetWhiteToMove, SetCastlingAllowed, SetEnPassant,
+    // PromotePawn), its en passant square and castling rights are also what
+    // the half-move that led to it left. True at the end of every move and
+    // navigation (asserted there in builds with assertions); a setter may
+    // break it until the next move or navigation.
+    bool IsConsistent() const;
 
     // ---- Game record and navigation ----
     void NewGame();    // ResetGame, then Paint
@@ -161,9 +173,8 @@ protected:
     PositionSnapshot MakeSnapshot() const;
 
 private:
-    MoveRules Rules() const noexcept { return MoveRules(board_, castling_, enPassant_); }
-    void SetSquare(Square sq, char c) noexcept { board_[static_cast<std::size_t>(ToInt(sq))] = c; }
-    char At(Square sq) const noexcept { return board_[static_cast<std::size_t>(ToInt(sq))]; }
+    MoveRules Rules() const noexcept { return pos_.Rules(); }
+    char At(Square sq) const noexcept { return pos_.At(sq); }
     void Fire(const TMoveEvent& e, Square fromSq, Square toSq) {
         if (e) e(*this, fromSq, toSq);
     }
@@ -179,25 +190,23 @@ private:
     void PassTurn();
     void PromoteOnLastRank(Square fromSq, Square toSq);
     void TakeEnPassant(Square fromSq, Square toSq, Square taken);
-    void SetEnPassantAfter(Square fromSq, Square toSq) noexcept;
     void MoveCastlingRook(Square fromSq, Square toSq);
     void ReportGameEnd(Square fromSq, Square toSq, bool check);
     bool ReportMateOrStalemate(Square fromSq, Square toSq, bool check);
-    void RemoveCastlingRights(Square sq) noexcept;
     bool MaterialInsufficient() const noexcept;
     bool RecordFull() const noexcept;
 
-    std::array<char, 66> board_{};
-    bool whiteToMove_ = true;
+    BoardPosition pos_;
     int currentMove_ = 1;
-    CastleSet castling_ = CastleSet::All();
-    Square enPassant_ = Square::None;
     char promotionPiece_ = 'q';
     bool gameOver_ = false;
 
     GameRecord record_;
     // Black was made to move while White's entry at currentMove_ was due.
     bool whiteSkipped_ = false;
+    // A setter has changed the position since ResetGame, so the record no
+    // longer needs to follow from its moves alone.
+    bool edited_ = false;
 };
 
 }  // namespace tablerix

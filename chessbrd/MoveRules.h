@@ -44,6 +44,9 @@ public:
     // judged as it stands.
     bool WhiteKingAttackedAfter(Square fromSq, Square toSq) const noexcept;
     bool BlackKingAttackedAfter(Square fromSq, Square toSq) const noexcept;
+    // The king of that colour stands attacked as the position is; no king
+    // of that colour: false.
+    bool KingAttacked(bool white) const noexcept { return KingAttackedAfter(Square::None, Square::None, white); }
 
     // The square of the pawn that fromSq -> toSq takes en passant, or None:
     // a pawn stepping diagonally onto the empty en passant square with the

@@ -4,7 +4,7 @@
 // path they share. Plain values; any thread.
 
 #include "GameFile.h"
-#include "NotationMove.h"
+#include "HalfMove.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,8 +17,8 @@ namespace tablerix {
 
 struct LoadedGame {
     struct Move {
-        NotationMove Played;  // known to be accepted by a new game, in turn
-        QString Caption;      // what the loading panel shows for it
+        HalfMove Played;  // known to be accepted by a new game, in turn
+        QString Caption;  // what the loading panel shows for it
     };
     std::vector<Move> Moves;
     // Label texts (LBHor .. LPseg) and choice indexes (ComboJugadores ..

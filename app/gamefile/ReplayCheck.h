@@ -1,7 +1,7 @@
 #pragma once
-// A replay tried out before anything the user sees is touched: the moves are
-// played in order on a scratch rules core that starts a new game, exactly as
-// the board would take them, and the ones it accepts are handed back. A load
+// A game file's moves tried out before anything the user sees is touched:
+// they are played in order on a scratch replay that starts a new game, and
+// the ones it accepts are handed back. A load
 // (and any later import) replays only what passed here. Plain C++, no Qt;
 // any thread, nothing shared.
 
@@ -14,10 +14,7 @@ namespace tablerix {
 
 class ReplayCheck {
 public:
-    struct Move {
-        Square From = Square::None;
-        Square To = Square::None;
-    };
+    using Move = HalfMove;
     struct Accepted {
         std::size_t Index = 0;  // position of the move in the list tried
         Move Played;

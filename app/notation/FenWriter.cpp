@@ -6,7 +6,7 @@ namespace tablerix {
 
 namespace {
 
-std::string Placement(const BoardState& p) {
+std::string Placement(const BoardPosition& p) {
     std::string out;
     for (int rank = 8; rank >= 1; --rank) {
         int blanks = 0;
@@ -26,7 +26,7 @@ std::string Placement(const BoardState& p) {
     return out;
 }
 
-std::string Castling(const BoardState& p) {
+std::string Castling(const BoardPosition& p) {
     using C = CanStillCastle;
     struct Right {
         C right;
@@ -47,7 +47,7 @@ std::string Castling(const BoardState& p) {
 
 // The square a pawn has just passed over, when the position says so
 // consistently: right rank for the side to move, empty, the pawn in front.
-std::string EnPassant(const BoardState& p) {
+std::string EnPassant(const BoardPosition& p) {
     const Square ep = p.EnPassant();
     if (!IsOnBoard(ep) || p.At(ep) != ' ') return "-";
     const int file = MoveRules::FileOf(ep), rank = MoveRules::RankOf(ep);
@@ -59,12 +59,12 @@ std::string EnPassant(const BoardState& p) {
 
 }  // namespace
 
-std::string FenWriter::Position(const BoardState& p) {
+std::string FenWriter::Position(const BoardPosition& p) {
     return Placement(p) + (p.WhiteToMove() ? " w " : " b ") + Castling(p) + ' ' + EnPassant(p);
 }
 
 std::string FenWriter::Write(const ChessBrdCore& core) {
-    return Position(BoardState::FromCore(core)) + ' ' + std::to_string(RecordMoves::HalfMoveClock(core)) + ' ' +
+    return Position(core.CurrentPosition()) + ' ' + std::to_string(RecordMoves::HalfMoveClock(core)) + ' ' +
            std::to_string(core.CurrentMove());
 }
 

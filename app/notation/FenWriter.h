@@ -5,7 +5,7 @@
 // half-move clock and move number come from the game record. Pure
 // functions; the board's thread.
 
-#include "BoardState.h"
+#include "BoardPosition.h"
 #include "ChessBrdCore.h"
 
 #include <string>
@@ -19,7 +19,7 @@ public:
     // The full six fields for the shown position.
     static std::string Write(const ChessBrdCore& core);
     // The first four fields (placement, side, castling, en passant) of a position.
-    static std::string Position(const BoardState& position);
+    static std::string Position(const BoardPosition& position);
 };
 
 }  // namespace tablerix

@@ -1,11 +1,11 @@
 #include "GameResult.h"
 
-#include "BoardState.h"
+#include "BoardPosition.h"
 
 namespace tablerix {
 
 std::string GameResult::Of(const ChessBrdCore& core) {
-    const BoardState p = BoardState::FromCore(core);
+    const BoardPosition p = core.CurrentPosition();
     if (!p.HasLegalMove()) {
         if (!p.InCheck()) return kDraw;
         return p.WhiteToMove() ? kBlackWins : kWhiteWins;

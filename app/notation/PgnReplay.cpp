@@ -8,22 +8,24 @@ std::string PgnReplay::Result::Message() const {
 }
 
 PgnReplay::Result PgnReplay::Run(const std::vector<PgnMoveToken>& tokens) {
-    ChessBrdCore board;
-    return Run(tokens, board);
+    ScratchReplay replay;
+    return Run(tokens, replay);
 }
 
 PgnReplay::Result PgnReplay::Run(const std::vector<PgnMoveToken>& tokens, ChessBrdCore& board) {
+    ScratchReplay replay(board);
+    return Run(tokens, replay);
+}
+
+PgnReplay::Result PgnReplay::Run(const std::vector<PgnMoveToken>& tokens, ScratchReplay& replay) {
     Result r;
     r.Moves.reserve(tokens.size());
     for (const PgnMoveToken& token : tokens) {
-        const San::Reading reading = San::Read(BoardState::FromCore(board), token.Text);
+        const San::Reading reading = San::Read(replay.Current(), token.Text);
         San::Error fault = reading.Fault;
-        if (reading.Ok()) {
-            board.SetPromotionPiece(reading.Move.Promotion != 0 ? reading.Move.Promotion : 'q');
-            // The board also refuses every move once a repetition stands, and
-            // moves past its record's end.
-            if (!board.PerformMove(reading.Move.From, reading.Move.To)) fault = San::Error::Illegal;
-        }
+        // The board also refuses every move once a repetition stands, and
+        // moves past its record's end.
+        if (reading.Ok() && !replay.Play(reading.Move)) fault = San::Error::Illegal;
         if (fault != San::Error::None) {
             r.Fault = fault;
             r.ErrorHalfMove = token.HalfMove;

@@ -1,6 +1,6 @@
 #pragma once
 // Checks a game read by PgnReader against the rules: each move token is read
-// as SAN in the position it is played from and carried out on a board core,
+// as SAN in the position it is played from and carried out on a scratch replay,
 // so the moves returned are exactly those the window's board will accept,
 // repetition and record length included. The first token that cannot be
 // read or played stops the replay. Plain C++; the caller's thread.
@@ -8,6 +8,7 @@
 #include "ChessBrdCore.h"
 #include "PgnTypes.h"
 #include "San.h"
+#include "ScratchReplay.h"
 
 #include <string>
 #include <vector>
@@ -17,7 +18,7 @@ namespace tablerix {
 class PgnReplay {
 public:
     struct Result {
-        std::vector<NotationMove> Moves;  // the moves accepted, in order
+        std::vector<HalfMove> Moves;  // the moves accepted, in order
         San::Error Fault = San::Error::None;
         int ErrorHalfMove = 0;    // 1-based index of the refused token
         int ErrorMoveNumber = 0;  // its move number as the PGN shows it (12 for 12...)
@@ -32,6 +33,9 @@ public:
     // The same on board, which must stand at the start of a new game; it is
     // left after the last move accepted. Its promotion piece is changed.
     static Result Run(const std::vector<PgnMoveToken>& tokens, ChessBrdCore& board);
+
+private:
+    static Result Run(const std::vector<PgnMoveToken>& tokens, ScratchReplay& replay);
 };
 
 }  // namespace tablerix

@@ -3,7 +3,7 @@
 // the game as read (tags, notes, move tokens), clock and date values and
 // Black's player. No behaviour; any thread.
 
-#include "NotationMove.h"
+#include "HalfMove.h"
 
 #include <cstddef>
 #include <string>
@@ -42,7 +42,7 @@ struct PgnExport {
     std::string Result;
     ClockTime WhiteClock, BlackClock, GameClock;
     std::string Notes;  // UTF-8; written as one comment before the first move
-    std::vector<NotationMove> Moves;
+    std::vector<HalfMove> Moves;
 };
 
 struct PgnTag {

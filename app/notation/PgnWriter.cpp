@@ -72,7 +72,7 @@ std::optional<std::string> PgnWriter::Write(const PgnExport& game) {
     ChessBrdCore board;
     std::vector<std::string> sans;
     sans.reserve(game.Moves.size());
-    for (const NotationMove& m : game.Moves) {
+    for (const HalfMove& m : game.Moves) {
         std::string san = San::Write(board, m);
         board.SetPromotionPiece(m.Promotion != 0 ? m.Promotion : 'q');
         if (san.empty() || !board.PerformMove(m.From, m.To)) return std::nullopt;

@@ -28,10 +28,10 @@ void ForEachPlayed(const ChessBrdCore& core, const std::function<void(const Move
 
 }  // namespace
 
-std::vector<NotationMove> RecordMoves::UpToShown(const ChessBrdCore& core) {
-    std::vector<NotationMove> moves;
+std::vector<HalfMove> RecordMoves::UpToShown(const ChessBrdCore& core) {
+    std::vector<HalfMove> moves;
     ForEachPlayed(core, [&moves](const MoveInfo& entry, const MoveInfo& next) {
-        NotationMove m{entry.FromSq, entry.ToSq, 0};
+        HalfMove m{entry.FromSq, entry.ToSq, 0};
         const char pawn = At(entry, entry.FromSq);
         const int rank = ChessBrdCore::RankOf(entry.ToSq);
         if ((pawn == 'P' && rank == 8) || (pawn == 'p' && rank == 1))

@@ -5,7 +5,7 @@
 // the board's thread.
 
 #include "ChessBrdCore.h"
-#include "NotationMove.h"
+#include "HalfMove.h"
 
 #include <vector>
 
@@ -17,7 +17,7 @@ public:
     // promotion carries the piece the next entry shows on the pawn's square.
     // The list stops early at an entry that holds no half-move (a side made
     // to move out of turn).
-    static std::vector<NotationMove> UpToShown(const ChessBrdCore& core);
+    static std::vector<HalfMove> UpToShown(const ChessBrdCore& core);
 
     // Half-moves played since the last capture or pawn move, counted over
     // the same entries.

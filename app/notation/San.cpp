@@ -16,11 +16,11 @@ char RankDigit(Square sq) { return static_cast<char>('0' + MoveRules::RankOf(sq)
 
 std::string SquareName(Square sq) { return {FileLetter(sq), RankDigit(sq)}; }
 
-bool IsCastling(const BoardState& p, Square from, Square to) { return CastlingOf(p.At(from), from, to) != nullptr; }
+bool IsCastling(const BoardPosition& p, Square from, Square to) { return CastlingOf(p.At(from), from, to) != nullptr; }
 
 // File, rank or both of from, as far as other pieces of its kind that may
 // also go to `to` make it necessary.
-std::string Disambiguation(const BoardState& p, Square from, Square to) {
+std::string Disambiguation(const BoardPosition& p, Square from, Square to) {
     bool any = false, sameFile = false, sameRank = false;
     for (int s = 1; s <= 64; ++s) {
         const Square other = ToSquare(s);
@@ -35,8 +35,8 @@ std::string Disambiguation(const BoardState& p, Square from, Square to) {
     return SquareName(from);
 }
 
-std::vector<NotationMove> Matches(const BoardState& p, const SanPattern& pattern) {
-    std::vector<NotationMove> found;
+std::vector<HalfMove> Matches(const BoardPosition& p, const SanPattern& pattern) {
+    std::vector<HalfMove> found;
     if (pattern.What != SanPattern::Kind::Move) {
         const bool white = p.WhiteToMove();
         const Square from = white ? Square::E1 : Square::E8;
@@ -69,7 +69,7 @@ std::vector<NotationMove> Matches(const BoardState& p, const SanPattern& pattern
 
 }  // namespace
 
-std::string San::Write(const BoardState& p, const NotationMove& move) {
+std::string San::Write(const BoardPosition& p, const HalfMove& move) {
     const Square from = move.From, to = move.To;
     if (!p.IsLegal(from, to)) return {};
     std::string san;
@@ -91,18 +91,18 @@ std::string San::Write(const BoardState& p, const NotationMove& move) {
         if (p.At(to) != ' ') san += 'x';
         san += SquareName(to);
     }
-    const BoardState after = p.After(move);
+    const BoardPosition after = p.After(move);
     if (after.InCheck()) san += after.HasLegalMove() ? '+' : '#';
     return san;
 }
 
-San::Reading San::Read(const BoardState& p, std::string_view token) {
+San::Reading San::Read(const BoardPosition& p, std::string_view token) {
     bool readable = false;
     for (auto letters : {SanPattern::Letters::English, SanPattern::Letters::Spanish}) {
         const auto pattern = SanPattern::Parse(token, letters);
         if (!pattern) continue;
         readable = true;
-        const std::vector<NotationMove> found = Matches(p, *pattern);
+        const std::vector<HalfMove> found = Matches(p, *pattern);
         if (found.size() == 1) return {Error::None, found.front()};
         if (found.size() > 1) return {Error::Ambiguous, {}};
     }

@@ -8,9 +8,9 @@
 // no legal move. Pure functions on copies; any thread (the overload that
 // takes a board core: that board's thread).
 
-#include "BoardState.h"
+#include "BoardPosition.h"
 #include "ChessBrdCore.h"
-#include "NotationMove.h"
+#include "HalfMove.h"
 
 #include <string>
 #include <string_view>
@@ -27,19 +27,19 @@ public:
     };
     struct Reading {
         Error Fault = Error::None;
-        NotationMove Move;  // valid when Fault is None; Promotion set for every promoting move
+        HalfMove Move;  // valid when Fault is None; Promotion set for every promoting move
         bool Ok() const noexcept { return Fault == Error::None; }
     };
 
     // SAN of move in position; an empty text when the move is not legal there.
-    static std::string Write(const BoardState& position, const NotationMove& move);
+    static std::string Write(const BoardPosition& position, const HalfMove& move);
     // The same in the position the core shows.
-    static std::string Write(const ChessBrdCore& core, const NotationMove& move) {
-        return Write(BoardState::FromCore(core), move);
+    static std::string Write(const ChessBrdCore& core, const HalfMove& move) {
+        return Write(core.CurrentPosition(), move);
     }
 
     // The move a token names in position.
-    static Reading Read(const BoardState& position, std::string_view token);
+    static Reading Read(const BoardPosition& position, std::string_view token);
 
     // A short Spanish reason for a fault ("jugada ilegal" ...).
     static const char* Describe(Error fault) noexcept;

@@ -1,7 +1,7 @@
 #include "Form1Game.h"
 
 #include "Blinklbl.h"
-#include "BoardState.h"
+#include "BoardPosition.h"
 #include "ElidedLabel.h"
 #include "Form1Controls.h"
 #include "Form1State.h"
@@ -38,7 +38,7 @@ std::string_view EndingOf(const ChessBrdCore& board) {
     const std::string result = GameResult::Of(board);
     if (result == GameResult::kWhiteWins || result == GameResult::kBlackWins) return MoveListText::kJaqueMate;
     if (result == GameResult::kDraw) return MoveListText::kTablas;
-    if (BoardState::FromCore(board).InCheck()) return MoveListText::kJaque;
+    if (board.CurrentPosition().InCheck()) return MoveListText::kJaque;
     return {};
 }
 

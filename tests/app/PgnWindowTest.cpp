@@ -36,14 +36,14 @@ const QString kContinue = GameFileCommands::kContinue;
 
 // A seeded random game of exactly halfMoves that never ends on the way,
 // so that its load shows no mate or draw message.
-std::vector<NotationMove> RandomGame(int halfMoves) {
+std::vector<HalfMove> RandomGame(int halfMoves) {
     for (unsigned seed = 1;; ++seed) {
         std::mt19937 rng(seed);
         ChessBrdCore board;
-        std::vector<NotationMove> moves;
+        std::vector<HalfMove> moves;
         while (static_cast<int>(moves.size()) < halfMoves && GameResult::Of(board) == GameResult::kUnfinished) {
-            const std::vector<NotationMove> legal = BoardState::FromCore(board).LegalMoves();
-            const NotationMove m = legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)];
+            const std::vector<HalfMove> legal = board.CurrentPosition().LegalMoves();
+            const HalfMove m = legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)];
             if (!test::Play(board, m)) break;
             moves.push_back(m);
         }
@@ -52,7 +52,7 @@ std::vector<NotationMove> RandomGame(int halfMoves) {
     }
 }
 
-QByteArray PgnOf(const std::vector<NotationMove>& moves, const std::string& notes = {}) {
+QByteArray PgnOf(const std::vector<HalfMove>& moves, const std::string& notes = {}) {
     PgnExport game;
     game.Moves = moves;
     game.Notes = notes;
@@ -281,7 +281,7 @@ TEST_F(PgnWindowTest, ClipboardCopiesAndLoadsGames) {
 }
 
 TEST_F(PgnWindowTest, EscapeHurriesAnAnimatedLoad) {
-    const std::vector<NotationMove> moves = RandomGame(80);
+    const std::vector<HalfMove> moves = RandomGame(80);
     WriteAll(File("larga.pgn"), PgnOf(moves));
     int animated = 0, replayed = 0;
     TMoveEvent original = Board(*form)->OnLegalMove;

@@ -37,10 +37,10 @@ TEST(FenWriterTest, RightsNeedKingAndRookAtHome) {
     // The board may keep rights whose rook has gone (set through the property).
     ChessBrdCore board;
     SetFen(board, "r3k3/8/8/8/8/8/8/4K2R w KQkq - 0 1");
-    EXPECT_EQ(FenWriter::Position(BoardState::FromCore(board)), "r3k3/8/8/8/8/8/8/4K2R w Kq -");
+    EXPECT_EQ(FenWriter::Position(board.CurrentPosition()), "r3k3/8/8/8/8/8/8/4K2R w Kq -");
     // An en passant square without the pawn that passed it is not written.
     SetFen(board, "4k3/8/8/8/8/8/8/4K3 w - d6 0 1");
-    EXPECT_EQ(FenWriter::Position(BoardState::FromCore(board)), "4k3/8/8/8/8/8/8/4K3 w - -");
+    EXPECT_EQ(FenWriter::Position(board.CurrentPosition()), "4k3/8/8/8/8/8/8/4K3 w - -");
 }
 
 TEST(GameResultTest, MateStalemateMaterialRepetitionOrUnfinished) {
@@ -77,7 +77,7 @@ TEST(RecordMovesTest, MovesUpToTheShownPositionWithPromotionPieces) {
     ChessBrdCore board;
     SetFen(board, "4k3/1P6/8/8/8/8/8/4K3 w - - 0 1");
     PlayAll(board, {"b7b8n", "e8e7", "e1e2"});
-    const std::vector<NotationMove> all = RecordMoves::UpToShown(board);
+    const std::vector<HalfMove> all = RecordMoves::UpToShown(board);
     ASSERT_EQ(all.size(), 3u);
     EXPECT_EQ(all[0], M("b7b8n"));  // the piece the next entry shows
     EXPECT_EQ(all[1], M("e8e7"));

@@ -2,9 +2,9 @@
 // Helpers for the notation tests: moves written as "e2e4" / "e7e8n",
 // positions from FEN, and seeded random games that castle and promote.
 
-#include "BoardState.h"
+#include "BoardPosition.h"
 #include "ChessBrdCore.h"
-#include "NotationMove.h"
+#include "HalfMove.h"
 #include "chessbrd/ChessBrdTestSupport.h"
 
 #include <random>
@@ -13,19 +13,19 @@
 
 namespace tablerix::test {
 
-inline NotationMove M(const std::string& text) {
-    NotationMove m{Sq(text.substr(0, 2).c_str()), Sq(text.substr(2, 2).c_str()), 0};
+inline HalfMove M(const std::string& text) {
+    HalfMove m{Sq(text.substr(0, 2).c_str()), Sq(text.substr(2, 2).c_str()), 0};
     if (text.size() > 4) m.Promotion = text[4];
     return m;
 }
 
-inline BoardState FenState(const std::string& fen) {
+inline BoardPosition FenState(const std::string& fen) {
     ChessBrdCore board;
     SetFen(board, fen);
-    return BoardState::FromCore(board);
+    return board.CurrentPosition();
 }
 
-inline bool Play(ChessBrdCore& board, const NotationMove& m) {
+inline bool Play(ChessBrdCore& board, const HalfMove& m) {
     board.SetPromotionPiece(m.Promotion != 0 ? m.Promotion : 'q');
     return board.PerformMove(m.From, m.To);
 }
@@ -34,14 +34,14 @@ inline bool Play(ChessBrdCore& board, const NotationMove& m) {
 // and returns them. Castling is always taken when it is legal and the
 // promotion piece is drawn at random, so long games exercise both. Ends
 // early at mate, stalemate or a standing repetition.
-inline std::vector<NotationMove> PlayRandomGame(ChessBrdCore& board, std::mt19937& rng, int maxHalfMoves) {
-    std::vector<NotationMove> played;
+inline std::vector<HalfMove> PlayRandomGame(ChessBrdCore& board, std::mt19937& rng, int maxHalfMoves) {
+    std::vector<HalfMove> played;
     while (static_cast<int>(played.size()) < maxHalfMoves && !board.IsThreefoldRepetition()) {
-        const BoardState position = BoardState::FromCore(board);
-        const std::vector<NotationMove> legal = position.LegalMoves();
+        const BoardPosition position = board.CurrentPosition();
+        const std::vector<HalfMove> legal = position.LegalMoves();
         if (legal.empty()) break;
-        NotationMove pick = legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)];
-        for (const NotationMove& m : legal) {
+        HalfMove pick = legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)];
+        for (const HalfMove& m : legal) {
             const char piece = position.At(m.From);
             if ((piece == 'K' || piece == 'k') &&
                 std::abs(ChessBrdCore::FileOf(m.From) - ChessBrdCore::FileOf(m.To)) == 2)

@@ -58,7 +58,7 @@ TEST(PgnRoundTripTest, LongRandomGamesComeBackUnchanged) {
 
         ASSERT_EQ(replay.Moves.size(), game.Moves.size());
         for (std::size_t i = 0; i < game.Moves.size(); ++i) {
-            const NotationMove& m = game.Moves[i];
+            const HalfMove& m = game.Moves[i];
             EXPECT_EQ(replay.Moves[i], m) << i;
             promotions += m.Promotion != 0;
             const int fileStep = std::abs(ChessBrdCore::FileOf(m.From) - ChessBrdCore::FileOf(m.To));
@@ -68,7 +68,7 @@ TEST(PgnRoundTripTest, LongRandomGamesComeBackUnchanged) {
         if (g % 5 == 4) {
             // Compare with the game cut at the shown position.
             ChessBrdCore cut;
-            for (const NotationMove& m : game.Moves) ASSERT_TRUE(Play(cut, m));
+            for (const HalfMove& m : game.Moves) ASSERT_TRUE(Play(cut, m));
             ExpectSameRecord(cut, loaded);
         } else {
             ExpectSameRecord(played, loaded);

@@ -10,8 +10,8 @@
 namespace tablerix::test {
 namespace {
 
-std::vector<NotationMove> Moves(std::initializer_list<const char*> list) {
-    std::vector<NotationMove> moves;
+std::vector<HalfMove> Moves(std::initializer_list<const char*> list) {
+    std::vector<HalfMove> moves;
     for (const char* m : list) moves.push_back(M(m));
     return moves;
 }

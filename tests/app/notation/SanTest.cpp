@@ -10,7 +10,7 @@ namespace {
 
 std::string Write(const std::string& fen, const std::string& move) { return San::Write(FenState(fen), M(move)); }
 
-NotationMove Read(const BoardState& p, const std::string& token) {
+HalfMove Read(const BoardPosition& p, const std::string& token) {
     const San::Reading r = San::Read(p, token);
     EXPECT_TRUE(r.Ok()) << token << ": " << San::Describe(r.Fault);
     return r.Move;
@@ -65,18 +65,18 @@ TEST(SanWrite, PawnsCapturesPromotionsCastlingAndChecks) {
 }
 
 TEST(SanRead, ToleratedForms) {
-    const BoardState start;
+    const BoardPosition start;
     for (const char* token : {"e4", "e2e4", "e2-e4", "e4!", "e4?!", "e4+", "Pe4"})
         EXPECT_EQ(Read(start, token), M("e2e4"));
     for (const char* token : {"Nf3", "Ng1-f3", "Ng1f3", "g1f3", "Nxf3", "Nf3!!", "Cf3", "Ngf3"})
         EXPECT_EQ(Read(start, token), M("g1f3")) << token;
 
-    const BoardState castle = FenState("r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1");
+    const BoardPosition castle = FenState("r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1");
     for (const char* token : {"O-O", "0-0", "O-O+", "e1g1", "Kg1", "o-o"})
         EXPECT_EQ(Read(castle, token), M("e1g1")) << token;
     for (const char* token : {"O-O-O", "0-0-0", "O-O-O#"}) EXPECT_EQ(Read(castle, token), M("e1c1")) << token;
 
-    const BoardState promo = FenState("1r2k3/P7/8/8/8/8/8/4K3 w - - 0 1");
+    const BoardPosition promo = FenState("1r2k3/P7/8/8/8/8/8/4K3 w - - 0 1");
     for (const char* token : {"a8=Q", "a8Q", "a7a8q", "a8(Q)", "a8", "a8=D", "a8/Q"})
         EXPECT_EQ(Read(promo, token), M("a7a8q")) << token;
     EXPECT_EQ(Read(promo, "a8=N"), M("a7a8n"));
@@ -85,12 +85,12 @@ TEST(SanRead, ToleratedForms) {
     EXPECT_EQ(Read(promo, "axb8=R+"), M("a7b8r"));
     EXPECT_EQ(Read(promo, "ab8T"), M("a7b8r"));
 
-    const BoardState ep = FenState("4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1");
+    const BoardPosition ep = FenState("4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1");
     for (const char* token : {"exd6", "exd6e.p.", "exd6ep", "ed6", "e5d6", "e5xd6"})
         EXPECT_EQ(Read(ep, token), M("e5d6")) << token;
 
     // "b" is a pawn's file, "B" a bishop; "A" the Spanish bishop.
-    const BoardState c3 = FenState("4k3/8/8/8/8/2n5/1P1B4/4K3 w - - 0 1");
+    const BoardPosition c3 = FenState("4k3/8/8/8/8/2n5/1P1B4/4K3 w - - 0 1");
     EXPECT_EQ(Read(c3, "bxc3"), M("b2c3"));
     EXPECT_EQ(Read(c3, "Bxc3"), M("d2c3"));
     EXPECT_EQ(Read(c3, "Bc3"), M("d2c3"));
@@ -99,29 +99,29 @@ TEST(SanRead, ToleratedForms) {
 
 TEST(SanRead, SpanishLettersOnlyWhenEnglishFails) {
     // "R" is a rook in English and a king (rey) in Spanish.
-    const BoardState both = FenState("4k3/8/8/8/8/8/8/R3K3 w - - 0 1");
+    const BoardPosition both = FenState("4k3/8/8/8/8/8/8/R3K3 w - - 0 1");
     EXPECT_EQ(Read(both, "Rd1"), M("a1d1"));                       // the rook can: English
     EXPECT_EQ(Read(both, "Rf2"), M("e1f2"));                       // no rook can: the king
     EXPECT_EQ(San::Read(both, "Dd1").Fault, San::Error::Illegal);  // no queen (dama) on the board
-    const BoardState queen = FenState("4k3/8/8/8/8/8/8/3QK3 w - - 0 1");
+    const BoardPosition queen = FenState("4k3/8/8/8/8/8/8/3QK3 w - - 0 1");
     EXPECT_EQ(Read(queen, "Dd5"), M("d1d5"));
     EXPECT_EQ(San::Read(queen, "Td5").Fault, San::Error::Illegal);
 }
 
 TEST(SanRead, RefusalsSayWhy) {
-    const BoardState start;
+    const BoardPosition start;
     EXPECT_EQ(San::Read(start, "Nf6").Fault, San::Error::Illegal);
     EXPECT_EQ(San::Read(start, "e5").Fault, San::Error::Illegal);
     EXPECT_EQ(San::Read(start, "O-O").Fault, San::Error::Illegal);
     for (const char* token : {"xyz", "", "e9", "Nf", "Zf3", "e4e", "--", "e8=", "Nbd1d2"})
         EXPECT_EQ(San::Read(start, token).Fault, San::Error::Unreadable) << token;
     // Both knights may go to d2 once the pawn has gone: the square alone is ambiguous.
-    const BoardState twoKnights = FenState("4k3/8/8/8/8/5N2/8/1N2K3 w - - 0 1");
+    const BoardPosition twoKnights = FenState("4k3/8/8/8/8/5N2/8/1N2K3 w - - 0 1");
     EXPECT_EQ(San::Read(twoKnights, "Nd2").Fault, San::Error::Ambiguous);
     EXPECT_EQ(Read(twoKnights, "Nbd2"), M("b1d2"));
     EXPECT_EQ(Read(twoKnights, "Nfd2"), M("f3d2"));
     // A king cannot be a promotion piece; a promotion on a move that is none.
-    const BoardState promo = FenState("4k3/P7/8/8/8/8/8/4K3 w - - 0 1");
+    const BoardPosition promo = FenState("4k3/P7/8/8/8/8/8/4K3 w - - 0 1");
     EXPECT_EQ(San::Read(promo, "a8=K").Fault, San::Error::Illegal);
     EXPECT_EQ(San::Read(promo, "Kd1=Q").Fault, San::Error::Illegal);
     EXPECT_STREQ(San::Describe(San::Error::Illegal), "jugada ilegal");
@@ -135,14 +135,14 @@ TEST(SanRoundTrip, EveryLegalMoveOfRandomGamesReadsBack) {
     for (int game = 0; game < 6; ++game) {
         ChessBrdCore board;
         for (int ply = 0; ply < 120; ++ply) {
-            const BoardState p = BoardState::FromCore(board);
-            const std::vector<NotationMove> legal = p.LegalMoves();
+            const BoardPosition p = board.CurrentPosition();
+            const std::vector<HalfMove> legal = p.LegalMoves();
             if (legal.empty()) break;
-            for (const NotationMove& m : legal) {
+            for (const HalfMove& m : legal) {
                 const std::string san = San::Write(p, m);
                 const San::Reading back = San::Read(p, san);
                 ASSERT_TRUE(back.Ok()) << san;
-                const NotationMove expected{m.From, m.To, p.IsPromotion(m.From, m.To) ? m.Promotion : char{0}};
+                const HalfMove expected{m.From, m.To, p.IsPromotion(m.From, m.To) ? m.Promotion : char{0}};
                 ASSERT_EQ(back.Move, expected) << san;
                 ++checked;
             }

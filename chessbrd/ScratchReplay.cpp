@@ -1,0 +1,12 @@
+#include "ScratchReplay.h"
+
+namespace tablerix {
+
+ScratchReplay::ScratchReplay() : own_(std::make_unique<ChessBrdCore>()), board_(*own_) {}
+
+bool ScratchReplay::Play(const HalfMove& move) {
+    board_.SetPromotionPiece(move.Promotion != 0 ? move.Promotion : 'q');
+    return board_.PerformMove(move.From, move.To);
+}
+
+}  // namespace tablerix
