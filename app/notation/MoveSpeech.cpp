@@ -7,14 +7,14 @@ namespace tablerix {
 namespace {
 
 struct Piece {
-    char Letter;            // English, lower case
-    const char* Name;       // singular
-    bool Feminine;          // "blanca"/"negra" instead of "blanco"/"negro"
+    char Letter;       // English, lower case
+    const char* Name;  // singular
+    bool Feminine;     // "blanca"/"negra" instead of "blanco"/"negro"
 };
 
 constexpr Piece kPieces[] = {
-    {'k', "rey", false},     {'q', "dama", true},     {'r', "torre", true},
-    {'b', "alfil", false},   {'n', "caballo", false}, {'p', "peón", false},
+    {'k', "rey", false},   {'q', "dama", true},     {'r', "torre", true},
+    {'b', "alfil", false}, {'n', "caballo", false}, {'p', "peón", false},
 };
 
 const Piece* Find(char letter) {
