@@ -2,6 +2,9 @@
 
 #include "MoveRules.h"
 
+#include <algorithm>
+#include <array>
+
 namespace tablerix {
 
 namespace {
@@ -15,6 +18,23 @@ std::uint64_t HashOf(const std::string& text) noexcept {
         h *= 1099511628211ULL;
     }
     return h;
+}
+
+// The en passant square when a pawn of the side to move can really take
+// there, else None: a square nobody can take on does not tell positions apart.
+Square CapturableEnPassant(const std::string& position, bool white, Square enPassant) noexcept {
+    if (!IsOnBoard(enPassant) || position.size() != 64) return Square::None;
+    std::array<char, 66> board{};
+    board[0] = '_';
+    std::copy(position.begin(), position.end(), board.begin() + 1);
+    const MoveRules rules(board, CastleSet(), enPassant);
+    const int file = MoveRules::FileOf(enPassant);
+    const int rank = white ? 5 : 4;
+    for (int f : {file - 1, file + 1}) {
+        const Square from = MoveRules::SquareAt(f, rank);
+        if (from != Square::None && rules.LegalByRules(from, enPassant, white)) return enPassant;
+    }
+    return Square::None;
 }
 
 void AppendSquare(std::string& out, Square sq) {
@@ -42,7 +62,8 @@ void GameRecord::WritePosition(int move, bool white, const std::string& position
     e.PositionString = position;
     e.Castling = castling;
     e.EnPassantSq = enPassant;
-    hashes_[slot] = HashOf(position);
+    hashes_[slot] = HashOf(position) ^ castling.Bits() ^ (white ? 0x9E3779B97F4A7C15ULL : 0);
+    capturableEnPassant_[slot] = CapturableEnPassant(position, white, enPassant);
     ++version_;
 }
 
@@ -65,9 +86,13 @@ bool GameRecord::IsThreefold(int move, bool white) const noexcept {
     if (current == cachedSlot_ && version_ == cachedVersion_) return cachedResult_;
     const auto c = static_cast<std::size_t>(current);
     int count = 0;
-    for (int s = current - 1; s >= 0 && count < 2; --s) {
+    // The same player to move (every other entry), the same squares, the
+    // same castling rights and the same en passant capture, if any.
+    for (int s = current - 2; s >= 0 && count < 2; s -= 2) {
         const auto i = static_cast<std::size_t>(s);
-        if (hashes_[i] == hashes_[c] && entries_[i].PositionString == entries_[c].PositionString) ++count;
+        if (hashes_[i] == hashes_[c] && entries_[i].PositionString == entries_[c].PositionString &&
+            entries_[i].Castling == entries_[c].Castling && capturableEnPassant_[i] == capturableEnPassant_[c])
+            ++count;
     }
     cachedSlot_ = current;
     cachedVersion_ = version_;

@@ -42,9 +42,12 @@ public:
     // (move, side) lies between (1, White) and the end entry.
     bool Reaches(int move, bool white) const noexcept;
 
-    // The placement of entry (move, side) has stood at least twice before in
-    // the record. An entry past the end is never a repetition. The answer is
-    // kept until the record changes, as legality asks it on every call.
+    // The position of entry (move, side) has stood at least twice before in
+    // the record: the same squares with the same player to move, the same
+    // castling rights and the same en passant capture (a square where no
+    // pawn can take does not count). An entry past the end is never a
+    // repetition. The answer is kept until the record changes, as legality
+    // asks it on every call.
     bool IsThreefold(int move, bool white) const noexcept;
 
     // One line per entry before the end entry, appended to list.
@@ -57,7 +60,8 @@ private:
     static int Slot(int move, bool white) noexcept { return 2 * (move - 1) + (white ? 0 : 1); }
 
     std::array<MoveInfo, 2 * kMaxMoves> entries_{};
-    std::array<std::uint64_t, 2 * kMaxMoves> hashes_{};  // of each PositionString
+    std::array<std::uint64_t, 2 * kMaxMoves> hashes_{};  // of each entry's squares, side and rights
+    std::array<Square, 2 * kMaxMoves> capturableEnPassant_{};
     int lastMove_ = 1;
     bool lastMoveWhite_ = true;
     std::uint64_t version_ = 0;  // bumped by every write
