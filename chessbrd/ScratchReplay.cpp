@@ -9,4 +9,9 @@ bool ScratchReplay::Play(const HalfMove& move) {
     return board_.PerformMove(move.From, move.To);
 }
 
+bool ScratchReplay::Full() const noexcept {
+    const int move = board_.CurrentMove();
+    return move > ChessBrdCore::kMaxMoves || (!board_.WhiteToMove() && move >= ChessBrdCore::kMaxMoves);
+}
+
 }  // namespace tablerix

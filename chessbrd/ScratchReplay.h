@@ -24,6 +24,9 @@ public:
     // Plays move (a promotion to move.Promotion, a queen when none); false
     // when the board refuses it, and then nothing has changed.
     bool Play(const HalfMove& move);
+    // The record has no room for another half-move: the game is as long as
+    // a board can hold.
+    bool Full() const noexcept;
     // The position reached.
     const BoardPosition& Current() const noexcept { return board_.CurrentPosition(); }
 

@@ -4,7 +4,10 @@ namespace tablerix {
 
 std::string PgnReplay::Result::Message() const {
     if (Ok()) return {};
-    return "Error en la jugada " + std::to_string(ErrorMoveNumber) + ": " + ErrorToken;
+    if (TooLong) return "La partida es demasiado larga";
+    std::string shown;
+    for (char c : ErrorToken) shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
+    return "Error en la jugada " + std::to_string(ErrorMoveNumber) + ": " + shown;
 }
 
 PgnReplay::Result PgnReplay::Run(const std::vector<PgnMoveToken>& tokens) {
@@ -25,7 +28,10 @@ PgnReplay::Result PgnReplay::Run(const std::vector<PgnMoveToken>& tokens, Scratc
         San::Error fault = reading.Fault;
         // The board also refuses every move once a repetition stands, and
         // moves past its record's end.
-        if (reading.Ok() && !replay.Play(reading.Move)) fault = San::Error::Illegal;
+        if (reading.Ok() && !replay.Play(reading.Move)) {
+            fault = San::Error::Illegal;
+            r.TooLong = replay.Full();
+        }
         if (fault != San::Error::None) {
             r.Fault = fault;
             r.ErrorHalfMove = token.HalfMove;

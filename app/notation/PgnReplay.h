@@ -23,8 +23,10 @@ public:
         int ErrorHalfMove = 0;    // 1-based index of the refused token
         int ErrorMoveNumber = 0;  // its move number as the PGN shows it (12 for 12...)
         std::string ErrorToken;   // the token as written
+        bool TooLong = false;     // refused only because the board's record is full
         bool Ok() const noexcept { return Fault == San::Error::None; }
-        // "Error en la jugada 12: Nf9"; empty when Ok.
+        // "Error en la jugada 12: Nf9" (control characters shown as "?"), or
+        // "La partida es demasiado larga"; empty when Ok.
         std::string Message() const;
     };
 

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <set>
+
 namespace tablerix::test {
 namespace {
 
@@ -125,6 +129,37 @@ TEST(PgnReplayTest, FirstBadMoveGivesItsNumberAndText) {
     EXPECT_TRUE(ok.Ok());
     EXPECT_EQ(ok.Message(), "");
     EXPECT_EQ(ok.Moves.back(), M("a7a6"));
+}
+
+TEST(PgnReplayTest, AGameLongerThanTheBoardHoldsIsRefusedAsSuch) {
+    // A game of 520 half-moves that never repeats a position.
+    std::mt19937 rng(7);
+    BoardPosition p;
+    std::set<std::pair<std::string, bool>> seen{{p.Placement(), true}};
+    std::string text;
+    for (int ply = 0; ply < 520; ++ply) {
+        std::vector<HalfMove> legal = p.LegalMoves();
+        std::shuffle(legal.begin(), legal.end(), rng);
+        const auto fresh = std::find_if(legal.begin(), legal.end(), [&](const HalfMove& m) {
+            const BoardPosition next = p.After(m);
+            return next.HasLegalMove() && !seen.count({next.Placement(), next.WhiteToMove()});
+        });
+        ASSERT_NE(fresh, legal.end()) << "ply " << ply;
+        if (ply % 2 == 0) text += std::to_string(ply / 2 + 1) + ". ";
+        text += San::Write(p, *fresh) + ' ';
+        p = p.After(*fresh);
+        seen.insert({p.Placement(), p.WhiteToMove()});
+    }
+    const PgnReplay::Result r = PgnReplay::Run(ReadOk(text + "*").Moves);
+    EXPECT_EQ(r.Message(), "La partida es demasiado larga");
+    EXPECT_EQ(r.Moves.size(), 2u * ChessBrdCore::kMaxMoves - 1);
+
+    // A control character in a refused token is not echoed.
+    EXPECT_EQ(PgnReplay::Run(ReadOk(std::string("1. e4 N\x01"
+                                                "f9 *"))
+                                 .Moves)
+                  .Message(),
+              "Error en la jugada 1: N?f9");
 }
 
 TEST(PgnReaderTest, Windows1252TextBecomesUtf8) {
