@@ -168,8 +168,11 @@ std::string_view FirstGameScan::TakeElement(char c) {
     case '{': AddNotes(in_.BraceComment()); break;
     case ';': AddNotes(Trimmed(in_.LineComment())); break;
     case '[':
-        if (auto tag = in_.TagPair()) game_.Tags.push_back({tag->Name, Utf8Text::Decode(tag->Value)});
-        anything_ = true;
+        // Only a well-formed tag pair makes a game; "[1]" is no tag.
+        if (auto tag = in_.TagPair()) {
+            game_.Tags.push_back({tag->Name, Utf8Text::Decode(tag->Value)});
+            anything_ = true;
+        }
         break;
     case '(':
         in_.SkipVariation();
@@ -178,7 +181,6 @@ std::string_view FirstGameScan::TakeElement(char c) {
     case '*':  // push_back: GCC 12 wrongly warns (-Wrestrict) on assigning "*" here
         in_.Advance(1);
         game_.Result.push_back('*');
-        anything_ = true;
         break;
     case '$':
         in_.Advance(1);
@@ -199,10 +201,13 @@ FirstGameScan::Step FirstGameScan::TakeSymbol(std::string_view symbol) {
     const SymbolKind kind = Classify(symbol, game_.Result);
     if (!movetext_ && game_.Tags.empty() && kind == SymbolKind::Move && !Readable(symbol))
         return Step::NoGame;  // text that merely is not PGN
-    movetext_ = anything_ = true;
+    movetext_ = true;
     if (kind == SymbolKind::Result) return Step::Stop;
-    if (kind == SymbolKind::Move)
+    // Numbers, results and glyphs alone ("42", "1-0", "!!") make no game.
+    if (kind == SymbolKind::Move) {
         game_.Moves.push_back({static_cast<int>(game_.Moves.size()) + 1, Utf8Text::Decode(symbol)});
+        anything_ = true;
+    }
     return Step::Go;
 }
 
@@ -213,11 +218,23 @@ void FirstGameScan::AddNotes(std::string_view raw) {
     haveNotes_ = true;
 }
 
+// Text in UTF-16 or UTF-32 (with or without a byte-order mark) and binary
+// data hold NUL bytes, which no PGN text does.
+bool LooksLikeText(std::string_view text) {
+    const std::string_view head = text.substr(0, PgnReader::kMaxGameBytes + 1);
+    if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) return false;
+    return head.find('\0') == std::string_view::npos;
+}
+
 }  // namespace
 
 PgnReader::Result PgnReader::ReadFirstGame(std::string_view text) {
-    FirstGameScan scan(text);
     Result r;
+    if (!LooksLikeText(text)) {
+        r.Fault = Error::NotText;
+        return r;
+    }
+    FirstGameScan scan(text);
     r.Fault = scan.Run();
     if (r.Ok()) r.Game = scan.Take();
     return r;
@@ -229,6 +246,7 @@ const char* PgnReader::Describe(Error fault) noexcept {
     case Error::NoGame: return "No hay ninguna partida en el fichero";
     case Error::TooLong: return "La primera partida del fichero ocupa más de 1 MiB";
     case Error::NotFromStart: return "La partida no empieza en la posición inicial";
+    case Error::NotText: return "El fichero no es texto";
     }
     return "";
 }

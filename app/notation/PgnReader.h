@@ -22,7 +22,8 @@ public:
 
     enum class Error {
         None,
-        NoGame,        // nothing that looks like a game
+        NoGame,        // not one well-formed tag pair and not one move
+        NotText,       // NUL bytes or a UTF-16 byte-order mark: binary, UTF-16 or UTF-32
         TooLong,       // the first game does not end within kMaxGameBytes
         NotFromStart,  // a FEN (or SetUp without FEN) other than the standard start
     };

@@ -103,6 +103,19 @@ TEST(PgnReaderTest, GameEndsAtResultNextTagsOrEndOfText) {
 TEST(PgnReaderTest, RefusesWhatIsNoGameOrStartsElsewhere) {
     for (std::string_view text : {"", "  \n\t ", "Hola mundo", "{solo un comentario}", "\xEF\xBB\xBF"})
         EXPECT_EQ(PgnReader::ReadFirstGame(text).Fault, PgnReader::Error::NoGame) << text;
+    // Numbers, symbols, results and brackets are no game on their own.
+    for (std::string_view text : {"42", "555 1234", "?", "!!", "...", "-", ":-)", "[1]", "*", "1-0", "1. 2. *", "$1"})
+        EXPECT_EQ(PgnReader::ReadFirstGame(text).Fault, PgnReader::Error::NoGame) << text;
+    // NUL bytes: binary data, or text in UTF-16 or UTF-32.
+    const std::string nul(1, '\0'), nuls(64 * 1024, '\0');
+    const std::string utf16("1\0.\0 \0e\0004\0 \0*\0", 14), utf16Bom = "\xFF\xFE" + utf16;
+    const std::string utf32(
+        "1\0\0\0.\0\0\0 \0\0\0e\0\0\0"
+        "4\0\0\0",
+        20);
+    for (const std::string& text : {nul, nuls, utf16, utf16Bom, "\xFE\xFF" + utf16, utf32, "1. e4 e5" + nul + " *"})
+        EXPECT_EQ(PgnReader::ReadFirstGame(text).Fault, PgnReader::Error::NotText) << text.size();
+    EXPECT_STREQ(PgnReader::Describe(PgnReader::Error::NotText), "El fichero no es texto");
     const auto notFromStart = [](std::string_view text) {
         return PgnReader::ReadFirstGame(text).Fault == PgnReader::Error::NotFromStart;
     };
