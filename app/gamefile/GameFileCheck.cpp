@@ -19,6 +19,8 @@ GameFileCheck GameFileCheck::OfPath(const QString& path) {
 
 GameFileCheck GameFileCheck::OfBytes(const QByteArray& bytes) {
     if (bytes.size() > GameFile::kMaxFileBytes) return GameFileCheck(Verdict::Unusable);
+    // 8-bit text never holds a NUL byte: this is binary data, UTF-16 or UTF-32.
+    if (bytes.contains('\0')) return GameFileCheck(Verdict::Unusable);
     GameFile file(bytes);
     std::vector<ReplayCheck::Move> tried;
     tried.reserve(static_cast<std::size_t>(file.ReplayCount()));

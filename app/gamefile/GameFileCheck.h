@@ -1,7 +1,7 @@
 #pragma once
 // A game file judged as a whole before a load touches the window, so that a
 // file that cannot be used costs nothing: it must exist, be readable, stay
-// within GameFile::kMaxFileBytes and hold a game. A game is at least one
+// within GameFile::kMaxFileBytes, be 8-bit text (no NUL byte) and hold a game. A game is at least one
 // move the rules accept (tried on a scratch core, see ReplayCheck) with
 // entries after "Jugadas Jaque...", or a game saved before its first move:
 // no move line, a "Tiempos..." line followed by a complete settings line,

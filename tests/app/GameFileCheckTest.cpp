@@ -48,6 +48,13 @@ QByteArray Saved(const QStringList& moves, const QStringList& entries, const QSt
     return GameFile::Encode(GameFile::Compose(g));
 }
 
+// The same text as UTF-16 with a byte-order mark, as some editors save it.
+QByteArray Utf16(const QByteArray& latin1) {
+    const QString text = QString::fromLatin1(latin1);
+    return QByteArray("\xFF\xFE") +
+           QByteArray(reinterpret_cast<const char*>(text.utf16()), static_cast<qsizetype>(text.size() * 2));
+}
+
 TEST(GameFileCheck, AGameNeedsAnAcceptedMoveAndEntries) {
     const QString black = QString(14, u' ');
     const GameFileCheck game =
@@ -71,6 +78,10 @@ TEST(GameFileCheck, AGameNeedsAnAcceptedMoveAndEntries) {
         {"junk move lines, no entries", Saved({"hola", "1. Q9-E4"}, {})},
         {"empty", QByteArray()},
         {"too large", Saved({"1. E2-E4"}, {"1. E2-E4"}, QString(GameFile::kMaxFileBytes, u'n'))},
+        {"one NUL byte", QByteArray(1, '\0')},
+        {"64 KiB of NUL bytes", QByteArray(64 * 1024, '\0')},
+        {"a game with a NUL byte in its notes", Saved({"1. E2-E4"}, {"1. E2-E4"}, QString(u'\0'))},
+        {"a game in UTF-16", Utf16(Saved({"1. E2-E4"}, {"1. E2-E4"}))},
     };
     for (const auto& [name, bytes] : unusable) {
         const GameFileCheck check = GameFileCheck::OfBytes(bytes);
