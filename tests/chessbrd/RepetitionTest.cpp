@@ -54,7 +54,7 @@ TEST(Repetition, AnEnPassantCaptureThatWasPossibleOnceTellsPositionsApart) {
     SetFen(g.board, "4k3/8/8/8/3p4/8/4P3/4K3 w - - 0 1");
     // After e2e4 Black may take en passant; after the kings' walks it may not.
     ASSERT_TRUE(g.Play("e2e4 e8d8 e1d1 d8e8 d1e1 e8d8 e1d1 d8e8 d1e1"));
-    EXPECT_EQ(g.threefold, 0);  // the squares after e2e4 stood three times, Black to move
+    EXPECT_EQ(g.threefold, 0);    // the squares after e2e4 stood three times, Black to move
     ASSERT_TRUE(g.Play("e8d8"));  // White to move in the same squares a third time
     EXPECT_EQ(g.threefold, 1);
 
