@@ -9,7 +9,6 @@
 #include "GameFileKind.h"
 #include "MoveListText.h"
 #include "Mylabel.h"
-#include "PrintCommand.h"
 #include "TFormAcercaDe.h"
 #include "TNotesEdit.h"
 #include "TablerixMessage.h"
@@ -199,12 +198,12 @@ void TForm1::SetClocks(const GameClocks& clocks) {
 
 const TChessBrd& TForm1::Board() const { return *ui_.ChessBrd1; }
 const AppearanceImages& TForm1::Images() const noexcept { return images_; }
-FormDialogs& TForm1::Dialogs() const { return *dialogs_; }
+const FormDialogs& TForm1::Dialogs() const { return *dialogs_; }
 void TForm1::SetDialogs(std::unique_ptr<FormDialogs> dialogs) { dialogs_ = std::move(dialogs); }
 
 // ------------------------------------------------- game files and printing
 
-TForm1::ChosenFile TForm1::ChooseSaveFile() {
+CommandHost::ChosenFile TForm1::ChooseSaveFile() {
     QFileDialog& dialog = fileDialogs_.Save();
     if (const QString opened = dialogs_->OpenedFile; !opened.isEmpty()) {
         dialog.selectFile(opened);
@@ -214,10 +213,19 @@ TForm1::ChosenFile TForm1::ChooseSaveFile() {
     return {path, !path.isEmpty() && GameFileKind::IsPgn(path, dialog.selectedNameFilter())};
 }
 
-TForm1::ChosenFile TForm1::ChooseOpenFile() {
+CommandHost::ChosenFile TForm1::ChooseOpenFile() {
     QFileDialog& dialog = fileDialogs_.Open();
     const QString path = dialogs_->ChooseFile(dialog);
     return {path, !path.isEmpty() && GameFileKind::IsPgn(path, dialog.selectedNameFilter())};
+}
+
+void TForm1::RememberOpenedFile(const QString& path) { dialogs_->OpenedFile = path; }
+
+bool TForm1::SetUpPrinter(QPrinter& printer) { return dialogs_->SetUpPrinter(printer, this); }
+
+void TForm1::ShowMessage(Message kind, const QString& text) {
+    if (kind == Message::Aviso) TablerixMessage::Aviso(this, text);
+    else TablerixMessage::Error(this, text);
 }
 
 GameRecordText TForm1::CollectGame() const { return Form1Game::Collect(ui_); }
@@ -592,7 +600,7 @@ void TForm1::OpenGameFile(const QString& path) {
     GameFileCommands(*this).LoadPath(file);
 }
 
-void TForm1::BImprimirClick() { PrintCommand::Run(*this, *ui_.EditorNotasImprimir); }
+void TForm1::BImprimirClick() { print_.Run(*this, *ui_.EditorNotasImprimir); }
 
 void TForm1::BAcercaDeClick() {
     state_.ClocksRunning = false;

@@ -207,7 +207,7 @@ TEST_F(GameFileWindowTest, TheWindowAnswersTheCommandsFromItsControls) {
     EXPECT_EQ(sheet.BlackPlayer, QStringLiteral("Jugador"));
 
     // The save dialog proposes the file last opened; the name decides PGN.
-    form->Dialogs().OpenedFile = File("abierta.Chess");
+    form->RememberOpenedFile(File("abierta.Chess"));
     dialogs->answers << File("partida.pgn") << File("partida.Chess");
     const TForm1::ChosenFile pgn = form->ChooseSaveFile();
     EXPECT_EQ(dialogs->proposed.value(0), File("abierta.Chess"));
