@@ -32,7 +32,7 @@
 
 namespace tablerix {
 
-class WindowShortcuts;
+class WindowActions;
 struct GameRecordText;
 struct GameSheetData;
 struct LoadedGame;
@@ -151,6 +151,8 @@ protected:
 
 private:
     void WireControls();
+    // What each command's action runs, by button, key or both.
+    void WireCommands();
     void WireBoard();
     // Check, mate and draw: annotate the visible list and raise the indicator.
     void ReportEnding(std::string_view word);
@@ -181,8 +183,9 @@ private:
     bool painted_ = false;
     bool iconShown_ = false;
     int repeRowHandled_ = -2;  // row already handled during the current click
-    // The keyboard; goes before the controls it watches.
-    std::unique_ptr<WindowShortcuts> shortcuts_;
+    // The commands with their keys, driving their buttons; the actions are
+    // Qt children of the window, this only names them.
+    std::unique_ptr<WindowActions> actions_;
 };
 
 }  // namespace tablerix
