@@ -6,9 +6,11 @@
 // Ownership: every control is a Qt child of the window (or of one of its
 // panels) and dies with it. The window keeps its controls and its state to
 // itself: Form1Layout creates and places the controls into a private
-// Form1Controls, and the game-file, PGN, printing and clipboard commands
-// reach the window only through CommandHost, which it implements. Each control carries its form name
-// as objectName (ChessBrd1, ComboJugadores, ListBoxRepe, Timer1, ...), so
+// Form1Controls, its commands are the actions of a WindowActions, which
+// drive their buttons and keys, and the game-file, PGN, printing and
+// clipboard commands reach the window only through CommandHost, which it
+// implements. Each control and action carries its form name as objectName
+// (ChessBrd1, ComboJugadores, ListBoxRepe, Timer1, AccionSalvar, ...), so
 // tests and outside tools find it with findChild.
 // Threads: user-interface thread only. The board's events reach the handlers
 // on that thread, also for the engine's moves.
