@@ -53,10 +53,4 @@ QString FormDialogs::StartFolder() {
     return QDir::homePath();
 }
 
-QPrinter& FormDialogs::Printer() {
-    // Made on first use: finding the system's printers can take a moment.
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
-}
-
 }  // namespace tablerix

@@ -1,11 +1,9 @@
 #pragma once
-// The modal dialogs behind the save, load and print commands, and the
-// printer they set up. The main window owns one; tests put in a subclass
-// that answers without showing anything. User-interface thread only.
+// The modal dialogs behind the save, load and print commands. The main
+// window owns one; tests put in a subclass that answers without showing
+// anything. User-interface thread only.
 
 #include <QString>
-
-#include <memory>
 
 class QFileDialog;
 class QPrinter;
@@ -32,17 +30,12 @@ public:
     // user's documents folder, or the home folder when there is none.
     static QString StartFolder();
 
-    // The printer the sheet goes to; it keeps the user's choices between prints.
-    QPrinter& Printer();
-
     // The name the open dialog holds once a load has been tried; a save
     // proposes it. Empty before the first load.
     QString OpenedFile;
 
 private:
     static void TakeOffScreen(QFileDialog& dialog);
-
-    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace tablerix

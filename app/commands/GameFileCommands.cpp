@@ -1,30 +1,27 @@
 #include "GameFileCommands.h"
 
-#include "FormDialogs.h"
 #include "GameFileKind.h"
 #include "PgnCommands.h"
-#include "TablerixMessage.h"
-#include "TablerixPas.h"
 
 #include <QFileInfo>
 
 namespace tablerix {
 
 void GameFileCommands::Save() {
-    form_.SetClocksRunning(false);
-    const TForm1::ChosenFile file = form_.ChooseSaveFile();
+    host_.SetClocksRunning(false);
+    const CommandHost::ChosenFile file = host_.ChooseSaveFile();
     if (file.Path.isEmpty()) {
-        form_.SetClocksRunning(true);
+        host_.SetClocksRunning(true);
         return;
     }
-    const bool saved = file.Pgn ? PgnCommands(form_).SaveTo(file.Path) : GameFile::Save(file.Path, form_.CollectGame());
-    if (!saved) TablerixMessage::Error(&form_, kSaveFailed);
+    const bool saved = file.Pgn ? PgnCommands(host_).SaveTo(file.Path) : GameFile::Save(file.Path, host_.CollectGame());
+    if (!saved) host_.ShowMessage(CommandHost::Message::Error, kSaveFailed);
 }
 
 void GameFileCommands::Load() {
-    const TForm1::ChosenFile file = form_.ChooseOpenFile();
+    const CommandHost::ChosenFile file = host_.ChooseOpenFile();
     if (file.Path.isEmpty()) {
-        form_.FinishLoad();
+        host_.FinishLoad();
         return;
     }
     LoadAs(file.Path, file.Pgn);
@@ -33,18 +30,18 @@ void GameFileCommands::Load() {
 void GameFileCommands::LoadPath(const QString& path) { LoadAs(path, GameFileKind::IsPgn(path)); }
 
 void GameFileCommands::LoadAs(const QString& path, bool pgn) {
-    form_.Dialogs().OpenedFile = path;
+    host_.RememberOpenedFile(path);
     if (pgn) {
-        PgnCommands(form_).LoadPath(path);
+        PgnCommands(host_).LoadPath(path);
         return;
     }
     // The whole file is judged before anything of the game in progress goes.
     const GameFileCheck check = GameFileCheck::OfPath(path);
     switch (check.Result()) {
-    case GameFileCheck::Verdict::Playable: form_.ApplyLoadedGame(FromCheck(path, check)); return;
-    case GameFileCheck::Verdict::Missing: RefuseLoad(kNotFound, TablerixMessage::kErrorCaption); return;
-    case GameFileCheck::Verdict::Unreadable: RefuseLoad(kReadFailed, TablerixMessage::kErrorCaption); return;
-    case GameFileCheck::Verdict::Unusable: RefuseLoad(kBadFile, TablerixMessage::kErrorCaption); return;
+    case GameFileCheck::Verdict::Playable: host_.ApplyLoadedGame(FromCheck(path, check)); return;
+    case GameFileCheck::Verdict::Missing: RefuseLoad(CommandHost::Message::Error, kNotFound); return;
+    case GameFileCheck::Verdict::Unreadable: RefuseLoad(CommandHost::Message::Error, kReadFailed); return;
+    case GameFileCheck::Verdict::Unusable: RefuseLoad(CommandHost::Message::Error, kBadFile); return;
     }
 }
 
@@ -68,20 +65,17 @@ LoadedGame GameFileCommands::FromCheck(const QString& path, const GameFileCheck&
     return game;
 }
 
-void GameFileCommands::RefuseLoad(const QString& text, const QString& caption) {
-    Refuse(text, caption);
+void GameFileCommands::RefuseLoad(CommandHost::Message kind, const QString& text) {
+    Refuse(kind, text);
     // Of the final steps only this one: the rest would set the clocks
     // running or hand the start screen's choices to the board.
-    form_.SetAnimateLoad(true);
+    host_.SetAnimateLoad(true);
 }
 
-void GameFileCommands::Refuse(const QString& text, const QString& caption) {
+void GameFileCommands::Refuse(CommandHost::Message kind, const QString& text) {
     // As with the pause: nothing moves while the message is up, then the
     // clocks and the engine go on as they were.
-    form_.HaltWhile([&] {
-        if (caption == TablerixMessage::kAvisoCaption) TablerixMessage::Aviso(&form_, text);
-        else TablerixMessage::Error(&form_, text);
-    });
+    host_.HaltWhile([&] { host_.ShowMessage(kind, text); });
 }
 
 }  // namespace tablerix

@@ -2,10 +2,11 @@
 // The save and load commands of the main window: what its header buttons
 // " Salvar Partida ", " Cargar Partida CON Animación " and " Cargar Partida
 // SIN Animación " do, for ".Chess" files and PGN games alike: the files and
-// their checks. The window itself collects and replays the game. A
-// short-lived helper over the window; it owns nothing. User-interface
-// thread only.
+// their checks. The window itself collects and replays the game; it is
+// reached only through CommandHost. A short-lived helper over the host; it
+// owns nothing. User-interface thread only.
 
+#include "CommandHost.h"
 #include "GameFile.h"
 #include "GameFileCheck.h"
 #include "LoadedGame.h"
@@ -13,8 +14,6 @@
 #include <QString>
 
 namespace tablerix {
-
-class TForm1;
 
 class GameFileCommands {
 public:
@@ -24,7 +23,7 @@ public:
     static inline const QString kContinue = QStringLiteral("        Continuar Partida");
     static inline const QString kBadFile = QStringLiteral("*****     Error en el Fichero     *****");
 
-    explicit GameFileCommands(TForm1& form) : form_(form) {}
+    explicit GameFileCommands(CommandHost& host) : host_(host) {}
 
     // Asks for a file and writes the game to it, as PGN when the name or the
     // chosen filter says so. A failed write leaves any old file as it was
@@ -36,23 +35,24 @@ public:
     // Loads the game in the file at path (a ".pgn" name: its first PGN game)
     // as if it had been picked in the open dialog: the dialog remembers the
     // name, the file is checked whole and only a usable one replaces the
-    // game (replayed onto the board, animated when the window's AnimateLoad
+    // game (replayed onto the board, animated when the host's AnimateLoad
     // is set). A missing, unreadable or unusable file is refused with its
     // message and the window stays exactly as it was, the clocks and the
     // engine halted only while the message is up. AnimateLoad is true again
     // afterwards.
     void LoadPath(const QString& path);
 
-    // Refuses a load with text under caption: nothing of the game changes.
-    void RefuseLoad(const QString& text, const QString& caption);
+    // Refuses a load with text in a box of that kind: nothing of the game
+    // changes.
+    void RefuseLoad(CommandHost::Message kind, const QString& text);
 
 private:
     void LoadAs(const QString& path, bool pgn);
     static LoadedGame FromCheck(const QString& path, const GameFileCheck& check);
     // The message for a file that is not loaded; nothing else changes.
-    void Refuse(const QString& text, const QString& caption);
+    void Refuse(CommandHost::Message kind, const QString& text);
 
-    TForm1& form_;
+    CommandHost& host_;
 };
 
 }  // namespace tablerix

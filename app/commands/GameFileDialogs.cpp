@@ -1,6 +1,5 @@
 #include "GameFileDialogs.h"
 
-#include "Form1Layout.h"
 #include "GameFileKind.h"
 
 #include <utility>
@@ -21,7 +20,7 @@ QFileDialog& GameFileDialogs::Make(QPointer<QFileDialog>& slot, const QString& n
                                    QFileDialog::AcceptMode mode) {
     if (slot) return *slot;
     auto* dialog =
-        new QFileDialog(&owner_, title, QString(), Form1Layout::kGameFilterName + QStringLiteral(" (*.Chess)"));
+        new QFileDialog(&owner_, title, QString(), GameFileKind::kGameFilterName + QStringLiteral(" (*.Chess)"));
     dialog->setObjectName(name);  // its form name, as the window's controls carry theirs
     dialog->setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen) dialog->setFileMode(QFileDialog::AnyFile);

@@ -11,6 +11,8 @@ namespace tablerix {
 
 class GameFileKind {
 public:
+    // The game files' filter in the open and save dialogs, and PGN's after it.
+    static inline const QString kGameFilterName = QStringLiteral("Partidas De Tablerix  ( .Chess )");
     static inline const QString kPgnFilterName = QStringLiteral("Partidas PGN  ( .pgn )");
     static inline const QString kPgnFilter = kPgnFilterName + QStringLiteral(" (*.pgn)");
 

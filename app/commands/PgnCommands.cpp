@@ -1,14 +1,13 @@
 #include "PgnCommands.h"
 
 #include "FenWriter.h"
+#include "GameClocks.h"
 #include "GameFileCommands.h"
 #include "PgnReader.h"
 #include "PgnReplay.h"
 #include "PgnTagValues.h"
 #include "PgnWriter.h"
 #include "RecordMoves.h"
-#include "TablerixMessage.h"
-#include "TablerixPas.h"
 
 #include <QClipboard>
 #include <QDate>
@@ -37,7 +36,7 @@ void PutClock(const PgnGameText& game, const char* tag, LoadedGame& out, std::si
 }  // namespace
 
 std::optional<QByteArray> PgnCommands::ExportText() const {
-    const TForm1& f = form_;
+    const CommandHost& f = host_;
     const GameRecordText record = f.CollectGame();
     PgnExport game;
     const QDate today = QDate::currentDate();
@@ -93,10 +92,10 @@ PgnCommands::Reading PgnCommands::Read(const QByteArray& bytes) {
 }
 
 void PgnCommands::LoadPath(const QString& path) {
-    GameFileCommands commands(form_);
+    GameFileCommands commands(host_);
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
-        commands.RefuseLoad(GameFileCommands::kNotFound, TablerixMessage::kErrorCaption);
+        commands.RefuseLoad(CommandHost::Message::Error, GameFileCommands::kNotFound);
         return;
     }
     QFile file(path);
@@ -106,28 +105,28 @@ void PgnCommands::LoadPath(const QString& path) {
         bytes = file.read(static_cast<qint64>(PgnReader::kMaxGameBytes) + 1);
     }
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        commands.RefuseLoad(GameFileCommands::kReadFailed, TablerixMessage::kErrorCaption);
+        commands.RefuseLoad(CommandHost::Message::Error, GameFileCommands::kReadFailed);
         return;
     }
     Load(bytes, info.absoluteFilePath(), false);
 }
 
 void PgnCommands::PasteGame() {
-    form_.SetAnimateLoad(false);
+    host_.SetAnimateLoad(false);
     Load(QGuiApplication::clipboard()->text().toUtf8(), QString(), true);
 }
 
 void PgnCommands::Load(const QByteArray& bytes, const QString& header, bool fromClipboard) {
-    GameFileCommands commands(form_);
+    GameFileCommands commands(host_);
     Reading reading = Read(bytes);
     if (!reading.Game) {
         // An empty clipboard is not an error of the user's.
-        if (fromClipboard && reading.NoGame) commands.RefuseLoad(kNoGameInClipboard, TablerixMessage::kAvisoCaption);
-        else commands.RefuseLoad(reading.Fault, TablerixMessage::kErrorCaption);
+        if (fromClipboard && reading.NoGame) commands.RefuseLoad(CommandHost::Message::Aviso, kNoGameInClipboard);
+        else commands.RefuseLoad(CommandHost::Message::Error, reading.Fault);
         return;
     }
     reading.Game->Header = header;
-    form_.ApplyLoadedGame(*reading.Game);
+    host_.ApplyLoadedGame(*reading.Game);
 }
 
 void PgnCommands::CopyGame() const {
@@ -136,7 +135,7 @@ void PgnCommands::CopyGame() const {
 }
 
 void PgnCommands::CopyFen() const {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(FenWriter::Write(form_.Board())));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(FenWriter::Write(host_.Board())));
 }
 
 }  // namespace tablerix

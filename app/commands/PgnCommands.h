@@ -2,9 +2,10 @@
 // PGN and FEN in the main window: saving the game as PGN, loading the first
 // game of a PGN file or of the clipboard through the window's load path, and
 // copying the game (PGN) or the shown position (FEN) to the clipboard. A
-// short-lived helper over the window; it owns nothing. User-interface
-// thread only.
+// short-lived helper over the window, reached through CommandHost; it owns
+// nothing. User-interface thread only.
 
+#include "CommandHost.h"
 #include "LoadedGame.h"
 
 #include <QByteArray>
@@ -14,15 +15,13 @@
 
 namespace tablerix {
 
-class TForm1;
-
 class PgnCommands {
 public:
     static inline const QString kNoGameInClipboard = QStringLiteral("No hay ninguna partida en el portapapeles");
 
-    explicit PgnCommands(TForm1& form) : form_(form) {}
+    explicit PgnCommands(CommandHost& host) : host_(host) {}
 
-    // The window's game in PGN export format: its moves from the start up
+    // The host's game in PGN export format: its moves from the start up
     // to the shown position, today's date, Black's player, the clocks and
     // the notes. Nothing only when the board's record cannot be written.
     std::optional<QByteArray> ExportText() const;
@@ -50,7 +49,7 @@ public:
 private:
     void Load(const QByteArray& bytes, const QString& header, bool fromClipboard);
 
-    TForm1& form_;
+    CommandHost& host_;
 };
 
 }  // namespace tablerix

@@ -1,15 +1,20 @@
 #include "PrintCommand.h"
 
-#include "FormDialogs.h"
+#include "CommandHost.h"
 #include "GameSheet.h"
-#include "TablerixPas.h"
+
+#include <QPrinter>
 
 namespace tablerix {
 
-bool PrintCommand::Run(TForm1& form, QTextEdit& editor) {
-    FormDialogs& dialogs = form.Dialogs();
-    return GameSheet::Run(editor, form.SheetData(), dialogs.Printer(),
-                          [&](QPrinter& printer) { return dialogs.SetUpPrinter(printer, &form); });
+PrintCommand::PrintCommand() = default;
+PrintCommand::~PrintCommand() = default;
+
+bool PrintCommand::Run(CommandHost& host, QTextEdit& editor) {
+    // Made on first use: finding the system's printers can take a moment.
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return GameSheet::Run(editor, host.SheetData(), *printer_,
+                          [&host](QPrinter& printer) { return host.SetUpPrinter(printer); });
 }
 
 }  // namespace tablerix

@@ -11,6 +11,7 @@
 #include "TNotesEdit.h"
 #include "TablerixMessage.h"
 #include "TablerixPas.h"
+#include "WindowActions.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -18,7 +19,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
-#include <QToolButton>
 
 #include <array>
 
@@ -137,9 +137,7 @@ void Form1Game::TakeListsNotesAndClocks(const LoadedGame& game, const std::vecto
     f.MNotas->setPlainText(game.Notes);
 
     TablerixMessage::Aviso(&form_, GameFileCommands::kContinue);
-    f.BSalvar->setEnabled(true);
-    f.BImprimir->setEnabled(true);
-    f.BNuevaPar->setEnabled(true);
+    actions_.OfferGameCommands(true);
     f.ListBox1->setCurrentRow(f.ListBox1->count() - 1);
 
     ClocksFromLabels();

@@ -15,12 +15,14 @@
 namespace tablerix {
 
 class TForm1;
+class WindowActions;
 struct Form1Controls;
 struct Form1State;
 
 class Form1Game {
 public:
-    Form1Game(TForm1& form, const Form1Controls& ui, Form1State& state) : form_(form), ui_(ui), state_(state) {}
+    Form1Game(TForm1& form, const Form1Controls& ui, Form1State& state, WindowActions& actions)
+        : form_(form), ui_(ui), state_(state), actions_(actions) {}
 
     // What a save of the window ui writes: both move lists, the clock
     // labels, the choice lists and the notes.
@@ -61,6 +63,7 @@ private:
     TForm1& form_;
     const Form1Controls& ui_;
     Form1State& state_;
+    WindowActions& actions_;
 };
 
 }  // namespace tablerix

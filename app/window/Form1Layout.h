@@ -31,8 +31,6 @@ public:
     static inline const QColor kNavy{0, 0, 128};
     static inline const QColor kMaroon{128, 0, 0};
     static inline const QColor kListBackground{254, 245, 216};
-    // The game files' filter in the open and save dialogs.
-    static inline const QString kGameFilterName = QStringLiteral("Partidas De Tablerix  ( .Chess )");
 
     // Creates every control of the window form as its child, fills ui with
     // them and configures the board ui.ChessBrd1 with its first textures,

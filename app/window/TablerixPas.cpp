@@ -9,12 +9,13 @@
 #include "GameFileKind.h"
 #include "MoveListText.h"
 #include "Mylabel.h"
-#include "PrintCommand.h"
+#include "PgnCommands.h"
 #include "TFormAcercaDe.h"
 #include "TNotesEdit.h"
 #include "TablerixMessage.h"
-#include "WindowShortcuts.h"
+#include "WindowActions.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
@@ -28,7 +29,6 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
-#include <QToolButton>
 
 #include <algorithm>
 #include <chrono>
@@ -59,9 +59,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), dialogs_(std::make_unique<For
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(kCaption);
     Form1Layout::Build(*this, ui_, images_);
+    actions_ = std::make_unique<WindowActions>(*this, ui_);
     WireControls();
+    WireCommands();
     WireBoard();
-    shortcuts_ = std::make_unique<WindowShortcuts>(*this, ui_);
     FormActivate();  // the dialogs' first folder, before any activation
     FormCreate();
     ui_.Timer1->start();
@@ -82,17 +83,7 @@ TForm1::~TForm1() {
 }
 
 void TForm1::WireControls() {
-    connect(ui_.BSalvar, &QToolButton::clicked, this, &TForm1::BSalvarClick);
-    connect(ui_.BCargarCon, &QToolButton::clicked, this, &TForm1::BCargarConClick);
-    connect(ui_.BCargarSin, &QToolButton::clicked, this, &TForm1::BCargarSinClick);
-    connect(ui_.BImprimir, &QToolButton::clicked, this, &TForm1::BImprimirClick);
-    connect(ui_.BNuevaPar, &QToolButton::clicked, this, &TForm1::BNuevaParClick);
-    connect(ui_.BAcercaDe, &QToolButton::clicked, this, &TForm1::BAcercaDeClick);
     connect(ui_.BAceptar, &QPushButton::clicked, this, &TForm1::BAceptarClick);
-    connect(ui_.BSalir, &QPushButton::clicked, this, &TForm1::BsalirClick);
-    connect(ui_.ButtonBack, &QPushButton::clicked, this, &TForm1::ButtonBackClick);
-    connect(ui_.ButtonStop, &QPushButton::clicked, this, &TForm1::ButtonStopClick);
-    connect(ui_.ButtonForward, &QPushButton::clicked, this, &TForm1::ButtonForwardClick);
     // "activated" is the user's choice only; the window's own selections
     // run the handlers explicitly where they should.
     connect(ui_.ComboJugadores, &QComboBox::activated, this, &TForm1::ComboJugadoresChange);
@@ -117,6 +108,35 @@ void TForm1::WireControls() {
         ListBoxRepeClick();
     });
     ui_.ListBoxRepe->viewport()->installEventFilter(this);
+}
+
+void TForm1::WireCommands() {
+    using Command = WindowActions::Command;
+    const WindowActions& a = *actions_;
+    connect(&a[Command::Save], &QAction::triggered, this, &TForm1::BSalvarClick);
+    connect(&a[Command::LoadAnimated], &QAction::triggered, this, &TForm1::BCargarConClick);
+    connect(&a[Command::Load], &QAction::triggered, this, &TForm1::BCargarSinClick);
+    connect(&a[Command::Print], &QAction::triggered, this, &TForm1::BImprimirClick);
+    connect(&a[Command::NewGame], &QAction::triggered, this, &TForm1::BNuevaParClick);
+    connect(&a[Command::About], &QAction::triggered, this, &TForm1::BAcercaDeClick);
+    connect(&a[Command::Quit], &QAction::triggered, this, &TForm1::BsalirClick);
+    connect(&a[Command::Back], &QAction::triggered, this, &TForm1::ButtonBackClick);
+    connect(&a[Command::Pause], &QAction::triggered, this, &TForm1::ButtonStopClick);
+    connect(&a[Command::Forward], &QAction::triggered, this, &TForm1::ButtonForwardClick);
+    connect(&a[Command::First], &QAction::triggered, this, &TForm1::FirstPositionKey);
+    connect(&a[Command::Last], &QAction::triggered, this, &TForm1::LastPositionKey);
+    // The clipboard waits while a game loads.
+    connect(&a[Command::CopyGame], &QAction::triggered, this, [this] {
+        if (!state_.Loading) PgnCommands(*this).CopyGame();
+    });
+    connect(&a[Command::CopyFen], &QAction::triggered, this, [this] {
+        if (!state_.Loading) PgnCommands(*this).CopyFen();
+    });
+    connect(&a[Command::Paste], &QAction::triggered, this, [this] {
+        if (!state_.Loading) PgnCommands(*this).PasteGame();
+    });
+    // Read by the replay before each move; the slide under way may finish.
+    connect(&a[Command::HurryLoad], &QAction::triggered, this, &TForm1::HurryLoad);
 }
 
 void TForm1::WireBoard() {
@@ -199,12 +219,12 @@ void TForm1::SetClocks(const GameClocks& clocks) {
 
 const TChessBrd& TForm1::Board() const { return *ui_.ChessBrd1; }
 const AppearanceImages& TForm1::Images() const noexcept { return images_; }
-FormDialogs& TForm1::Dialogs() const { return *dialogs_; }
+const FormDialogs& TForm1::Dialogs() const { return *dialogs_; }
 void TForm1::SetDialogs(std::unique_ptr<FormDialogs> dialogs) { dialogs_ = std::move(dialogs); }
 
 // ------------------------------------------------- game files and printing
 
-TForm1::ChosenFile TForm1::ChooseSaveFile() {
+CommandHost::ChosenFile TForm1::ChooseSaveFile() {
     QFileDialog& dialog = fileDialogs_.Save();
     if (const QString opened = dialogs_->OpenedFile; !opened.isEmpty()) {
         dialog.selectFile(opened);
@@ -214,16 +234,25 @@ TForm1::ChosenFile TForm1::ChooseSaveFile() {
     return {path, !path.isEmpty() && GameFileKind::IsPgn(path, dialog.selectedNameFilter())};
 }
 
-TForm1::ChosenFile TForm1::ChooseOpenFile() {
+CommandHost::ChosenFile TForm1::ChooseOpenFile() {
     QFileDialog& dialog = fileDialogs_.Open();
     const QString path = dialogs_->ChooseFile(dialog);
     return {path, !path.isEmpty() && GameFileKind::IsPgn(path, dialog.selectedNameFilter())};
 }
 
+void TForm1::RememberOpenedFile(const QString& path) { dialogs_->OpenedFile = path; }
+
+bool TForm1::SetUpPrinter(QPrinter& printer) { return dialogs_->SetUpPrinter(printer, this); }
+
+void TForm1::ShowMessage(Message kind, const QString& text) {
+    if (kind == Message::Aviso) TablerixMessage::Aviso(this, text);
+    else TablerixMessage::Error(this, text);
+}
+
 GameRecordText TForm1::CollectGame() const { return Form1Game::Collect(ui_); }
 GameSheetData TForm1::SheetData() const { return Form1Game::Sheet(ui_); }
-void TForm1::ApplyLoadedGame(const LoadedGame& game) { Form1Game(*this, ui_, state_).Apply(game); }
-void TForm1::FinishLoad() { Form1Game(*this, ui_, state_).FinishLoad(); }
+void TForm1::ApplyLoadedGame(const LoadedGame& game) { Form1Game(*this, ui_, state_, *actions_).Apply(game); }
+void TForm1::FinishLoad() { Form1Game(*this, ui_, state_, *actions_).FinishLoad(); }
 
 void TForm1::HaltWhile(const std::function<void()>& show) {
     const bool running = state_.ClocksRunning;
@@ -248,9 +277,7 @@ void TForm1::FormCreate() {
     ui_.ComboBorde->setCurrentIndex(0);
     ui_.ComboJugadores->setCurrentIndex(0);
     ui_.ComboJugadorBlancas->setCurrentIndex(1);
-    ui_.BSalvar->setEnabled(false);
-    ui_.BImprimir->setEnabled(false);
-    ui_.BNuevaPar->setEnabled(false);
+    actions_->OfferGameCommands(false);
     state_.ClocksRunning = false;
     ui_.PEmpezar->setGeometry(424, 148, 217, 113);
     ui_.PEmpezar->raise();
@@ -275,9 +302,7 @@ void TForm1::BAceptarClick() {
     ComboJugadoresChange();
     ComboDificultadChange();
     state_.ClocksRunning = true;
-    ui_.BSalvar->setEnabled(true);
-    ui_.BImprimir->setEnabled(true);
-    ui_.BNuevaPar->setEnabled(true);
+    actions_->OfferGameCommands(true);
     ui_.PTablero->show();
     ui_.ListBoxRepe->show();
     ui_.ChessBrd1->StartThinking();
@@ -333,32 +358,32 @@ void TForm1::BsalirClick() { close(); }
 
 void TForm1::Quita_Campos() {
     for (QWidget* w : std::initializer_list<QWidget*>{ui_.LMovimientos, ui_.ListBoxRepe, ui_.PRBlancas, ui_.PRNegras,
-                                                      ui_.PRPartida, ui_.ButtonBack, ui_.ButtonStop, ui_.ButtonForward,
-                                                      ui_.LNotasPartida, ui_.MNotas, ui_.PMueve})
+                                                      ui_.PRPartida, ui_.LNotasPartida, ui_.MNotas, ui_.PMueve})
         w->hide();
+    actions_->ShowNavigation(false);
     ui_.PTablero->setEnabled(false);
 }
 
 void TForm1::Pon_Campos() {
     for (QWidget* w : std::initializer_list<QWidget*>{ui_.LMovimientos, ui_.ListBoxRepe, ui_.PRBlancas, ui_.PRNegras,
-                                                      ui_.PRPartida, ui_.ButtonBack, ui_.ButtonStop, ui_.ButtonForward,
-                                                      ui_.LNotasPartida, ui_.MNotas, ui_.PMueve})
+                                                      ui_.PRPartida, ui_.LNotasPartida, ui_.MNotas, ui_.PMueve})
         w->show();
+    actions_->ShowNavigation(true);
     ui_.PTablero->setEnabled(true);
 }
 
 void TForm1::Quito_Carga() {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             ui_.ComboJugadores, ui_.ComboDificultad, ui_.ComboPiezas, ui_.ComboBorde, ui_.ComboOscuro, ui_.ComboClaro,
-             ui_.BSalvar, ui_.BCargarCon, ui_.BCargarSin, ui_.BImprimir, ui_.BNuevaPar, ui_.BAcercaDe})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_.ComboJugadores, ui_.ComboDificultad, ui_.ComboPiezas,
+                                                      ui_.ComboBorde, ui_.ComboOscuro, ui_.ComboClaro})
         w->setEnabled(false);
+    actions_->OfferHeaderCommands(false);
 }
 
 void TForm1::Pongo_Carga() {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             ui_.ComboJugadores, ui_.ComboDificultad, ui_.ComboPiezas, ui_.ComboBorde, ui_.ComboOscuro, ui_.ComboClaro,
-             ui_.BSalvar, ui_.BCargarCon, ui_.BCargarSin, ui_.BImprimir, ui_.BNuevaPar, ui_.BAcercaDe})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_.ComboJugadores, ui_.ComboDificultad, ui_.ComboPiezas,
+                                                      ui_.ComboBorde, ui_.ComboOscuro, ui_.ComboClaro})
         w->setEnabled(true);
+    actions_->OfferHeaderCommands(true);
 }
 
 // ------------------------------------------------------------- board events
@@ -592,7 +617,7 @@ void TForm1::OpenGameFile(const QString& path) {
     GameFileCommands(*this).LoadPath(file);
 }
 
-void TForm1::BImprimirClick() { PrintCommand::Run(*this, *ui_.EditorNotasImprimir); }
+void TForm1::BImprimirClick() { print_.Run(*this, *ui_.EditorNotasImprimir); }
 
 void TForm1::BAcercaDeClick() {
     state_.ClocksRunning = false;

@@ -6,19 +6,23 @@
 // Ownership: every control is a Qt child of the window (or of one of its
 // panels) and dies with it. The window keeps its controls and its state to
 // itself: Form1Layout creates and places the controls into a private
-// Form1Controls, and the game-file, printing and keyboard code reach the
-// window through the operations below. Each control carries its form name
-// as objectName (ChessBrd1, ComboJugadores, ListBoxRepe, Timer1, ...), so
+// Form1Controls, its commands are the actions of a WindowActions, which
+// drive their buttons and keys, and the game-file, PGN, printing and
+// clipboard commands reach the window only through CommandHost, which it
+// implements. Each control and action carries its form name as objectName
+// (ChessBrd1, ComboJugadores, ListBoxRepe, Timer1, AccionSalvar, ...), so
 // tests and outside tools find it with findChild.
 // Threads: user-interface thread only. The board's events reach the handlers
 // on that thread, also for the engine's moves.
 
 #include "AppearanceImages.h"
+#include "CommandHost.h"
 #include "Form1Controls.h"
 #include "Form1State.h"
 #include "FormDialogs.h"
 #include "GameClocks.h"
 #include "GameFileDialogs.h"
+#include "PrintCommand.h"
 #include "TChessBrd.h"
 
 #include <QString>
@@ -30,12 +34,12 @@
 
 namespace tablerix {
 
-class WindowShortcuts;
+class WindowActions;
 struct GameRecordText;
 struct GameSheetData;
 struct LoadedGame;
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public CommandHost {
     Q_OBJECT
 public:
     static inline const QString kCaption = QStringLiteral(" Tablerix 1.0");
@@ -50,48 +54,38 @@ public:
 
     // ---- Window state ----
     bool ClocksRunning() const;  // the clocks advance on each tick
-    void SetClocksRunning(bool running);
+    void SetClocksRunning(bool running) override;
     bool Loading() const;      // a saved game is being replayed onto the board
     bool AnimateLoad() const;  // the next load replays its moves animated
-    void SetAnimateLoad(bool animate);
+    void SetAnimateLoad(bool animate) override;
     // Escape: the load under way plays its remaining moves unanimated.
     // Outside a load it does nothing.
     void HurryLoad();
     bool LoadHurried() const;
-    const GameClocks& Clocks() const;  // GameClock, WhiteClock, BlackClock
+    const GameClocks& Clocks() const override;  // GameClock, WhiteClock, BlackClock
     // Sets the three counters and shows them on the clock labels.
     void SetClocks(const GameClocks& clocks);
     // The board, for reading its game and position.
-    const TChessBrd& Board() const;
+    const TChessBrd& Board() const override;
     // The pictures of the appearance lists decoded so far.
     const AppearanceImages& Images() const noexcept;
-    // The save, open and printer dialogs as the commands run them, and the
-    // printer. The window owns them; tests put in their own.
-    FormDialogs& Dialogs() const;
+    // The save, open and printer dialogs as the commands run them. The
+    // window owns them; tests put in their own.
+    const FormDialogs& Dialogs() const;
     void SetDialogs(std::unique_ptr<FormDialogs> dialogs);
 
-    // ---- What the game-file and print commands ask of the window ----
-    // A file chosen in the save or open dialog (empty: cancelled) and
-    // whether it is to be read or written as PGN.
-    struct ChosenFile {
-        QString Path;
-        bool Pgn = false;
-    };
-    // The save dialog, proposing the name of the file last opened.
-    ChosenFile ChooseSaveFile();
-    ChosenFile ChooseOpenFile();
-    // What a save writes: move lists, clock labels, choices, notes.
-    GameRecordText CollectGame() const;
-    // What the printed sheet shows.
-    GameSheetData SheetData() const;
-    // Replays a checked game in place of the current one, then runs the
-    // load's final steps.
-    void ApplyLoadedGame(const LoadedGame& game);
-    // The final steps of every load command, also after a cancelled dialog.
-    void FinishLoad();
-    // Runs show (a message) with the clocks and the engine halted; then
-    // both go on as they were.
-    void HaltWhile(const std::function<void()>& show);
+    // ---- What the game-file, PGN, print and clipboard commands ask ----
+    // (CommandHost; the commands know the window by nothing else.)
+    ChosenFile ChooseSaveFile() override;
+    ChosenFile ChooseOpenFile() override;
+    void RememberOpenedFile(const QString& path) override;
+    bool SetUpPrinter(QPrinter& printer) override;
+    void ShowMessage(Message kind, const QString& text) override;
+    void HaltWhile(const std::function<void()>& show) override;
+    GameRecordText CollectGame() const override;
+    GameSheetData SheetData() const override;
+    void ApplyLoadedGame(const LoadedGame& game) override;
+    void FinishLoad() override;
 
     // ---- Game flow ----
     void FormCreate();    // the start screen
@@ -159,6 +153,8 @@ protected:
 
 private:
     void WireControls();
+    // What each command's action runs, by button, key or both.
+    void WireCommands();
     void WireBoard();
     // Check, mate and draw: annotate the visible list and raise the indicator.
     void ReportEnding(std::string_view word);
@@ -178,6 +174,7 @@ private:
     Form1Controls ui_;  // filled by Form1Layout; the pointers never own
     Form1State state_;
     std::unique_ptr<FormDialogs> dialogs_;
+    PrintCommand print_;  // keeps the printer and its choices between prints
     // The pictures the appearance lists offer, the board's first textures
     // among them; each decoded when first used.
     AppearanceImages images_;
@@ -188,8 +185,9 @@ private:
     bool painted_ = false;
     bool iconShown_ = false;
     int repeRowHandled_ = -2;  // row already handled during the current click
-    // The keyboard; goes before the controls it watches.
-    std::unique_ptr<WindowShortcuts> shortcuts_;
+    // The commands with their keys, driving their buttons; the actions are
+    // Qt children of the window, this only names them.
+    std::unique_ptr<WindowActions> actions_;
 };
 
 }  // namespace tablerix

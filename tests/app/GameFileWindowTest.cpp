@@ -3,6 +3,7 @@
 // through a scripted FormDialogs; message boxes are closed by the test.
 #include "AppearanceChoices.h"
 #include "Blinklbl.h"
+#include "CommandHost.h"
 #include "FormDialogs.h"
 #include "GameFile.h"
 #include "GameFileCommands.h"
@@ -207,7 +208,7 @@ TEST_F(GameFileWindowTest, TheWindowAnswersTheCommandsFromItsControls) {
     EXPECT_EQ(sheet.BlackPlayer, QStringLiteral("Jugador"));
 
     // The save dialog proposes the file last opened; the name decides PGN.
-    form->Dialogs().OpenedFile = File("abierta.Chess");
+    form->RememberOpenedFile(File("abierta.Chess"));
     dialogs->answers << File("partida.pgn") << File("partida.Chess");
     const TForm1::ChosenFile pgn = form->ChooseSaveFile();
     EXPECT_EQ(dialogs->proposed.value(0), File("abierta.Chess"));
@@ -228,6 +229,41 @@ TEST_F(GameFileWindowTest, TheWindowAnswersTheCommandsFromItsControls) {
     }
     form->HurryLoad();  // Escape outside a load
     EXPECT_FALSE(form->LoadHurried());
+}
+
+// The window as the commands see it: only through CommandHost.
+TEST_F(GameFileWindowTest, TheWindowServesTheCommandsAsTheirHost) {
+    StartTwoPlayers();
+    Play({{S::E2, S::E4}});
+    CommandHost& host = *form;
+    EXPECT_EQ(&host.Board(), Board(*form));
+    EXPECT_EQ(host.Board().Position(), Board(*form)->Position());
+
+    host.RememberOpenedFile(File("abierta.Chess"));
+    EXPECT_EQ(form->Dialogs().OpenedFile, File("abierta.Chess"));
+
+    {
+        MessageCloser closer;
+        host.ShowMessage(CommandHost::Message::Aviso, QStringLiteral("  aviso"));
+        host.ShowMessage(CommandHost::Message::Error, QStringLiteral("  error"));
+        EXPECT_EQ(closer.texts, (QStringList{"  aviso", "  error"}));
+        EXPECT_EQ(closer.titles, (QStringList{"Tablerix  Aviso", "Tablerix  Error"}));
+    }
+
+    // The printer setup is the window's dialogs' own.
+    QPrinter printer;
+    EXPECT_FALSE(host.SetUpPrinter(printer));
+    dialogs->pdf = File("hoja.pdf");
+    EXPECT_TRUE(host.SetUpPrinter(printer));
+    EXPECT_EQ(printer.outputFileName(), File("hoja.pdf"));
+
+    host.SetClocksRunning(false);
+    EXPECT_FALSE(form->ClocksRunning());
+    host.SetAnimateLoad(false);
+    EXPECT_FALSE(form->AnimateLoad());
+    host.FinishLoad();
+    EXPECT_TRUE(form->AnimateLoad());
+    EXPECT_TRUE(form->ClocksRunning());
 }
 
 TEST_F(GameFileWindowTest, DialogsHaveTheirTitlesFilterAndFolder) {

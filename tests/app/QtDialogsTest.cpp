@@ -1,6 +1,5 @@
 // Qt's own dialogs inside the program: in Spanish, the game filter named as
 // written, and nothing of a closed file dialog left up while a game loads.
-#include "Form1Layout.h"
 #include "FormDialogs.h"
 #include "GameFileKind.h"
 #include "QtTranslation.h"
@@ -80,7 +79,7 @@ TEST(QtDialogsTest, GameFiltersAreListedByNameTheGameFileFirst) {
         ASSERT_NE(types, nullptr);
         ASSERT_EQ(types->count(), 2);
         // Qt folds the double blank of the names it is given.
-        EXPECT_EQ(types->itemText(0), Form1Layout::kGameFilterName.simplified());
+        EXPECT_EQ(types->itemText(0), GameFileKind::kGameFilterName.simplified());
         EXPECT_EQ(types->itemText(1), QStringLiteral("Partidas PGN ( .pgn )"));
         EXPECT_TRUE(dialog->nameFilters().value(0).endsWith(QStringLiteral("(*.Chess)")));
         EXPECT_FALSE(GameFileKind::IsPgn(QString(), dialog->selectedNameFilter()));

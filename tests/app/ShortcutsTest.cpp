@@ -5,11 +5,15 @@
 #include "GameFileKind.h"
 #include "PgnCommands.h"
 #include "TablerixPas.h"
-#include "WindowShortcuts.h"
+#include "WindowActions.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -65,10 +69,10 @@ TEST_F(ShortcutsTest, HeaderKeysRunTheirButtonsOnlyWhileTheButtonIsUsable) {
     Press(Qt::Key_P, Qt::ControlModifier);
     EXPECT_TRUE(QFile::exists(File("hoja.pdf")));
 
-    Control<QToolButton>(*form, "BSalvar")->setEnabled(false);  // a disabled button's key does nothing
+    Control<QAction>(*form, "AccionSalvar")->setEnabled(false);  // a disabled command's key does nothing
     Press(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(dialogs->seen.size(), 2);
-    Control<QToolButton>(*form, "BSalvar")->setEnabled(true);
+    Control<QAction>(*form, "AccionSalvar")->setEnabled(true);
 
     Press(Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 0);
@@ -189,9 +193,86 @@ TEST_F(ShortcutsTest, TheNotesFieldKeepsItsEditingKeys) {
     EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 4);
 }
 
+// Each command is one action: its name, key and tooltip, and the button it
+// drives, which a screen reader announces by the command's name.
+TEST_F(ShortcutsTest, EveryCommandIsAnActionThatDrivesItsButton) {
+    struct Expected {
+        const char* action;
+        const char* button;  // none: a key only
+        QString text;
+        QKeySequence key;
+    };
+    const std::vector<Expected> commands = {
+        {"AccionSalvar", "BSalvar", "Salvar Partida", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"AccionCargarCon", "BCargarCon", "Cargar Partida CON Animación", QKeySequence()},
+        {"AccionCargarSin", "BCargarSin", "Cargar Partida SIN Animación", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"AccionImprimir", "BImprimir", "Imprimir Partida", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"AccionNuevaPartida", "BNuevaPar", "Nueva Partida", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"AccionAcercaDe", "BAcercaDe", "Acerca de...", QKeySequence()},
+        {"AccionSalir", "BSalir", "Salir", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"AccionAnterior", "ButtonBack", "Jugada Anterior", QKeySequence(Qt::Key_Left)},
+        {"AccionPausa", "ButtonStop", "Juego en Pausa", QKeySequence(Qt::Key_Space)},
+        {"AccionSiguiente", "ButtonForward", "Jugada Siguiente", QKeySequence(Qt::Key_Right)},
+        {"AccionInicio", nullptr, "Posición Inicial", QKeySequence(Qt::Key_Home)},
+        {"AccionFin", nullptr, "Última Jugada", QKeySequence(Qt::Key_End)},
+        {"AccionCopiarPgn", nullptr, "Copiar Partida PGN", QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {"AccionCopiarFen", nullptr, "Copiar Posición FEN", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {"AccionPegar", nullptr, "Pegar Partida", QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {"AccionAcelerarCarga", nullptr, "Acelerar Carga", QKeySequence(Qt::Key_Escape)},
+    };
+    EXPECT_EQ(form->findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly).size(),
+              static_cast<qsizetype>(commands.size()));
+    for (const Expected& c : commands) {
+        SCOPED_TRACE(c.action);
+        QAction* action = Control<QAction>(*form, c.action);
+        EXPECT_EQ(action->text(), c.text);
+        EXPECT_EQ(action->shortcut(), c.key);
+        EXPECT_TRUE(form->actions().contains(action));
+        EXPECT_EQ(action->toolTip().contains(u'('), !c.key.isEmpty()) << action->toolTip().toStdString();
+        if (!c.button) {
+            EXPECT_TRUE(action->toolTip().startsWith(c.text)) << action->toolTip().toStdString();
+            continue;
+        }
+        auto* button = Control<QAbstractButton>(*form, c.button);
+        EXPECT_EQ(button->toolTip(), action->toolTip());
+        EXPECT_EQ(button->accessibleName(), c.text);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Name), c.text);
+    }
+
+    // The start screen: no game to save, print or renew; no moves to step through.
+    EXPECT_FALSE(Control<QAction>(*form, "AccionSalvar")->isEnabled());
+    EXPECT_FALSE(Control<QAction>(*form, "AccionAnterior")->isVisible());
+    EXPECT_FALSE(Control<QAction>(*form, "AccionInicio")->isVisible());
+    EXPECT_TRUE(Control<QPushButton>(*form, "ButtonBack")->isEnabled());  // hidden, not disabled
+    StartTwoPlayers();
+    EXPECT_TRUE(Control<QAction>(*form, "AccionSalvar")->isEnabled());
+    EXPECT_TRUE(Control<QToolButton>(*form, "BSalvar")->isEnabled());
+    EXPECT_TRUE(Control<QAction>(*form, "AccionFin")->isVisible());
+    EXPECT_TRUE(Control<QPushButton>(*form, "ButtonForward")->isVisibleTo(form.get()));
+
+    // The command drives its button: enabled and shown as the command is.
+    QAction* print = Control<QAction>(*form, "AccionImprimir");
+    print->setEnabled(false);
+    EXPECT_FALSE(Control<QToolButton>(*form, "BImprimir")->isEnabled());
+    print->setEnabled(true);
+    EXPECT_TRUE(Control<QToolButton>(*form, "BImprimir")->isEnabled());
+    QAction* pause = Control<QAction>(*form, "AccionPausa");
+    pause->setVisible(false);
+    EXPECT_FALSE(Control<QPushButton>(*form, "ButtonStop")->isVisibleTo(form.get()));
+    MessageCloser closer;
+    Press(Qt::Key_Space);
+    EXPECT_TRUE(closer.texts.isEmpty());  // a hidden command's key does nothing
+    pause->setVisible(true);
+    EXPECT_TRUE(Control<QPushButton>(*form, "ButtonStop")->isVisibleTo(form.get()));
+    QTest::mouseClick(Control<QPushButton>(*form, "ButtonStop"), Qt::LeftButton);  // the click runs the command
+    EXPECT_EQ(closer.texts, QStringList{"         Juego en Pausa"});
+}
+
 TEST(WindowShortcutsText, TheKeyGoesBeforeTheTrailingBlanks) {
-    EXPECT_EQ(WindowShortcuts::WithKey(" Nueva Partida ", "Nueva Partida ", "Ctrl+N"), " Nueva Partida (Ctrl+N) ");
-    EXPECT_EQ(WindowShortcuts::WithKey("", "Salir", "Ctrl+Q"), "Salir (Ctrl+Q)");
+    EXPECT_EQ(WindowActions::WithKey(" Nueva Partida ", "Nueva Partida ", "Ctrl+N"), " Nueva Partida (Ctrl+N) ");
+    EXPECT_EQ(WindowActions::WithKey("", "Salir", "Ctrl+Q"), "Salir (Ctrl+Q)");
 }
 
 }  // namespace
