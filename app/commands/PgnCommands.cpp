@@ -62,7 +62,8 @@ PgnCommands::Reading PgnCommands::Read(const QByteArray& bytes) {
     const PgnReader::Result read =
         PgnReader::ReadFirstGame(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!read.Ok()) {
-        out.NoGame = read.Fault == PgnReader::Error::NoGame;
+        // Binary data on the clipboard is no game either.
+        out.NoGame = read.Fault == PgnReader::Error::NoGame || read.Fault == PgnReader::Error::NotText;
         out.Fault = QString::fromUtf8(PgnReader::Describe(read.Fault));
         return out;
     }

@@ -42,7 +42,7 @@ public:
     struct Reading {
         std::optional<LoadedGame> Game;
         QString Fault;        // the message when there is no game
-        bool NoGame = false;  // nothing that looks like a game at all
+        bool NoGame = false;  // nothing that looks like a game at all, or no text
     };
     static Reading Read(const QByteArray& bytes);
 

@@ -207,6 +207,17 @@ TEST_F(PgnWindowTest, RefusedImportsLeaveTheGameUntouched) {
         {"unreadable_move", "1. e4 e5 2. Nf3 Zz9 *\n", "Error en la jugada 2: Zz9"},
         {"illegal_move", "1. e4 e5 2. Ke3 *\n", "Error en la jugada 2: Ke3"},
         {"too_long", tooLong, "La primera partida del fichero ocupa más de 1 MiB"},
+        {"number", "42", "No hay ninguna partida en el fichero"},
+        {"question", "?", "No hay ninguna partida en el fichero"},
+        {"bracket", "[1]", "No hay ninguna partida en el fichero"},
+        {"nul", QByteArray(1, '\0'), "El fichero no es texto"},
+        {"nuls", QByteArray(64 * 1024, '\0'), "El fichero no es texto"},
+        {"utf16",
+         QByteArray("\xFF\xFE"
+                    "1\0.\0 \0e\0"
+                    "4\0",
+                    12),
+         "El fichero no es texto"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name.toStdString());
@@ -246,13 +257,16 @@ TEST_F(PgnWindowTest, ClipboardCopiesAndLoadsGames) {
     StartTwoPlayers();
     Play({{S::E2, S::E4}});
     QClipboard* clipboard = QApplication::clipboard();
-    // An empty clipboard: a notice, nothing changes.
-    clipboard->clear();
-    {
+    // An empty clipboard, or text that holds no game: a notice, nothing changes.
+    for (const QString& junk :
+         {QString(), QStringLiteral("42"), QStringLiteral("555 1234"), QStringLiteral("?"), QStringLiteral("!!"),
+          QStringLiteral("..."), QStringLiteral("-"), QStringLiteral(":-)"), QStringLiteral("[1]"), QString(u'\0')}) {
+        if (junk.isNull()) clipboard->clear();
+        else clipboard->setText(junk);
         const WindowSnapshot before = SnapshotOf(*form);
         MessageCloser closer;
         PgnCommands(*form).PasteGame();
-        EXPECT_EQ(closer.texts, QStringList{PgnCommands::kNoGameInClipboard});
+        EXPECT_EQ(closer.texts, QStringList{PgnCommands::kNoGameInClipboard}) << junk.toStdString();
         EXPECT_EQ(closer.titles, QStringList{"Tablerix  Aviso"});
         ExpectSameWindow(before, SnapshotOf(*form));
     }

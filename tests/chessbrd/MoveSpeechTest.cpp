@@ -1,7 +1,7 @@
 // What a screen reader hears of squares, moves and the whole position.
 
+#include "ChessBrdTestSupport.h"
 #include "MoveSpeech.h"
-#include "NotationTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,17 @@ namespace tablerix::test {
 namespace {
 
 using O = MoveSpeech::Outcome;
+
+HalfMove M(const char* text) {
+    const std::string t(text);
+    return {Sq(t.substr(0, 2).c_str()), Sq(t.substr(2, 2).c_str()), 0};
+}
+
+BoardPosition FenState(const char* fen) {
+    ChessBrdCore board;
+    SetFen(board, fen);
+    return board.CurrentPosition();
+}
 
 TEST(MoveSpeech, SquaresNameWhatStandsThereWithItsGender) {
     const BoardPosition start;
