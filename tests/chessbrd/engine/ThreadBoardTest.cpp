@@ -4,6 +4,7 @@
 
 #include "TChessBrd.h"
 #include "ThreadTestBoard.h"
+#include "support/Squares.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +14,6 @@ namespace tablerix::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-Square Sq(const char* text) { return ChessBrdCore::StrToSquare(text); }
 
 TEST(EngineThreadBoard, FirstPaintStartsTheEngine) {
     TChessBrd board;

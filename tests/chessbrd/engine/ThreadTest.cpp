@@ -3,6 +3,7 @@
 // engine, and ending the worker while it searches.
 
 #include "ThreadTestBoard.h"
+#include "support/Squares.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,6 @@ namespace tablerix::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-Square Sq(const char* text) { return ChessBrdCore::StrToSquare(text); }
 
 // Both colours to the computer: a whole game, each move checked against an
 // independent board before it is replayed there.
