@@ -59,7 +59,8 @@ TEST(EngineThread, RefusedMoveIsNotSearchedAgain) {
         ASSERT_TRUE(board.MakeMove(Sq(from), Sq(to)));
     board.SetComputerPlaysWhite(true);  // mated, to move
     ASSERT_TRUE(RunEventsUntil([&] { return board.Worker().SearchCount() >= 1; }));
-    RunEventsFor(300ms);
+    // Waiting for a change, it can search nothing more until the board wakes it.
+    ASSERT_TRUE(RunEventsUntil([&] { return board.Worker().State() == WorkerState::Idle; }));
     EXPECT_EQ(board.Worker().SearchCount(), 1u);
     EXPECT_FALSE(board.Worker().Parked());  // still polling
 
@@ -78,7 +79,7 @@ TEST(EngineThread, BlackPollsThenAnswersWhitesMove) {
     };
     board.SetSearchDepth(2);
     board.SetComputerPlaysBlack(true);
-    RunEventsFor(150ms);
+    ASSERT_TRUE(RunEventsUntil([&] { return board.Worker().State() == WorkerState::Idle; }));
     EXPECT_FALSE(board.Worker().Parked());
     EXPECT_EQ(board.Worker().SearchCount(), 0u);
     EXPECT_TRUE(board.WhiteToMove());
@@ -86,7 +87,7 @@ TEST(EngineThread, BlackPollsThenAnswersWhitesMove) {
     ASSERT_TRUE(board.MakeMove(Sq("e2"), Sq("e4")));
     ASSERT_TRUE(RunEventsUntil([&] { return blackMoves == 1; }));
     EXPECT_TRUE(board.WhiteToMove());
-    RunEventsFor(100ms);
+    ASSERT_TRUE(RunEventsUntil([&] { return board.Worker().State() == WorkerState::Idle; }));
     EXPECT_EQ(blackMoves, 1);
 }
 
