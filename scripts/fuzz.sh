@@ -16,18 +16,17 @@ cmake --build --preset asan-clang --target gamefile_fuzz pgn_fuzz
 work=build/asan-clang/fuzz-run
 rm -rf "$work"
 
-# fuzz <program> <seeds> [libFuzzer options]: runs it for $each seconds on a
-# copy of the seeds and whatever is already in its corpus folder.
+# fuzz <program> <run> <seconds> <seeds> [libFuzzer options]: runs the program
+# for that long on a copy of the seeds in its own folder, $work/<run>.
 fuzz() {
-  local program=$1 seeds=$2 name
-  shift 2
-  name=$(basename "$program")
-  mkdir -p "$work/$name/corpus" "$work/$name/artifacts"
-  cp "$seeds"/* "$work/$name/corpus/"
-  if ! "$program" "$work/$name/corpus" -max_total_time="$each" -artifact_prefix="$work/$name/artifacts/" \
+  local program=$1 run=$2 time=$3 seeds=$4
+  shift 4
+  mkdir -p "$work/$run/corpus" "$work/$run/artifacts"
+  cp "$seeds"/* "$work/$run/corpus/"
+  if ! "$program" "$work/$run/corpus" -max_total_time="$time" -artifact_prefix="$work/$run/artifacts/" \
          -print_final_stats=1 "$@"; then
-    echo "fuzz.sh: $name failed; the input is kept in $work/$name/artifacts:" >&2
-    ls -l "$work/$name/artifacts" >&2
+    echo "fuzz.sh: $(basename "$program") failed; the input is kept in $work/$run/artifacts:" >&2
+    ls -l "$work/$run/artifacts" >&2
     exit 1
   fi
 }
@@ -45,9 +44,10 @@ sized() {
 
 # A game file may hold 1 MiB (GameFileFormat::kMaxFileBytes); a byte more and
 # it is refused. Notes lines longer than the 500 columns kept, and a visible
-# move list that fills the file.
+# move list that fills the file. Each takes a while to read, so they get a
+# short run of their own and the small seeds keep their pace in the rest.
 limit=$((1024 * 1024))
-big=$work/gamefile_fuzz/corpus
+big=$work/gamefile-limit-seeds
 mkdir -p "$big"
 note=$(printf 'Una nota larga del final de la partida, %.0s' {1..14})
 notes() { cat tests/app/fuzz_corpus/mate.Chess && yes "$note"$'\r'; }
@@ -56,5 +56,8 @@ sized "$limit" "$big/notes-at-limit.Chess" notes
 sized "$((limit + 1))" "$big/notes-over-limit.Chess" notes
 sized "$limit" "$big/entries-at-limit.Chess" entries
 
-fuzz build/asan-clang/tests/app/gamefile_fuzz tests/app/fuzz_corpus -max_len="$((limit + 1))"
-fuzz build/asan-clang/tests/app/notation/pgn_fuzz tests/app/notation/pgn_corpus
+gamefile=build/asan-clang/tests/app/gamefile_fuzz
+third=$(((each + 2) / 3))
+fuzz "$gamefile" gamefile-limit "$third" "$big" -max_len="$((limit + 1))"
+fuzz "$gamefile" gamefile "$((each > third ? each - third : 1))" tests/app/fuzz_corpus
+fuzz build/asan-clang/tests/app/notation/pgn_fuzz pgn "$each" tests/app/notation/pgn_corpus
