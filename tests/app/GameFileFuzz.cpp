@@ -33,13 +33,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const QString& n : f.NotesLines()) {
         if (n.size() > GameFile::kNotesLineWidth) std::abort();
     }
-    // What was read must survive being written again.
+    // What was read must survive being written again, when it can be: a save
+    // refuses a text past the size limit (line ends made CR LF can grow a
+    // file read at the limit), and a read looks no further.
     tablerix::GameRecordText again;
     again.Entries = entries;
     again.Notes = f.NotesLines().join(u'\n');
     const QByteArray out = GameFile::Encode(GameFile::Compose(again));
-    const GameFile back(out);
-    if (back.Entries() != entries) std::abort();
+    if (out.size() <= GameFile::kMaxFileBytes) {
+        const GameFile back(out);
+        if (back.Entries() != entries) std::abort();
+    }
     const tablerix::GameFileCheck check = tablerix::GameFileCheck::OfBytes(bytes);
     if (check.Playable()) {
         const bool game = !check.Moves().empty() && !entries.isEmpty();

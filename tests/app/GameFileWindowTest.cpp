@@ -17,7 +17,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFrame>
@@ -483,9 +482,7 @@ TEST_F(GameFileWindowTest, ComputerMovesAfterTheLoadWhenItIsItsTurn) {
     EXPECT_EQ(Board(*form)->SearchDepth(), 3);
     // Exactly the file's moves were replayed; then the engine answers.
     EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 3);
-    QElapsedTimer t;
-    t.start();
-    while (Control<QListWidget>(*form, "ListBox1")->count() < 4 && t.elapsed() < 20000) QTest::qWait(10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Control<QListWidget>(*form, "ListBox1")->count() >= 4; }, 20000));
     ASSERT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 4);
     EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")).mid(0, 3),
               (QStringList{"1. E2-E4", QString(14, u' ') + "E7-E5", "2. G1-F3"}));

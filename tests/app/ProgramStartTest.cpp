@@ -258,13 +258,13 @@ TEST_F(ProgramStartTest, NoArgumentShowsTheStartScreenOnly) {
     EXPECT_TRUE(form.windowIcon().isNull());
     ProgramStart::Show(form, CommandLine::Parse({}));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    QTest::qWait(50);
+    // The icon is set just after the first paint (which a busy machine may
+    // bring late), behind a load that paint would have started.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.windowIcon().isNull(); }, 10000));
     EXPECT_TRUE(closer.texts.isEmpty());
     EXPECT_TRUE(Control<QFrame>(form, "PEmpezar")->isVisible());
     EXPECT_TRUE(Control<ElidedLabel>(form, "LPartida")->text().isEmpty());
-    // The window wears the program's icon at the desktop's sizes (set just
-    // after the first paint, which a busy machine may bring late).
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.windowIcon().isNull(); }, 10000));
+    // The window wears the program's icon at the desktop's sizes.
     const QList<QSize> sizes = form.windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256))) << sizes.size();
 }

@@ -12,7 +12,6 @@
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -167,10 +166,7 @@ TEST(QtDialogsTest, FileDialogsAreMadeJustAfterTheFirstPaint) {
 // machine may be slow to close a popup).
 template <class Done>
 bool WaitFor(Done done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 10000) QTest::qWait(10);
-    return done();
+    return QTest::qWaitFor(done, 10000);
 }
 
 TEST(QtDialogsTest, NothingOfTheFileDialogStaysUpDuringALoad) {

@@ -3,6 +3,7 @@
 // properties, and a board that logs its events and view/engine seam calls.
 
 #include "ChessBrdCore.h"
+#include "support/Squares.h"
 
 #include <string>
 #include <vector>
@@ -13,8 +14,6 @@ inline std::string Name(Square sq) {
     if (!IsOnBoard(sq)) return "--";
     return {static_cast<char>('a' + ChessBrdCore::FileOf(sq) - 1), static_cast<char>('0' + ChessBrdCore::RankOf(sq))};
 }
-
-inline Square Sq(const char* text) { return ChessBrdCore::StrToSquare(text); }
 
 // "rnbqkbnr/pppppppp/8/... w KQkq e3" -> Position, WhiteToMove,
 // CastlingAllowed, EnPassant (after a ResetGame, so the record starts afresh).

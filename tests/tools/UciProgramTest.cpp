@@ -120,7 +120,7 @@ TEST(UciProgramTest, StopIsReadBehindADeepSearch) {
     EngineProcess engine(TABLERIX_ENGINE_PATH);
     ASSERT_TRUE(engine.Started());
     engine.Send(std::string("position fen ") + kDeepFen + "\ngo depth 8\nposition startpos\n");
-    Pause();
+    ASSERT_TRUE(engine.WaitForLineStarting("info depth "));  // the search is under way
     engine.Send("stop\n");
     ASSERT_TRUE(engine.WaitForLineStarting("bestmove "));
     EXPECT_FALSE(HasPrefix(engine.Lines(), "info depth 8"));

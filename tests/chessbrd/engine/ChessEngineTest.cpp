@@ -5,8 +5,10 @@
 #include "EngineTestUtil.h"
 
 #include <chrono>
+#include <future>
 #include <memory>
 #include <thread>
+#include <utility>
 
 namespace tablerix::test {
 namespace {
@@ -141,12 +143,19 @@ TEST(ChessEngineTest, ReportsEveryIterationInOrder) {
 TEST(ChessEngineTest, StopRequestEndsADepthEightSearch) {
     auto engine = std::make_unique<ChessEngine>();
     const PositionSnapshot pos = Fen(kKiwipete);
+    // The stop comes once the first iteration has finished: the search is well under way.
+    std::promise<void> firstIteration;
+    bool told = false;  // the searching thread's only
+    engine->SetReportHook([&](const ChessEngine::IterationReport&) {
+        if (!std::exchange(told, true)) firstIteration.set_value();
+    });
     std::thread worker([&] { engine->Think(pos, 8); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(firstIteration.get_future().wait_for(std::chrono::seconds(20)), std::future_status::ready);
     const auto asked = std::chrono::steady_clock::now();
     engine->RequestStop();
     worker.join();
     const auto took = std::chrono::steady_clock::now() - asked;
+    engine->SetReportHook(nullptr);
     EXPECT_LT(engine->CompletedDepth(), 8);
     // Generous: a depth-8 search of this position takes minutes.
     EXPECT_LT(took, std::chrono::seconds(5));

@@ -4,6 +4,7 @@
 
 #include "ChessBrdCore.h"
 #include "PublishedPosition.h"
+#include "support/Squares.h"
 
 #include <gtest/gtest.h>
 
@@ -53,8 +54,7 @@ TEST(SnapshotThread, WorkerSeesOnlyWholePositions) {
         published.insert(Key(b));
         for (const char* m : game) {
             const std::string s(m);
-            ASSERT_TRUE(
-                b.PerformMove(ChessBrdCore::StrToSquare(s.substr(0, 2)), ChessBrdCore::StrToSquare(s.substr(2, 2))));
+            ASSERT_TRUE(b.PerformMove(Sq(s.substr(0, 2)), Sq(s.substr(2, 2))));
             published.insert(Key(b));
         }
         while (b.MoveBack()) published.insert(Key(b));

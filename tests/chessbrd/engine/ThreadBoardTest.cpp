@@ -4,8 +4,10 @@
 
 #include "TChessBrd.h"
 #include "ThreadTestBoard.h"
+#include "support/Squares.h"
 
 #include <gtest/gtest.h>
+#include <QTimer>
 
 #include <chrono>
 
@@ -14,7 +16,20 @@ namespace {
 
 using namespace std::chrono_literals;
 
-Square Sq(const char* text) { return ChessBrdCore::StrToSquare(text); }
+// Counts the ticks of the board's 500 ms timer as they are delivered.
+class TickCounter : public QObject {
+public:
+    TickCounter() { QCoreApplication::instance()->installEventFilter(this); }
+    ~TickCounter() override { QCoreApplication::instance()->removeEventFilter(this); }
+    int ticks = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Timer)
+            if (const auto* timer = qobject_cast<QTimer*>(watched); timer && timer->interval() == 500) ++ticks;
+        return false;
+    }
+};
 
 TEST(EngineThreadBoard, FirstPaintStartsTheEngine) {
     TChessBrd board;
@@ -46,8 +61,10 @@ TEST(EngineThreadBoard, CustomEngineAskedOnTimerTicksUntilAccepted) {
         }
     };
     board.OnCalculationFailed = [&](ChessBrdCore&, Square, Square) { ++failed; };
+    TickCounter timer;
     board.show();
-    RunEventsFor(600ms);  // at least one tick, nothing entered through MakeMove yet
+    // At least one tick, nothing entered through MakeMove yet.
+    ASSERT_TRUE(RunEventsUntil([&] { return timer.ticks >= 1; }, 5s));
     EXPECT_EQ(asked, 0);
 
     ASSERT_TRUE(board.MakeMove(Sq("d2"), Sq("d4")));
@@ -55,7 +72,8 @@ TEST(EngineThreadBoard, CustomEngineAskedOnTimerTicksUntilAccepted) {
     EXPECT_EQ(failed, 2);
     EXPECT_EQ(board.Board()[ToInt(Sq("d5"))], 'p');
     EXPECT_TRUE(board.WhiteToMove());
-    RunEventsFor(600ms);
+    const int ticks = timer.ticks;
+    ASSERT_TRUE(RunEventsUntil([&] { return timer.ticks > ticks; }, 5s));
     EXPECT_EQ(asked, 3);
     EXPECT_TRUE(board.EngineThread()->Parked());
 }

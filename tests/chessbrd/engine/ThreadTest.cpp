@@ -3,6 +3,7 @@
 // engine, and ending the worker while it searches.
 
 #include "ThreadTestBoard.h"
+#include "support/Squares.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,6 @@ namespace tablerix::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-Square Sq(const char* text) { return ChessBrdCore::StrToSquare(text); }
 
 // Both colours to the computer: a whole game, each move checked against an
 // independent board before it is replayed there.
@@ -60,7 +59,8 @@ TEST(EngineThread, RefusedMoveIsNotSearchedAgain) {
         ASSERT_TRUE(board.MakeMove(Sq(from), Sq(to)));
     board.SetComputerPlaysWhite(true);  // mated, to move
     ASSERT_TRUE(RunEventsUntil([&] { return board.Worker().SearchCount() >= 1; }));
-    RunEventsFor(300ms);
+    // Waiting for a change, it can search nothing more until the board wakes it.
+    ASSERT_TRUE(RunEventsUntil([&] { return board.Worker().State() == WorkerState::Idle; }));
     EXPECT_EQ(board.Worker().SearchCount(), 1u);
     EXPECT_FALSE(board.Worker().Parked());  // still polling
 
@@ -79,7 +79,7 @@ TEST(EngineThread, BlackPollsThenAnswersWhitesMove) {
     };
     board.SetSearchDepth(2);
     board.SetComputerPlaysBlack(true);
-    RunEventsFor(150ms);
+    ASSERT_TRUE(RunEventsUntil([&] { return board.Worker().State() == WorkerState::Idle; }));
     EXPECT_FALSE(board.Worker().Parked());
     EXPECT_EQ(board.Worker().SearchCount(), 0u);
     EXPECT_TRUE(board.WhiteToMove());
@@ -87,7 +87,7 @@ TEST(EngineThread, BlackPollsThenAnswersWhitesMove) {
     ASSERT_TRUE(board.MakeMove(Sq("e2"), Sq("e4")));
     ASSERT_TRUE(RunEventsUntil([&] { return blackMoves == 1; }));
     EXPECT_TRUE(board.WhiteToMove());
-    RunEventsFor(100ms);
+    ASSERT_TRUE(RunEventsUntil([&] { return board.Worker().State() == WorkerState::Idle; }));
     EXPECT_EQ(blackMoves, 1);
 }
 

@@ -2,6 +2,7 @@
 // change of the board wakes it, and a stop parks it without a round trip.
 
 #include "ThreadTestBoard.h"
+#include "support/Squares.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,6 @@ namespace tablerix::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-Square Sq(const char* text) { return ChessBrdCore::StrToSquare(text); }
 
 // Black to the computer, White (the human) to move: the worker waits.
 void WaitForHumanMove(EngineBoard& board) {
