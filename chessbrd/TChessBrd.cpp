@@ -138,7 +138,7 @@ bool TChessBrd::RenderAll() {
         painted_ = true;
         StartThinking();
         engineTimer_.setInterval(500);
-        connect(&engineTimer_, &QTimer::timeout, this, &TChessBrd::EngineTimerTick);
+        connect(&engineTimer_, &QTimer::timeout, this, [this] { AskCustomEngineAgain(); });
         engineTimer_.start();
     }
     return true;
@@ -262,14 +262,12 @@ void TChessBrd::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
 }
 
-// ---------------------------------------------------------------- engine hooks
+// ---------------------------------------------------------------- custom engine
 
 bool TChessBrd::event(QEvent* event) {
     const bool handled = QWidget::event(event);
-    EngineHook();
+    AskCustomEngineAgain();
     return handled;
 }
-
-void TChessBrd::EngineTimerTick() { EngineHook(); }
 
 }  // namespace tablerix

@@ -150,10 +150,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    // After the ordinary handling of any event: the custom-engine hook.
+    // After the ordinary handling of any event: AskCustomEngineAgain.
     bool event(QEvent* event) override;
-    // The board's 500 ms timer, started by the first paint; engine hook.
-    void EngineTimerTick();
 
 private:
     // Renders the whole surface; false when re-entered from an OnPaint
@@ -174,7 +172,7 @@ private:
     QRegion pendingShow_;  // put on screen by Show, its paint event not yet run
     Qt::CursorShape dragCursor_ = Qt::DragMoveCursor;
     TDragMode dragMode_ = TDragMode::dmManual;
-    QTimer engineTimer_;
+    QTimer engineTimer_;  // 500 ms, started by the first paint: AskCustomEngineAgain
     MoveViewState moveView_;
     DragImage dragImage_;
     MoveAnimator animator_{dragImage_};

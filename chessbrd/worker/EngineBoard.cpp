@@ -53,8 +53,8 @@ void EngineBoard::ResumeThinking() {
 
 void EngineBoard::PositionChanged() { published_.Publish(MakeSnapshot()); }
 
-void EngineBoard::EngineHook() {
-    if (control_) control_->EventHook();
+void EngineBoard::AskCustomEngineAgain() {
+    if (control_) control_->AskCustomEngineAgain();
 }
 
 }  // namespace tablerix

@@ -72,7 +72,7 @@ protected:
     void PositionChanged() override;
     // Run after every event the owner handles and on its 500 ms tick: in
     // CustomEngine mode, asks again while the computer is to move.
-    void EngineHook();
+    void AskCustomEngineAgain();
     // Parks and ends the worker for good; afterwards StopThinking only sets
     // ThinkingPaused and StartThinking does nothing. Idempotent.
     void ShutDownEngine();

@@ -227,7 +227,7 @@ TEST(EngineThread, CustomEngineAsksOnlyAfterAHumanMove) {
     // Black to move, but nothing has been entered through MakeMove yet.
     board.SetWhiteToMove(false);
     board.StartThinking();
-    board.EngineHook();
+    board.AskCustomEngineAgain();
     EXPECT_EQ(asked, 0);
     board.SetWhiteToMove(true);
 
@@ -235,11 +235,11 @@ TEST(EngineThread, CustomEngineAsksOnlyAfterAHumanMove) {
     EXPECT_EQ(asked, 1);  // MakeMove's StartThinking asked; the answer was refused
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0], std::make_pair(Square::None, Square::None));
-    board.EngineHook();  // the next message or tick asks again
+    board.AskCustomEngineAgain();  // the next message or tick asks again
     EXPECT_EQ(asked, 2);
     EXPECT_TRUE(board.WhiteToMove());
     EXPECT_EQ(board.Board()[ToInt(Sq("e6"))], 'p');
-    board.EngineHook();  // White to move: nothing asked
+    board.AskCustomEngineAgain();  // White to move: nothing asked
     EXPECT_EQ(asked, 2);
     EXPECT_FALSE(board.Thinking());
     EXPECT_TRUE(board.Worker().Parked());

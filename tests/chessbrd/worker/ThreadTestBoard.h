@@ -16,7 +16,7 @@ namespace tablerix::test {
 
 class EngineBoard : public tablerix::EngineBoard {
 public:
-    using tablerix::EngineBoard::EngineHook;  // what the Qt board runs after each event
+    using tablerix::EngineBoard::AskCustomEngineAgain;  // what the Qt board runs after each event
     TChessThread& Worker() { return *EngineThread(); }
 };
 
