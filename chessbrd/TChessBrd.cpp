@@ -262,6 +262,41 @@ void TChessBrd::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
 }
 
+// ---------------------------------------------------------------- drag host
+
+char TChessBrd::DragPieceOn(Square sq) const noexcept { return Board()[static_cast<std::size_t>(ToInt(sq))]; }
+
+void TChessBrd::LiftPiece(Square sq) {
+    RepaintSquare(sq);
+    DrawGrid();
+}
+
+void TChessBrd::RestorePiece(Square sq) { DrawPiece(sq, DragPieceOn(sq)); }
+
+bool TChessBrd::AcceptsDrop(Square source, Square target) const {
+    return !Thinking() && (target == source || IsLegalMove(source, target));
+}
+
+void TChessBrd::FireStartDrag() {
+    if (OnStartDrag) OnStartDrag(*this);
+}
+
+void TChessBrd::FireDragOver(QPoint pos, TDragState state, bool& accept) {
+    if (OnDragOver) OnDragOver(*this, this, pos.x(), pos.y(), state, accept);
+}
+
+void TChessBrd::FireDragDrop(QPoint pos) {
+    if (OnDragDrop) OnDragDrop(*this, this, pos.x(), pos.y());
+}
+
+void TChessBrd::FireEndDrag(QPoint pos, bool dropped) {
+    if (OnEndDrag) OnEndDrag(*this, dropped ? this : nullptr, pos.x(), pos.y());
+}
+
+void TChessBrd::FireIllegalMove(Square source) {
+    if (OnIllegalMove) OnIllegalMove(*this, source);
+}
+
 // ---------------------------------------------------------------- custom engine
 
 bool TChessBrd::event(QEvent* event) {
