@@ -11,6 +11,7 @@
 // and not, as the kernel counts them.
 
 #include "TChessBrd.h"
+#include "TChessThread.h"
 #include "TablerixPas.h"
 
 #include <QApplication>

@@ -138,7 +138,7 @@ bool TChessBrd::RenderAll() {
         painted_ = true;
         StartThinking();
         engineTimer_.setInterval(500);
-        connect(&engineTimer_, &QTimer::timeout, this, &TChessBrd::EngineTimerTick);
+        connect(&engineTimer_, &QTimer::timeout, this, [this] { AskCustomEngineAgain(); });
         engineTimer_.start();
     }
     return true;
@@ -262,14 +262,47 @@ void TChessBrd::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
 }
 
-// ---------------------------------------------------------------- engine hooks
+// ---------------------------------------------------------------- drag host
+
+char TChessBrd::DragPieceOn(Square sq) const noexcept { return Board()[static_cast<std::size_t>(ToInt(sq))]; }
+
+void TChessBrd::LiftPiece(Square sq) {
+    RepaintSquare(sq);
+    DrawGrid();
+}
+
+void TChessBrd::RestorePiece(Square sq) { DrawPiece(sq, DragPieceOn(sq)); }
+
+bool TChessBrd::AcceptsDrop(Square source, Square target) const {
+    return !Thinking() && (target == source || IsLegalMove(source, target));
+}
+
+void TChessBrd::FireStartDrag() {
+    if (OnStartDrag) OnStartDrag(*this);
+}
+
+void TChessBrd::FireDragOver(QPoint pos, TDragState state, bool& accept) {
+    if (OnDragOver) OnDragOver(*this, this, pos.x(), pos.y(), state, accept);
+}
+
+void TChessBrd::FireDragDrop(QPoint pos) {
+    if (OnDragDrop) OnDragDrop(*this, this, pos.x(), pos.y());
+}
+
+void TChessBrd::FireEndDrag(QPoint pos, bool dropped) {
+    if (OnEndDrag) OnEndDrag(*this, dropped ? this : nullptr, pos.x(), pos.y());
+}
+
+void TChessBrd::FireIllegalMove(Square source) {
+    if (OnIllegalMove) OnIllegalMove(*this, source);
+}
+
+// ---------------------------------------------------------------- custom engine
 
 bool TChessBrd::event(QEvent* event) {
     const bool handled = QWidget::event(event);
-    EngineHook();
+    AskCustomEngineAgain();
     return handled;
 }
-
-void TChessBrd::EngineTimerTick() { EngineHook(); }
 
 }  // namespace tablerix

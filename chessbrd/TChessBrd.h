@@ -2,7 +2,8 @@
 // The board component: a Qt control over the rules core and its engine
 // (EngineBoard, which runs the engine on a worker thread). It fills the view
 // seams: it draws the board onto a surface image of its own and shows it
-// (view/BoardPainter), takes moves by dragging (view/DragController) and
+// (view/BoardPainter), takes moves by dragging (view/DragController, which
+// works on the board through its private view/DragHost side) and
 // slides moves (view/MoveAnimator, as view/MoveViewState says). The visual
 // setters repaint at once.
 //
@@ -16,6 +17,7 @@
 #include "BoardStyle.h"
 #include "CornerResizer.h"
 #include "DragController.h"
+#include "DragHost.h"
 #include "DragImage.h"
 #include "EngineBoard.h"
 #include "MoveAnimator.h"
@@ -32,7 +34,7 @@
 
 namespace tablerix {
 
-class TChessBrd : public QWidget, public EngineBoard {
+class TChessBrd : public QWidget, public EngineBoard, private DragHost {
     Q_OBJECT
 public:
     explicit TChessBrd(QWidget* parent = nullptr);
@@ -150,10 +152,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    // After the ordinary handling of any event: the custom-engine hook.
+    // After the ordinary handling of any event: AskCustomEngineAgain.
     bool event(QEvent* event) override;
-    // The board's 500 ms timer, started by the first paint; engine hook.
-    void EngineTimerTick();
 
 private:
     // Renders the whole surface; false when re-entered from an OnPaint
@@ -163,6 +163,22 @@ private:
     bool SurfaceCurrent() const noexcept;
     // Puts a changed area of the surface on screen now.
     void Show(const QRegion& area);
+
+    // ---- DragHost: the board as its drag controller sees it ----
+    QWidget& DragControl() noexcept override { return *this; }
+    Square DragSquareAt(QPoint pos) const noexcept override { return SquareFromPoint(pos.x(), pos.y()); }
+    char DragPieceOn(Square sq) const noexcept override;
+    int DragSquareSize() const noexcept override { return style_.SizeOfSquare; }
+    Qt::CursorShape DragAcceptCursor() const noexcept override { return dragCursor_; }
+    void LiftPiece(Square sq) override;
+    void RestorePiece(Square sq) override;
+    bool AcceptsDrop(Square source, Square target) const override;
+    bool PlayDrop(Square source, Square target) override { return MakeMove(source, target); }
+    void FireStartDrag() override;
+    void FireDragOver(QPoint pos, TDragState state, bool& accept) override;
+    void FireDragDrop(QPoint pos) override;
+    void FireEndDrag(QPoint pos, bool dropped) override;
+    void FireIllegalMove(Square source) override;
 
     BoardStyle style_;
     PieceSet pieces_;
@@ -174,12 +190,12 @@ private:
     QRegion pendingShow_;  // put on screen by Show, its paint event not yet run
     Qt::CursorShape dragCursor_ = Qt::DragMoveCursor;
     TDragMode dragMode_ = TDragMode::dmManual;
-    QTimer engineTimer_;
+    QTimer engineTimer_;  // 500 ms, started by the first paint: AskCustomEngineAgain
     MoveViewState moveView_;
     DragImage dragImage_;
     MoveAnimator animator_{dragImage_};
     CornerResizer resizer_{*this};
-    DragController drag_{*this, moveView_};
+    DragController drag_{*this, moveView_, dragImage_, pieces_};
 };
 
 }  // namespace tablerix

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs the whole suite under ASan+UBSan (built with clang) and the
 # threaded tests under TSan. One leg alone: scripts/sanitize.sh asan-clang
-# (or asan, the same with GCC, or tsan).
+# (or asan, the same with GCC, or tsan). These presets build without NDEBUG,
+# so the assertions (the worker's state tables, the engine board's own check)
+# run here, which the release build leaves out.
 # Warnings stop the build only when asked: TABLERIX_WERROR=ON.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -13,7 +13,7 @@
 //   Done     Empty    W   Call        returns true
 //   Posted   Empty    B   Close       withdrawn before it ran; Call returns false
 //
-// Any other move fails an assertion in debug builds. Once closed, Call
+// Any other move fails an assertion in builds without NDEBUG. Once closed, Call
 // returns false at once. Close must not be called from inside a call: the
 // worker is held until the call returns, and whoever ends the worker waits
 // for it.
@@ -58,7 +58,7 @@ public:
     static bool Allowed(CallState from, CallState to) noexcept;
 
 private:
-    // Asserts the table in debug builds; call with mutex_ held.
+    // Asserts the table (builds without NDEBUG); call with mutex_ held.
     void MoveTo(CallState to) noexcept;
 
     const std::function<void()> wake_;

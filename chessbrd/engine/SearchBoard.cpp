@@ -3,6 +3,7 @@
 #include "EngineTables.h"
 
 #include <bit>
+#include <cassert>
 #include <utility>
 
 namespace tablerix {
@@ -346,6 +347,7 @@ bool SearchBoard::TryMove(EngineMove move) noexcept {
         UndoMove();
         return false;
     }
+    assert(IsConsistent());
     return true;
 }
 
@@ -372,6 +374,39 @@ void SearchBoard::UndoMove() noexcept {
         SetSquare(c->RookFrom, side, kRook);
     }
     if (move.Flags & MoveFlags::EnPassantCapture) SetSquare(to - kPawnRows[side].Forward, opp, kPawn);
+    assert(IsConsistent());
+}
+
+bool SearchBoard::IsConsistent() const noexcept {
+    std::array<std::array<std::uint64_t, 6>, 2> pieceSet{};
+    std::array<std::uint64_t, 2> colourSet{};
+    std::array<int, 2> tableScore{};
+    std::array<int, 2> kings{};
+    for (int s = 0; s < 64; ++s) {
+        const int colour = Colour[s];
+        const int type = Piece[s];
+        if ((colour == kNoColour) != (type == kNoPiece)) return false;
+        if (colour == kNoColour) continue;
+        if (colour < 0 || colour > 1 || type < 0 || type >= kNoPiece) return false;
+        pieceSet[colour][type] |= std::uint64_t{1} << s;
+        colourSet[colour] |= std::uint64_t{1} << s;
+        tableScore[colour] += (*squareTable_)[colour][type][s];
+        kings[colour] += type == kKing;
+    }
+    if (pieceSet != PieceSet || colourSet != ColourSet || tableScore != TableScore) return false;
+
+    for (int c = 0; c < 2; ++c) {
+        // A known square is the colour's only king; -1 means none is left.
+        const int king = kingSquare_[c];
+        if (king >= 0 && (king > 63 || Colour[king] != c || Piece[king] != kKing || kings[c] != 1)) return false;
+        if (king == -1 && kings[c] != 0) return false;
+        if (king < -1 && king != kScanForKing) return false;
+    }
+
+    if (SideToMove < 0 || SideToMove > 1 || Opponent != 1 - SideToMove) return false;
+    if (Ply < 0 || Ply > kMaxPly) return false;
+    if ((CastleBits & ~kAllCastleBits) != 0 || CastleBitsAtHome(CastleBits) != CastleBits) return false;
+    return EnPassantSquare == -1 || JustPassedOver(EnPassantSquare);
 }
 
 int SearchBoard::FindKing(int colour) const noexcept {

@@ -63,6 +63,13 @@ public:
     bool TryMove(EngineMove move) noexcept;
     // Undoes the last move that TryMove accepted.
     void UndoMove() noexcept;
+    // Builds without NDEBUG assert IsConsistent at the end of both.
+
+    // What the board keeps up to date as it goes (square sets, table sums,
+    // king squares) agrees with Colour and Piece recomputed from scratch, and
+    // the side, castle bits, en passant square and Ply are ones a move can
+    // leave. One pass over the squares; for assertions and tests.
+    bool IsConsistent() const noexcept;
 
     bool InCheck(int colour) const noexcept;
     bool IsAttacked(int square, int by) const noexcept;

@@ -20,8 +20,8 @@
 //   Reporting   Parked      B   Park         inside FinishCycle's call on the board's thread
 //   any         ShutDown    B   ShutDown     final: the worker ends and calls nothing
 //
-// Any other move is a programming error and fails an assertion in debug
-// builds. Operations that find another state change nothing: Release answers
+// Any other move is a programming error and fails an assertion in builds
+// without NDEBUG (debug and the sanitizer presets). Operations that find another state change nothing: Release answers
 // false, Wake and Stop leave a worker that is held in a call or already
 // stopping where it is (it parks when FinishCycle's call runs).
 //
@@ -84,7 +84,7 @@ public:
     static bool Allowed(WorkerState from, WorkerState to) noexcept;
 
 private:
-    // Asserts the table in debug builds; call with mutex_ held.
+    // Asserts the table (builds without NDEBUG); call with mutex_ held.
     void MoveTo(WorkerState to) noexcept;
 
     mutable std::mutex mutex_;

@@ -1,9 +1,8 @@
 #include "DragController.h"
 
-#include "TChessBrd.h"
-
 #include <QEvent>
 #include <QGuiApplication>
+#include <QWidget>
 
 #include <cstdlib>
 
@@ -13,22 +12,24 @@ namespace {
 constexpr int kDragThreshold = 5;
 }
 
-DragController::DragController(TChessBrd& board, MoveViewState& moveView) : board_(board), moveView_(moveView) {}
+DragController::DragController(DragHost& host, MoveViewState& moveView, DragImage& picture, const PieceSet& pieces)
+    : host_(host), moveView_(moveView), picture_(picture), pieces_(pieces) {}
 
 DragController::~DragController() { Finish(); }
 
 void DragController::Press(QPoint pos, Qt::MouseButton button) {
     if (state_ != State::Idle) return;
-    const Square q = board_.SquareFromPoint(pos.x(), pos.y());
-    if (!IsOnBoard(q) || board_.Board()[static_cast<std::size_t>(ToInt(q))] == ' ') return;
+    const Square q = host_.DragSquareAt(pos);
+    if (!IsOnBoard(q) || host_.DragPieceOn(q) == ' ') return;
     moveView_.SetDragSource(q);
     state_ = State::Armed;
     pressPos_ = lastPos_ = pos;
     button_ = button;
-    board_.grabMouse();
-    watched_ = board_.window();
+    QWidget& control = host_.DragControl();
+    control.grabMouse();
+    watched_ = control.window();
     watched_->installEventFilter(this);
-    if (board_.OnStartDrag) board_.OnStartDrag(board_);
+    host_.FireStartDrag();
 }
 
 void DragController::Move(QPoint pos) {
@@ -51,8 +52,7 @@ void DragController::Move(QPoint pos) {
             over_ = false;
             const unsigned generation = generation_;
             bool ignored = false;
-            if (board_.OnDragOver)
-                board_.OnDragOver(board_, &board_, pos.x(), pos.y(), TDragState::dsDragLeave, ignored);
+            host_.FireDragOver(pos, TDragState::dsDragLeave, ignored);
             if (generation != generation_) return;
         }
         accepted_ = false;
@@ -77,66 +77,65 @@ void DragController::Release(QPoint pos, Qt::MouseButton button) {
 }
 
 bool DragController::OverBoard(QPoint pos) const {
-    if (!board_.rect().contains(pos)) return false;
-    QWidget* window = board_.window();
-    if (window == &board_) return true;
+    QWidget& control = host_.DragControl();
+    if (!control.rect().contains(pos)) return false;
+    QWidget* window = control.window();
+    if (window == &control) return true;
     // Another control lying over the board takes the pointer from it.
-    QWidget* hit = window->childAt(board_.mapTo(window, pos));
-    return hit == &board_ || board_.isAncestorOf(hit);
+    QWidget* hit = window->childAt(control.mapTo(window, pos));
+    return hit == &control || control.isAncestorOf(hit);
 }
 
 QPoint DragController::ImagePosition(QPoint pos) const {
-    const int h = board_.SizeOfSquare() / 2;
-    QWidget* window = board_.window();
-    const QPoint offset = window == &board_ ? QPoint() : board_.mapTo(window, QPoint());
+    const int h = host_.DragSquareSize() / 2;
+    QWidget& control = host_.DragControl();
+    QWidget* window = control.window();
+    const QPoint offset = window == &control ? QPoint() : control.mapTo(window, QPoint());
     return pos + offset - QPoint(h, h);
 }
 
 bool DragController::Query(QPoint pos, TDragState state) {
     const unsigned generation = generation_;
     bool accept = false;
-    if (board_.OnDragOver) board_.OnDragOver(board_, &board_, pos.x(), pos.y(), state, accept);
+    host_.FireDragOver(pos, state, accept);
     if (generation != generation_) return false;
     const Square source = moveView_.DragSource();
-    const Square target = board_.SquareFromPoint(pos.x(), pos.y());
-    DragImage& image = board_.DragPicture();
-    if (!image.IsUp()) {
+    const Square target = host_.DragSquareAt(pos);
+    if (!picture_.IsUp()) {
         // First query of this drag (or the engine took the picture down).
-        board_.RepaintSquare(source);
-        board_.DrawGrid();
-        image.Begin(board_.window(), board_.Pieces().ImageOf(board_.Board()[static_cast<std::size_t>(ToInt(source))]),
-                    ImagePosition(pos));
+        host_.LiftPiece(source);
+        picture_.Begin(host_.DragControl().window(), pieces_.ImageOf(host_.DragPieceOn(source)), ImagePosition(pos));
     }
-    image.MoveTo(ImagePosition(pos));
-    if (!board_.Thinking() && (target == source || board_.IsLegalMove(source, target))) accept = true;
+    picture_.MoveTo(ImagePosition(pos));
+    if (host_.AcceptsDrop(source, target)) accept = true;
     return accept;
 }
 
 void DragController::Drop(QPoint pos) {
     const unsigned generation = generation_;
-    if (board_.OnDragDrop) board_.OnDragDrop(board_, &board_, pos.x(), pos.y());
+    host_.FireDragDrop(pos);
     if (generation != generation_) return;
     const Square source = moveView_.DragSource();
-    board_.DragPicture().End();
-    const Square drop = board_.SquareFromPoint(pos.x(), pos.y());
+    picture_.End();
+    const Square drop = host_.DragSquareAt(pos);
     moveView_.SetDropSquare(drop);
     // Idle before the move: its handlers may open message boxes.
     Finish();
     bool moved = true;
-    if (drop != source) moved = board_.MakeMove(source, drop);
-    if (drop == source || !moved) board_.DrawPiece(source, board_.Board()[static_cast<std::size_t>(ToInt(source))]);
+    if (drop != source) moved = host_.PlayDrop(source, drop);
+    if (drop == source || !moved) host_.RestorePiece(source);
     // A drop that a handler accepted but the rules refuse is a failed move.
-    if (!moved && board_.OnIllegalMove) board_.OnIllegalMove(board_, source);
-    if (board_.OnEndDrag) board_.OnEndDrag(board_, &board_, pos.x(), pos.y());
+    if (!moved) host_.FireIllegalMove(source);
+    host_.FireEndDrag(pos, true);
 }
 
 void DragController::Cancel(QPoint pos) {
     const Square source = moveView_.DragSource();
-    board_.DragPicture().End();
+    picture_.End();
     Finish();
-    board_.DrawPiece(source, board_.Board()[static_cast<std::size_t>(ToInt(source))]);
-    if (board_.OnIllegalMove) board_.OnIllegalMove(board_, source);
-    if (board_.OnEndDrag) board_.OnEndDrag(board_, nullptr, pos.x(), pos.y());
+    host_.RestorePiece(source);
+    host_.FireIllegalMove(source);
+    host_.FireEndDrag(pos, false);
 }
 
 void DragController::Finish() {
@@ -145,7 +144,8 @@ void DragController::Finish() {
     ++generation_;
     over_ = false;
     accepted_ = false;
-    if (QWidget::mouseGrabber() == &board_) board_.releaseMouse();
+    QWidget& control = host_.DragControl();
+    if (QWidget::mouseGrabber() == &control) control.releaseMouse();
     if (cursorSet_) {
         QGuiApplication::restoreOverrideCursor();
         cursorSet_ = false;
@@ -155,7 +155,7 @@ void DragController::Finish() {
 }
 
 void DragController::ShowCursor(bool accept) {
-    const QCursor shape(accept ? board_.DragCursor() : Qt::ForbiddenCursor);
+    const QCursor shape(accept ? host_.DragAcceptCursor() : Qt::ForbiddenCursor);
     if (cursorSet_) {
         QGuiApplication::changeOverrideCursor(shape);
     } else {

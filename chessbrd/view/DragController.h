@@ -5,12 +5,15 @@
 // the board, the square below is asked whether it accepts, and the pointer
 // shows the drag or the no-drop shape. Releasing the button that armed it
 // drops the piece (MakeMove) or cancels (piece redrawn, OnIllegalMove). A
-// modal window opening meanwhile cancels the drag. Owned by TChessBrd; works
-// on it through its public members, and records the drag's squares in the
-// board's move view state. User-interface thread only.
+// modal window opening meanwhile cancels the drag. Owned by the board
+// control; works on it through its DragHost side, and records the drag's
+// squares in the board's move view state. User-interface thread only.
 
 #include "ChessTypes.h"
+#include "DragHost.h"
+#include "DragImage.h"
 #include "MoveViewState.h"
+#include "PieceSet.h"
 #include "ViewEvents.h"
 
 #include <QObject>
@@ -24,8 +27,9 @@ namespace tablerix {
 class DragController : public QObject {
     Q_OBJECT
 public:
-    // Both must outlive the controller.
-    DragController(TChessBrd& board, MoveViewState& moveView);
+    // All four belong to the board and must outlive the controller; the
+    // picture is the board's drag image, the pieces its piece set.
+    DragController(DragHost& host, MoveViewState& moveView, DragImage& picture, const PieceSet& pieces);
     ~DragController() override;
 
     // Mouse events of the board, positions in its coordinates, after the
@@ -57,8 +61,10 @@ private:
     void Finish();
     void ShowCursor(bool accept);
 
-    TChessBrd& board_;
+    DragHost& host_;
     MoveViewState& moveView_;
+    DragImage& picture_;
+    const PieceSet& pieces_;
     State state_ = State::Idle;
     QPoint pressPos_;
     QPoint lastPos_;

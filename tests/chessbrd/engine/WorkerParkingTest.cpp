@@ -87,7 +87,8 @@ TEST(WorkerParking, SearchCycleAndItsStops) {
     ASSERT_TRUE(p.BeginReport());
     p.Park();
     EXPECT_EQ(p.Stop(), S::Parked);
-    // Parking is for a reporting worker only; debug builds catch the rest.
+    // Parking is for a reporting worker only; builds with assertions (the
+    // sanitizer legs) catch the rest.
     EXPECT_DEBUG_DEATH(p.Park(), "state table");
 }
 

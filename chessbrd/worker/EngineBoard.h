@@ -16,15 +16,16 @@
 // ThinkingPriority(), which any thread may call.
 
 #include "ChessBrdCore.h"
-#include "EngineControl.h"
 #include "EngineSettings.h"
 #include "PublishedPosition.h"
 
-#include <functional>
 #include <memory>
 
 namespace tablerix {
 
+// Only declared here, so that code including the board does not parse the
+// worker's Qt thread headers.
+class EngineControl;
 class TChessThread;
 
 class EngineBoard : public ChessBrdCore {
@@ -62,11 +63,8 @@ public:
     PositionSnapshot Snapshot() const { return published_.Snapshot(); }
     // The computer plays the side to move of Snapshot().
     bool ComputerToMove() const { return settings_.ComputerPlays(Snapshot().WhiteToMove); }
-    // Called on the owner's thread after each publication; the engine wakes a
-    // waiting worker with it. One observer; an empty one removes it.
-    void SetPositionObserver(std::function<void()> observer) { published_.SetObserver(std::move(observer)); }
     // The worker; nullptr once the engine has been shut down.
-    TChessThread* EngineThread() noexcept { return control_ ? control_->Worker() : nullptr; }
+    TChessThread* EngineThread() noexcept;
 
 protected:
     // MakeMove's end: the pause is over (ThinkingPaused cleared), StartThinking.
@@ -74,7 +72,7 @@ protected:
     void PositionChanged() override;
     // Run after every event the owner handles and on its 500 ms tick: in
     // CustomEngine mode, asks again while the computer is to move.
-    void EngineHook();
+    void AskCustomEngineAgain();
     // Parks and ends the worker for good; afterwards StopThinking only sets
     // ThinkingPaused and StartThinking does nothing. Idempotent.
     void ShutDownEngine();

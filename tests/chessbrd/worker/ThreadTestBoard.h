@@ -14,9 +14,9 @@
 
 namespace tablerix::test {
 
-class EngineBoard : public tablerix::EngineBoard {
+class ThreadTestBoard : public tablerix::EngineBoard {
 public:
-    using tablerix::EngineBoard::EngineHook;  // what the Qt board runs after each event
+    using tablerix::EngineBoard::AskCustomEngineAgain;  // what the Qt board runs after each event
     TChessThread& Worker() { return *EngineThread(); }
 };
 

@@ -12,7 +12,7 @@ namespace tablerix::test {
 namespace {
 
 TEST(EngineBoardTest, AfterConstruction) {
-    EngineBoard b;
+    ThreadTestBoard b;
     EXPECT_FALSE(b.ComputerPlaysWhite());
     EXPECT_FALSE(b.ComputerPlaysBlack());
     EXPECT_FALSE(b.CustomEngine());
@@ -26,7 +26,7 @@ TEST(EngineBoardTest, AfterConstruction) {
 }
 
 TEST(EngineBoardTest, SettersClampOrIgnore) {
-    EngineBoard b;
+    ThreadTestBoard b;
     for (auto [in, out] : {std::pair{0, 1}, {-5, 1}, {1, 1}, {5, 5}, {8, 8}, {9, 8}, {1000, 8}}) {
         b.SetSearchDepth(in);
         EXPECT_EQ(b.SearchDepth(), out) << in;
@@ -38,7 +38,7 @@ TEST(EngineBoardTest, SettersClampOrIgnore) {
 }
 
 TEST(EngineBoardTest, MakeMoveEndsThePauseEvenWhenRefused) {
-    EngineBoard b;
+    ThreadTestBoard b;
     ASSERT_TRUE(b.MakeMove(Square::E2, Square::E4));
     EXPECT_FALSE(b.ThinkingPaused());
     b.StopThinking();
@@ -50,7 +50,7 @@ TEST(EngineBoardTest, MakeMoveEndsThePauseEvenWhenRefused) {
 }
 
 TEST(EngineBoardTest, ComputerToMoveFollowsThePublishedPosition) {
-    EngineBoard b;
+    ThreadTestBoard b;
     b.SetCustomEngine(true);  // with no OnCalculateMove nobody plays for the computer
     b.SetComputerPlaysBlack(true);
     EXPECT_FALSE(b.ComputerToMove());

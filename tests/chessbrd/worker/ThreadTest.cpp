@@ -21,7 +21,7 @@ using namespace std::chrono_literals;
 // Both colours to the computer: a whole game, each move checked against an
 // independent board before it is replayed there.
 TEST(EngineThread, ComputerAgainstComputerPlaysLegalGame) {
-    EngineBoard board;
+    ThreadTestBoard board;
     ChessBrdCore replay;
     int moves = 0;
     bool illegal = false;
@@ -54,7 +54,7 @@ TEST(EngineThread, ComputerAgainstComputerPlaysLegalGame) {
 // After a mate the computer's side has no legal move: the refused move is not
 // searched for again and again.
 TEST(EngineThread, RefusedMoveIsNotSearchedAgain) {
-    EngineBoard board;
+    ThreadTestBoard board;
     for (auto [from, to] : {std::pair{"f2", "f3"}, {"e7", "e5"}, {"g2", "g4"}, {"d8", "h4"}})
         ASSERT_TRUE(board.MakeMove(Sq(from), Sq(to)));
     board.SetComputerPlaysWhite(true);  // mated, to move
@@ -62,7 +62,7 @@ TEST(EngineThread, RefusedMoveIsNotSearchedAgain) {
     // Waiting for a change, it can search nothing more until the board wakes it.
     ASSERT_TRUE(RunEventsUntil([&] { return board.Worker().State() == WorkerState::Idle; }));
     EXPECT_EQ(board.Worker().SearchCount(), 1u);
-    EXPECT_FALSE(board.Worker().Parked());  // still polling
+    EXPECT_FALSE(board.Worker().Parked());  // released, waiting for a change
 
     // Once the owner has stopped the engine the board may have changed: the
     // position is searched again.
@@ -71,8 +71,8 @@ TEST(EngineThread, RefusedMoveIsNotSearchedAgain) {
     ASSERT_TRUE(RunEventsUntil([&] { return board.Worker().SearchCount() >= 2; }));
 }
 
-TEST(EngineThread, BlackPollsThenAnswersWhitesMove) {
-    EngineBoard board;
+TEST(EngineThread, BlackWaitsThenAnswersWhitesMove) {
+    ThreadTestBoard board;
     int blackMoves = 0;
     board.OnLegalMove = [&](ChessBrdCore& b, Square, Square) {
         if (b.WhiteToMove()) ++blackMoves;
@@ -92,7 +92,7 @@ TEST(EngineThread, BlackPollsThenAnswersWhitesMove) {
 }
 
 TEST(EngineThread, StopDuringDeepSearchParksAndDeliversNothing) {
-    EngineBoard board;
+    ThreadTestBoard board;
     int moves = 0;
     board.OnLegalMove = [&](ChessBrdCore&, Square, Square) { ++moves; };
     board.SetSearchDepth(8);
@@ -115,13 +115,13 @@ TEST(EngineThread, StopDuringDeepSearchParksAndDeliversNothing) {
 }
 
 TEST(EngineThread, StopOnParkedWorkerAndDoubleStart) {
-    EngineBoard board;
+    ThreadTestBoard board;
     EXPECT_TRUE(board.Worker().Parked());  // created parked
     board.StopThinking();                  // returns at once
     EXPECT_TRUE(board.Worker().StopRequested());
     EXPECT_TRUE(board.ThinkingPaused());
 
-    board.SetComputerPlaysBlack(true);  // White to move: released, polling
+    board.SetComputerPlaysBlack(true);  // White to move: released, waiting
     EXPECT_FALSE(board.Worker().StopRequested());
     board.StartThinking();
     EXPECT_FALSE(board.Worker().Release()) << "a second release must change nothing";
@@ -135,7 +135,7 @@ TEST(EngineThread, StopOnParkedWorkerAndDoubleStart) {
 // returns at once and leaves the worker running), and so may the owner later
 // while GameOver stands.
 TEST(EngineThread, GameOverExemptsStopThinking) {
-    EngineBoard board;
+    ThreadTestBoard board;
     for (auto [from, to] : {std::pair{"f2", "f3"}, {"e7", "e5"}}) ASSERT_TRUE(board.MakeMove(Sq(from), Sq(to)));
     bool mated = false;
     bool stopRequestedInHandler = true;
@@ -171,7 +171,7 @@ TEST(EngineThread, GameOverExemptsStopThinking) {
 // for a worker that is waiting for it: it returns at once instead, and the
 // worker parks at the end of its cycle.
 TEST(EngineThread, StopFromHandlerOfEngineMoveDoesNotHang) {
-    EngineBoard board;
+    ThreadTestBoard board;
     int moves = 0;
     board.OnLegalMove = [&](ChessBrdCore& b, Square, Square) {
         ++moves;
@@ -187,7 +187,7 @@ TEST(EngineThread, StopFromHandlerOfEngineMoveDoesNotHang) {
 // Each operation that changes the position, the side to move or the
 // computer's colours parks a released worker before it changes anything.
 TEST(EngineThread, BoardChangesParkTheWorkerFirst) {
-    EngineBoard board;
+    ThreadTestBoard board;
     ASSERT_TRUE(board.MakeMove(Sq("e2"), Sq("e4")));
     ASSERT_TRUE(board.MakeMove(Sq("e7"), Sq("e5")));
     const std::vector<std::pair<const char*, std::function<void()>>> operations = {
@@ -200,7 +200,7 @@ TEST(EngineThread, BoardChangesParkTheWorkerFirst) {
         {"NewGame", [&] { board.NewGame(); }},
     };
     for (const auto& [name, operation] : operations) {
-        board.SetComputerPlaysBlack(true);  // White to move: released, polling
+        board.SetComputerPlaysBlack(true);  // White to move: released, waiting
         ASSERT_FALSE(board.Worker().Parked()) << name;
         operation();
         EXPECT_TRUE(board.Worker().Parked()) << name;
@@ -210,7 +210,7 @@ TEST(EngineThread, BoardChangesParkTheWorkerFirst) {
 }
 
 TEST(EngineThread, CustomEngineAsksOnlyAfterAHumanMove) {
-    EngineBoard board;
+    ThreadTestBoard board;
     board.SetCustomEngine(true);
     board.SetComputerPlaysBlack(true);
     int asked = 0;
@@ -227,7 +227,7 @@ TEST(EngineThread, CustomEngineAsksOnlyAfterAHumanMove) {
     // Black to move, but nothing has been entered through MakeMove yet.
     board.SetWhiteToMove(false);
     board.StartThinking();
-    board.EngineHook();
+    board.AskCustomEngineAgain();
     EXPECT_EQ(asked, 0);
     board.SetWhiteToMove(true);
 
@@ -235,18 +235,18 @@ TEST(EngineThread, CustomEngineAsksOnlyAfterAHumanMove) {
     EXPECT_EQ(asked, 1);  // MakeMove's StartThinking asked; the answer was refused
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0], std::make_pair(Square::None, Square::None));
-    board.EngineHook();  // the next message or tick asks again
+    board.AskCustomEngineAgain();  // the next message or tick asks again
     EXPECT_EQ(asked, 2);
     EXPECT_TRUE(board.WhiteToMove());
     EXPECT_EQ(board.Board()[ToInt(Sq("e6"))], 'p');
-    board.EngineHook();  // White to move: nothing asked
+    board.AskCustomEngineAgain();  // White to move: nothing asked
     EXPECT_EQ(asked, 2);
     EXPECT_FALSE(board.Thinking());
     EXPECT_TRUE(board.Worker().Parked());
 }
 
 TEST(EngineThread, SwitchToCustomEngineStillStopsARunningSearch) {
-    EngineBoard board;
+    ThreadTestBoard board;
     board.SetSearchDepth(8);
     board.SetComputerPlaysWhite(true);
     ASSERT_TRUE(RunEventsUntil([&] { return board.Thinking(); }));
@@ -258,7 +258,7 @@ TEST(EngineThread, SwitchToCustomEngineStillStopsARunningSearch) {
 }
 
 TEST(EngineThread, DestroyDuringDeepSearchEndsTheWorker) {
-    auto board = std::make_unique<EngineBoard>();
+    auto board = std::make_unique<ThreadTestBoard>();
     std::atomic<int> moves{0};
     board->OnLegalMove = [&](ChessBrdCore&, Square, Square) { ++moves; };
     board->SetSearchDepth(8);
@@ -280,8 +280,8 @@ TEST(EngineThread, PriorityFollowsThinkingPriority) {
     EXPECT_EQ(TChessThread::QtPriority(TThreadPriority::tpHighest), QThread::HighestPriority);
     EXPECT_EQ(TChessThread::QtPriority(TThreadPriority::tpTimeCritical), QThread::TimeCriticalPriority);
 
-    EngineBoard board;
-    board.SetComputerPlaysBlack(true);  // running, polling
+    ThreadTestBoard board;
+    board.SetComputerPlaysBlack(true);  // running, waiting for White
     board.SetThinkingPriority(TThreadPriority::tpLowest);
     EXPECT_EQ(board.Worker().priority(), QThread::LowestPriority);
     board.SetThinkingPriority(TThreadPriority::tpNormal);

@@ -14,14 +14,14 @@ namespace {
 using namespace std::chrono_literals;
 
 // Black to the computer, White (the human) to move: the worker waits.
-void WaitForHumanMove(EngineBoard& board) {
+void WaitForHumanMove(ThreadTestBoard& board) {
     board.SetSearchDepth(2);
     board.SetComputerPlaysBlack(true);
     ASSERT_TRUE(RunEventsUntil([&] { return board.Worker().State() == WorkerState::Idle; }));
 }
 
 TEST(EngineThreadWait, WaitingWorkerRunsNoCyclesAndStopsAtOnce) {
-    EngineBoard board;
+    ThreadTestBoard board;
     WaitForHumanMove(board);
     const std::uint64_t cycles = board.Worker().CycleCount();
     RunEventsFor(300ms);
@@ -41,7 +41,7 @@ TEST(EngineThreadWait, WaitingWorkerRunsNoCyclesAndStopsAtOnce) {
 // The owner plays White's move through PerformMove, without MakeMove's
 // stop and release: the change of side wakes the worker, which answers.
 TEST(EngineThreadWait, MoveWithoutMakeMoveWakesTheWorker) {
-    EngineBoard board;
+    ThreadTestBoard board;
     int blackMoves = 0;
     board.OnLegalMove = [&](ChessBrdCore& b, Square, Square) {
         if (b.WhiteToMove()) ++blackMoves;
@@ -57,7 +57,7 @@ TEST(EngineThreadWait, MoveWithoutMakeMoveWakesTheWorker) {
 // stays released while the owner starts a new game and hands White to the
 // computer: the new position and StartThinking wake it, and it plays.
 TEST(EngineThreadWait, NewGameAfterMateIsPlayedByTheWaitingWorker) {
-    EngineBoard board;
+    ThreadTestBoard board;
     for (auto [from, to] : {std::pair{"f2", "f3"}, {"e7", "e5"}}) ASSERT_TRUE(board.MakeMove(Sq(from), Sq(to)));
     bool mated = false;
     board.OnMate = [&](ChessBrdCore&, Square, Square) { mated = true; };
@@ -81,7 +81,7 @@ TEST(EngineThreadWait, NewGameAfterMateIsPlayedByTheWaitingWorker) {
 // A worker left released when the owner switched to the custom engine: the
 // change that wakes it makes it report and park, not search.
 TEST(EngineThreadWait, WokenAfterSwitchToCustomEngineParksWithoutSearching) {
-    EngineBoard board;
+    ThreadTestBoard board;
     WaitForHumanMove(board);
     board.SetCustomEngine(true);
     ASSERT_TRUE(board.PerformMove(Sq("e2"), Sq("e4")));  // Black, the computer, to move
@@ -95,7 +95,7 @@ TEST(EngineThreadWait, WokenAfterSwitchToCustomEngineParksWithoutSearching) {
 // Whatever the worker is doing when the board stops it, StopThinking returns
 // with the worker parked; many rounds, stopping at every point of a cycle.
 TEST(EngineThreadWait, StopFromEveryPointOfTheCycleParks) {
-    EngineBoard board;
+    ThreadTestBoard board;
     board.SetSearchDepth(1);
     for (int round = 0; round < 200; ++round) {
         board.SetComputerPlaysWhite(true);

@@ -1,7 +1,8 @@
 #pragma once
 // The board's side of the engine: StopThinking, StartThinking, the cycle
 // callback that parks and re-releases the worker, the custom-engine mode
-// (the owner is asked for the computer's moves), and the message/timer hook.
+// (the owner is asked for the computer's moves, and asked again after each
+// event and timer tick).
 // It also watches the published position: each publication wakes a worker
 // that waits with nothing to do.
 //
@@ -48,7 +49,7 @@ public:
     void ApplyPriority();
     // Run after every event the board handles and on each 500 ms tick: in
     // CustomEngine mode, asks again while the computer is to move.
-    void EventHook();
+    void AskCustomEngineAgain();
     // Parks and ends the worker; afterwards Stop/Start only set flags.
     void Shutdown();
 

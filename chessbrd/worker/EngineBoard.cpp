@@ -1,5 +1,7 @@
 #include "EngineBoard.h"
 
+#include "EngineControl.h"
+
 namespace tablerix {
 
 EngineBoard::EngineBoard() {
@@ -13,6 +15,8 @@ EngineBoard::EngineBoard() {
 EngineBoard::~EngineBoard() { ShutDownEngine(); }
 
 void EngineBoard::ShutDownEngine() { control_.reset(); }
+
+TChessThread* EngineBoard::EngineThread() noexcept { return control_ ? control_->Worker() : nullptr; }
 
 void EngineBoard::SetComputerPlaysBlack(bool v) {
     StopThinking();
@@ -49,8 +53,8 @@ void EngineBoard::ResumeThinking() {
 
 void EngineBoard::PositionChanged() { published_.Publish(MakeSnapshot()); }
 
-void EngineBoard::EngineHook() {
-    if (control_) control_->EventHook();
+void EngineBoard::AskCustomEngineAgain() {
+    if (control_) control_->AskCustomEngineAgain();
 }
 
 }  // namespace tablerix

@@ -61,7 +61,7 @@ void EngineControl::ApplyPriority() {
     if (worker_) worker_->ApplyPriority(settings_.ThinkingPriority());
 }
 
-void EngineControl::EventHook() {
+void EngineControl::AskCustomEngineAgain() {
     if (!settings_.ThinkingPaused() && settings_.CustomEngine() && ComputerToMove()) StartThinking();
 }
 
