@@ -71,7 +71,7 @@ std::optional<PgnExport> Load(std::string_view text) {
 std::string WrittenResult(const PgnExport& game) {
     if (GameResult::IsResult(game.Result)) return game.Result;
     ChessBrdCore board;
-    for (const NotationMove& m : game.Moves) {
+    for (const HalfMove& m : game.Moves) {
         board.SetPromotionPiece(m.Promotion != 0 ? m.Promotion : 'q');
         if (!board.PerformMove(m.From, m.To)) Mismatch();
     }
