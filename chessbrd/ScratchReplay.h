@@ -27,6 +27,8 @@ public:
     // The record has no room for another half-move: the game is as long as
     // a board can hold.
     bool Full() const noexcept;
+    // The board played on, standing after the last move accepted.
+    const ChessBrdCore& Board() const noexcept { return board_; }
     // The position reached.
     const BoardPosition& Current() const noexcept { return board_.CurrentPosition(); }
 

@@ -1,9 +1,10 @@
 #include "PgnWriter.h"
 
-#include "ChessBrdCore.h"
 #include "GameResult.h"
+#include "PgnReader.h"
 #include "PgnTagValues.h"
 #include "San.h"
+#include "ScratchReplay.h"
 
 #include <utility>
 #include <vector>
@@ -69,16 +70,15 @@ std::string PgnWriter::CommentText(std::string_view notes) {
 }
 
 std::optional<std::string> PgnWriter::Write(const PgnExport& game) {
-    ChessBrdCore board;
+    ScratchReplay replay;
     std::vector<std::string> sans;
     sans.reserve(game.Moves.size());
     for (const HalfMove& m : game.Moves) {
-        std::string san = San::Write(board, m);
-        board.SetPromotionPiece(m.Promotion != 0 ? m.Promotion : 'q');
-        if (san.empty() || !board.PerformMove(m.From, m.To)) return std::nullopt;
+        std::string san = San::Write(replay.Current(), m);
+        if (san.empty() || !replay.Play(m)) return std::nullopt;
         sans.push_back(std::move(san));
     }
-    const std::string result = GameResult::IsResult(game.Result) ? game.Result : GameResult::Of(board);
+    const std::string result = GameResult::IsResult(game.Result) ? game.Result : GameResult::Of(replay.Board());
 
     std::string out;
     AddTag(out, "Event", kEvent);
@@ -108,6 +108,8 @@ std::optional<std::string> PgnWriter::Write(const PgnExport& game) {
     line.Add(result);
     line.NewLine();
     out += '\n';
+    // What the reader would refuse is never written: a save must load again.
+    if (out.size() > PgnReader::kMaxGameBytes) return std::nullopt;
     return out;
 }
 

@@ -20,7 +20,8 @@ public:
     static constexpr std::size_t kMaxLine = 79;  // columns of a movetext line
 
     // The game's text; nothing when one of its moves is not legal in turn
-    // from the starting position (as the board judges it).
+    // from the starting position (as the board judges it), or when the text
+    // would be longer than the reader takes (PgnReader::kMaxGameBytes).
     static std::optional<std::string> Write(const PgnExport& game);
 
     // A tag value between its quotes: backslash and quote escaped, line

@@ -1,5 +1,6 @@
 // PGN export format: tags, notes comment, movetext lines, result.
 #include "NotationTestSupport.h"
+#include "PgnReader.h"
 #include "PgnTagValues.h"
 #include "PgnWriter.h"
 
@@ -61,6 +62,15 @@ TEST(PgnWriterTest, EmptyGameResultsAndEscapes) {
     EXPECT_TRUE(PgnWriter::Write(game)->ends_with("Qh4# 0-1\n\n"));
     // A move the board would refuse: nothing is written.
     game.Moves.push_back(M("e1e2"));
+    EXPECT_FALSE(PgnWriter::Write(game));
+
+    // Nor a text the reader would refuse as too long: a save must load again.
+    game.Moves.pop_back();
+    game.Notes.assign(PgnReader::kMaxGameBytes - 400, 'a');
+    const std::optional<std::string> largest = PgnWriter::Write(game);
+    ASSERT_TRUE(largest);
+    EXPECT_TRUE(PgnReader::ReadFirstGame(*largest).Ok());
+    game.Notes.append(400, 'a');
     EXPECT_FALSE(PgnWriter::Write(game));
 }
 
