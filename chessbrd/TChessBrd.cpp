@@ -1,10 +1,15 @@
 #include "TChessBrd.h"
 
+#include "BoardAccessible.h"
 #include "BoardPainter.h"
+#include "SquareMarks.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -26,13 +31,30 @@ TChessBrd::TChessBrd(QWidget* parent) : QWidget(parent) {
     PreparePieceImages();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);  // the resize corner changes the pointer without a button
+    setFocusPolicy(Qt::StrongFocus);
     resize(8 * style_.SizeOfSquare + 2 * style_.SizeOfBorder, 8 * style_.SizeOfSquare + 2 * style_.SizeOfBorder);
+    spoken_ = Position();
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&TChessBrd::AccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
+    // A screen reader may have met the plain widget while it was being built.
+    if (QAccessible::isActive()) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(this);
+        if (iface && !dynamic_cast<BoardAccessible*>(iface))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+    }
     // The engine (EngineBoard) is parked until the first paint's StartThinking.
 }
 
 // The worker is parked and ended before the view goes away, and never calls
-// into the board again.
-TChessBrd::~TChessBrd() { ShutDownEngine(); }
+// into the board again. The accessible table goes first: it reads the board.
+TChessBrd::~TChessBrd() {
+    destroying_ = true;
+    if (accessible_) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(accessible_));
+    ShutDownEngine();
+}
 
 // ---------------------------------------------------------------- setters
 
@@ -223,8 +245,23 @@ void TChessBrd::paintEvent(QPaintEvent* event) {
     if (!surface_.isNull()) {
         QPainter p(this);
         for (const QRect& r : event->region()) p.drawImage(r, surface_, r);
+        // The marks live on screen only, so the surface stays the plain board.
+        p.setClipRegion(event->region());
+        const BoardGeometry geometry = BoardGeometry::Of(style_);
+        if (IsOnBoard(selected_)) SquareMarks::DrawSelection(p, geometry.SquareRect(selected_));
+        if (frameShown_ && hasFocus()) SquareMarks::DrawFocusFrame(p, geometry.SquareRect(keys_.Cursor()));
     }
     inPaintEvent_ = false;
+}
+
+void TChessBrd::ShowSquare(Square sq) {
+    if (IsOnBoard(sq) && SurfaceCurrent()) Show(QRegion(BoardGeometry::Of(style_).SquareRect(sq)));
+}
+
+void TChessBrd::ShowFrame(bool shown) {
+    if (frameShown_ == shown) return;
+    frameShown_ = shown;
+    ShowSquare(keys_.Cursor());
 }
 
 // ---------------------------------------------------------------- mouse
@@ -233,6 +270,18 @@ void TChessBrd::mousePressEvent(QMouseEvent* event) {
     if (drag_.Busy()) return;  // the drag owns the pointer until it ends
     const QPoint pos = event->position().toPoint();
     if (OnMouseDown) OnMouseDown(*this, event->button(), event->modifiers(), pos.x(), pos.y());
+    // A pointer user does not need the keyboard's frame; the cursor follows
+    // the press so that the keys carry on from there.
+    ShowFrame(false);
+    const Square sq = SquareFromPoint(pos.x(), pos.y());
+    keys_.SetCursor(sq);
+    const Square picked = selected_;
+    if (IsOnBoard(picked) && event->button() == Qt::LeftButton && CanPlay(picked, sq)) {
+        Play(picked, sq);
+        return;
+    }
+    PickUp(Square::None);
+    droppedByPress_ = IsOnBoard(picked) && sq == picked ? sq : Square::None;
     drag_.Press(pos, event->button());
 }
 
@@ -249,7 +298,12 @@ void TChessBrd::mouseMoveEvent(QMouseEvent* event) {
 void TChessBrd::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (drag_.Busy()) {
+        // A left click on a piece, the drag's cancel: it stays picked up,
+        // unless that press has just dropped it.
+        const bool click = drag_.Armed() && event->button() == Qt::LeftButton;
         drag_.Release(pos, event->button());
+        const Square source = DragSource();
+        if (click && !drag_.Busy() && source != droppedByPress_ && CanPickUp(source)) PickUp(source);
     } else if (OnMouseUp) {
         OnMouseUp(*this, event->button(), event->modifiers(), pos.x(), pos.y());
     }
@@ -260,6 +314,120 @@ void TChessBrd::hideEvent(QHideEvent* event) {
     // A hidden board cannot keep the pointer grabbed.
     drag_.CancelDrag();
     QWidget::hideEvent(event);
+}
+
+// ---------------------------------------------------------------- keyboard
+
+void TChessBrd::keyPressEvent(QKeyEvent* event) {
+    if (!keys_.Claims(*event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    ShowFrame(true);
+    keys_.Press(*event);
+}
+
+void TChessBrd::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::MouseFocusReason) frameShown_ = false;
+    else if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) frameShown_ = true;
+    ShowSquare(keys_.Cursor());
+    // After Qt's own focus event for the whole board, so the cell is what is heard.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) TellCell(QAccessible::Focus, keys_.Cursor());
+    });
+}
+
+void TChessBrd::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    ShowSquare(keys_.Cursor());
+}
+
+void TChessBrd::CursorMoved(Square from, Square to) {
+    ShowSquare(from);
+    ShowSquare(to);
+    if (hasFocus()) TellCell(QAccessible::Focus, to);
+}
+
+void TChessBrd::PickUp(Square sq) {
+    if (sq == selected_) return;
+    const Square old = selected_;
+    selected_ = sq;
+    ShowSquare(old);
+    ShowSquare(sq);
+    TellCellState(old);
+    TellCellState(sq);
+}
+
+bool TChessBrd::CanPickUp(Square sq) const {
+    return IsOnBoard(sq) && !Thinking() && !drag_.Busy() && PieceColor(sq) == (WhiteToMove() ? 1 : 0);
+}
+
+bool TChessBrd::CanPlay(Square fromSq, Square toSq) const {
+    return !Thinking() && !drag_.Busy() && IsLegalMove(fromSq, toSq);
+}
+
+void TChessBrd::Play(Square fromSq, Square toSq) {
+    PickUp(Square::None);
+    MakeMove(fromSq, toSq);
+}
+
+void TChessBrd::FireTypedEntryChanged(const std::string& text) {
+    if (OnTypedEntryChanged) OnTypedEntryChanged(*this, text);
+}
+
+void TChessBrd::FireTypedMove(const std::string& text) {
+    if (OnTypedMove) OnTypedMove(*this, text);
+}
+
+void TChessBrd::PositionChanged() {
+    EngineBoard::PositionChanged();
+    PickUp(Square::None);
+    const std::string now = Position();
+    if (QAccessible::isActive()) {
+        for (int i = 1; i <= 64; ++i)
+            if (spoken_.size() != now.size() || spoken_[i - 1] != now[i - 1])
+                TellCell(QAccessible::NameChanged, ToSquare(i));
+    }
+    spoken_ = now;
+}
+
+// ---------------------------------------------------------------- accessibility
+
+QAccessibleInterface* TChessBrd::AccessibleFactory(const QString&, QObject* object) {
+    auto* board = qobject_cast<TChessBrd*>(object);
+    if (!board || board->destroying_) return nullptr;
+    board->accessible_ = new BoardAccessible(board, *board);  // Qt's cache takes it
+    return board->accessible_;
+}
+
+Square TChessBrd::AccessSquareAtCell(QPoint cell) const noexcept {
+    return BoardGeometry::Of(style_).SquareAtCell(cell);
+}
+
+QPoint TChessBrd::AccessCellOf(Square sq) const noexcept { return BoardGeometry::Of(style_).ScreenCell(sq); }
+
+QRect TChessBrd::AccessSquareRect(Square sq) const noexcept {
+    return IsOnBoard(sq) ? BoardGeometry::Of(style_).SquareRect(sq) : QRect();
+}
+
+void TChessBrd::TellCell(QAccessible::Event type, Square sq) {
+    if (!QAccessible::isActive() || !IsOnBoard(sq)) return;
+    const QPoint cell = AccessCellOf(sq);
+    QAccessibleEvent event(this, type);
+    event.setChild(cell.y() * 8 + cell.x());
+    QAccessible::updateAccessibility(&event);
+}
+
+void TChessBrd::TellCellState(Square sq) {
+    if (!QAccessible::isActive() || !IsOnBoard(sq)) return;
+    QAccessible::State changed;
+    changed.selected = true;
+    const QPoint cell = AccessCellOf(sq);
+    QAccessibleStateChangeEvent event(this, changed);
+    event.setChild(cell.y() * 8 + cell.x());
+    QAccessible::updateAccessibility(&event);
 }
 
 // ---------------------------------------------------------------- drag host
@@ -300,6 +468,11 @@ void TChessBrd::FireIllegalMove(Square source) {
 // ---------------------------------------------------------------- custom engine
 
 bool TChessBrd::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && keys_.Claims(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        AskCustomEngineAgain();
+        return true;
+    }
     const bool handled = QWidget::event(event);
     AskCustomEngineAgain();
     return handled;

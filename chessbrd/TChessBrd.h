@@ -5,7 +5,12 @@
 // (view/BoardPainter), takes moves by dragging (view/DragController, which
 // works on the board through its private view/DragHost side) and
 // slides moves (view/MoveAnimator, as view/MoveViewState says). The visual
-// setters repaint at once.
+// setters repaint at once. It takes the keyboard focus: a square cursor,
+// picking a piece up and typed text (view/KeyboardEntry, through its private
+// view/KeyHost side); a click on a piece picks it up too, and a press on one
+// of its legal targets then plays the move. A screen reader sees it as a
+// table of 64 squares (access/BoardAccessible, through its private
+// access/AccessHost side).
 //
 // Ownership: the board owns copies of every image, font and pen it is given,
 // its surface, its timer and its view helpers; the engine side (settings,
@@ -14,27 +19,36 @@
 // Threads: all members are for the user-interface thread, except those
 // EngineBoard names for any thread.
 
+#include "AccessHost.h"
 #include "BoardStyle.h"
 #include "CornerResizer.h"
 #include "DragController.h"
 #include "DragHost.h"
 #include "DragImage.h"
 #include "EngineBoard.h"
+#include "KeyHost.h"
+#include "KeyboardEntry.h"
 #include "MoveAnimator.h"
 #include "MoveViewState.h"
 #include "PieceSet.h"
 #include "ViewEvents.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
 #include <optional>
+#include <string>
+
+class QAccessibleInterface;
 
 namespace tablerix {
 
-class TChessBrd : public QWidget, public EngineBoard, private DragHost {
+class BoardAccessible;
+
+class TChessBrd : public QWidget, public EngineBoard, private DragHost, private KeyHost, private AccessHost {
     Q_OBJECT
 public:
     explicit TChessBrd(QWidget* parent = nullptr);
@@ -110,6 +124,20 @@ public:
     TDragDropEvent OnDragDrop;    // before the board's own handling
     TEndDragEvent OnEndDrag;      // after the drop or cancel
 
+    // ---- Keyboard and click-then-click (view/KeyboardEntry says which keys) ----
+    // The keyboard cursor's square; e2 at first. Drawn as a frame while the
+    // board has the focus, unless a mouse press came after the last key.
+    Square KeyCursor() const noexcept { return keys_.Cursor(); }
+    void SetKeyCursor(Square sq) { keys_.SetCursor(sq); }  // squares off the board are ignored
+    // The piece picked up by Return/Space or by a click (a press and release
+    // without a drag) on a piece of the side to move, marked on its square;
+    // None when nothing is. Any move, navigation or position change drops it.
+    Square Selected() const noexcept { return selected_; }
+    // The typed buffer, UTF-8; the board never reads it as a move.
+    std::string TypedEntry() const { return keys_.Text(); }
+    TTextEvent OnTypedMove;          // Return with typed text; the buffer is already empty
+    TTextEvent OnTypedEntryChanged;  // every change of the buffer; empty text once cleared
+
     // ---- Pieces ----
     const PieceSet& Pieces() const noexcept { return pieces_; }
     void LoadDefaultPieceSet() { pieces_.LoadDefaultPieceSet(); }
@@ -152,8 +180,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    // After the ordinary handling of any event: AskCustomEngineAgain.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // Takes the board's keys before the window's shortcuts see them; after
+    // the ordinary handling of any event: AskCustomEngineAgain.
     bool event(QEvent* event) override;
+    // Drops the pick-up and tells a screen reader which squares changed.
+    void PositionChanged() override;
 
 private:
     // Renders the whole surface; false when re-entered from an OnPaint
@@ -180,6 +214,35 @@ private:
     void FireEndDrag(QPoint pos, bool dropped) override;
     void FireIllegalMove(Square source) override;
 
+    // ---- KeyHost: the board as its keyboard entry sees it ----
+    void CursorMoved(Square from, Square to) override;
+    Square PickedUp() const noexcept override { return selected_; }
+    void PickUp(Square sq) override;
+    bool CanPickUp(Square sq) const override;
+    bool CanPlay(Square fromSq, Square toSq) const override;
+    void Play(Square fromSq, Square toSq) override;
+    void FireTypedEntryChanged(const std::string& text) override;
+    void FireTypedMove(const std::string& text) override;
+
+    // ---- AccessHost: the board as its accessible table sees it ----
+    QWidget& AccessControl() noexcept override { return *this; }
+    const BoardPosition& AccessPosition() const noexcept override { return CurrentPosition(); }
+    Square AccessSquareAtCell(QPoint cell) const noexcept override;
+    QPoint AccessCellOf(Square sq) const noexcept override;
+    QRect AccessSquareRect(Square sq) const noexcept override;
+    Square AccessCursor() const noexcept override { return keys_.Cursor(); }
+    Square AccessSelected() const noexcept override { return selected_; }
+    void AccessibleGone() noexcept override { accessible_ = nullptr; }
+    // Qt's accessibility factory: the table for a board, nothing for anything else.
+    static QAccessibleInterface* AccessibleFactory(const QString& key, QObject* object);
+
+    // One square with its marks put on screen again, if the surface is current.
+    void ShowSquare(Square sq);
+    void ShowFrame(bool shown);
+    // An accessibility event for the cell showing sq (its selected state for TellCellState).
+    void TellCell(QAccessible::Event type, Square sq);
+    void TellCellState(Square sq);
+
     BoardStyle style_;
     PieceSet pieces_;
     QImage surface_;
@@ -196,6 +259,13 @@ private:
     MoveAnimator animator_{dragImage_};
     CornerResizer resizer_{*this};
     DragController drag_{*this, moveView_, dragImage_, pieces_};
+    KeyboardEntry keys_{*this, style_};
+    Square selected_ = Square::None;
+    Square droppedByPress_ = Square::None;   // a press on the picked-up piece dropped it
+    bool frameShown_ = false;                // a key or a keyboard focus came after the last mouse press
+    std::string spoken_;                     // the squares as a screen reader last heard of them
+    BoardAccessible* accessible_ = nullptr;  // owned by Qt's accessibility cache
+    bool destroying_ = false;
 };
 
 }  // namespace tablerix

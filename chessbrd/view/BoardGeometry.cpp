@@ -23,15 +23,20 @@ QRect BoardGeometry::SquareRect(Square q) const noexcept {
 
 QPoint BoardGeometry::SquareOrigin(Square q) const noexcept { return SquareRect(q).topLeft(); }
 
-Square BoardGeometry::SquareFromPoint(int x, int y) const noexcept {
-    const int dx = x - ox_, dy = y - oy_;
-    if (dx < 0 || dy < 0 || dx >= 8 * s_ || dy >= 8 * s_) return Square::None;
-    int c = std::min(dx / s_, 7), r = std::min(dy / s_, 7);
+Square BoardGeometry::SquareAtCell(QPoint cell) const noexcept {
+    int c = cell.x(), r = cell.y();
+    if (c < 0 || r < 0 || c > 7 || r > 7) return Square::None;
     if (turned_) {
         c = 7 - c;
         r = 7 - r;
     }
     return ToSquare(r * 8 + c + 1);
+}
+
+Square BoardGeometry::SquareFromPoint(int x, int y) const noexcept {
+    const int dx = x - ox_, dy = y - oy_;
+    if (dx < 0 || dy < 0 || dx >= 8 * s_ || dy >= 8 * s_) return Square::None;
+    return SquareAtCell(QPoint(std::min(dx / s_, 7), std::min(dy / s_, 7)));
 }
 
 bool BoardGeometry::IsLightSquare(Square q) noexcept {

@@ -19,6 +19,8 @@ public:
 
     // Screen column (x) and row (y), 0..7 from the top left; q must be on the board.
     QPoint ScreenCell(Square q) const noexcept;
+    // The square shown at a screen cell; None outside 0..7 on either axis.
+    Square SquareAtCell(QPoint cell) const noexcept;
     // The s by s rectangle of a square in control coordinates.
     QRect SquareRect(Square q) const noexcept;
     // Top-left pixel of a square in control coordinates.

@@ -44,6 +44,9 @@ public:
 
     // A drag is armed or active.
     bool Busy() const noexcept { return state_ != State::Idle; }
+    // A press armed a drag and the pointer has not yet moved far enough to
+    // start it: a release now is a click on the piece.
+    bool Armed() const noexcept { return state_ == State::Armed; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <functional>
+#include <string>
 
 namespace tablerix {
 
@@ -26,5 +27,7 @@ using TDragOverEvent =
 using TDragDropEvent = std::function<void(TChessBrd& Sender, QObject* Source, int X, int Y)>;
 // Target is the board after a drop, nullptr after a cancel.
 using TEndDragEvent = std::function<void(TChessBrd& Sender, QObject* Target, int X, int Y)>;
+// Text typed on the board, UTF-8; the board does not read it as a move.
+using TTextEvent = std::function<void(TChessBrd& Sender, const std::string& Text)>;
 
 }  // namespace tablerix
