@@ -315,6 +315,28 @@ TEST_F(AccessibilityTest, ALoadWithoutAnimationSaysOnlyItsLastMove) {
     EXPECT_EQ(spy.On(line).size(), 1u);
 }
 
+TEST_F(AccessibilityTest, ALoadWithAnimationSaysEachMove) {
+    StartTwoPlayers();
+    Play({{S::E2, S::E4}, {S::E7, S::E5}, {S::G1, S::F3}});
+    dialogs->answers << File("tres.Chess");
+    {
+        MessageCloser closer;
+        form->BSalvarClick();
+    }
+    form->BNuevaParClick();
+    QWidget* line = Control<QWidget>(*form, "LAnuncio");
+    EventSpy spy;
+    {
+        MessageCloser closer;
+        Load(File("tres.Chess"), true);
+    }
+    QTRY_COMPARE(Announced(), QStringLiteral("Blancas: caballo de g1 a f3"));
+    QStringList said;
+    for (const EventSpy::Seen& e : spy.On(line)) said << e.name;
+    EXPECT_EQ(said,
+              (QStringList{"Blancas: peón de e2 a e4", "Negras: peón de e7 a e5", "Blancas: caballo de g1 a f3"}));
+}
+
 TEST_F(AccessibilityTest, CtrlShiftDReadsThePosition) {
     StartTwoPlayers();
     form->activateWindow();
