@@ -3,7 +3,9 @@
 // text from a paste or a drop and ignores data that brings none. Qt 6.4's
 // own handling crashes on a paste from an empty clipboard (data without any
 // format); Ctrl+V, the context menu, a middle click and a drop all come
-// through here instead. User-interface thread only.
+// through here instead. Tab types a tab; Ctrl+Tab and Ctrl+Shift+Tab leave
+// the field forward and backward, so the keyboard is never trapped here.
+// User-interface thread only.
 
 #include <QPlainTextEdit>
 
@@ -18,6 +20,8 @@ public:
     ~TNotesEdit() override = default;
 
 protected:
+    // Ctrl+Tab and Ctrl+Shift+Tab move the focus on; other events as usual.
+    bool event(QEvent* event) override;
     // True only for data that carries some text.
     bool canInsertFromMimeData(const QMimeData* source) const override;
     // Inserts that text as plain text at the cursor, over any selection;

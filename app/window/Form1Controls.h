@@ -83,6 +83,7 @@ struct Form1Controls {
     QPushButton* ButtonForward = nullptr;
     QFrame* PJaque = nullptr;
     TBlinkLabel* BLJaque = nullptr;
+    ElidedLabel* LAnuncio = nullptr;  // the status line: what was just played or happened
     QFrame* PSalir = nullptr;
     QPushButton* BSalir = nullptr;
     QStatusBar* StatusBar1 = nullptr;

@@ -7,8 +7,10 @@
 #include "ElidedLabel.h"
 #include "Form1Controls.h"
 #include "Mylabel.h"
+#include "QuietLabel.h"
 #include "TNotesEdit.h"
 #include "TablerixPas.h"
+#include "WindowAccessibility.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -187,6 +189,7 @@ void Form1Layout::Build(QWidget& form, Form1Controls& ui, AppearanceImages& imag
     // Tab order, the window's first focus stays where it was.
     QWidget::setTabOrder(ui.ComboDificultad, ui.ChessBrd1);
     NameControls(ui);
+    WindowAccessibility::Describe(ui);
     ConfigureBoard(ui, images);
 }
 
@@ -298,6 +301,11 @@ void Form1Layout::BuildBottomRow(QWidget& form, Form1Controls& ui) {
     ui.BLJaque->setAlignment(Qt::AlignCenter);
     ui.PJaque->hide();
 
+    // Between the choice lists and "Salir", under the right-hand column.
+    ui.LAnuncio = new ElidedLabel(&form);
+    ui.LAnuncio->setGeometry(395, 428, 190, 16);
+    SetColours(ui.LAnuncio, QColor(), kNavy);
+
     ui.PSalir = new QFrame(&form);
     ui.PSalir->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ui.PSalir->setGeometry(592, 424, 79, 29);
@@ -317,7 +325,10 @@ void Form1Layout::BuildStatusBar(QWidget& form, Form1Controls& ui) {
     // add its margins and spacing.
     int left = 0;
     for (std::size_t i = 0; i < widths.size(); ++i) {
-        auto* panel = new QLabel(texts[i], ui.StatusBar1);
+        // The time and date change every second: read when asked.
+        QLabel* panel =
+            i < 2 ? new QLabel(texts[i], ui.StatusBar1)
+                  : new QuietLabel(texts[i], i == 2 ? QStringLiteral("Hora") : QStringLiteral("Fecha"), ui.StatusBar1);
         panel->setAlignment(Qt::AlignCenter);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setGeometry(left, 2, widths[i], TForm1::kStatusBarHeight - 2);
@@ -395,7 +406,7 @@ void Form1Layout::NameControls(Form1Controls& ui) {
         {ui.ComboBorde, "ComboBorde"}, {ui.LOscuro, "LOscuro"}, {ui.ComboOscuro, "ComboOscuro"}, {ui.LClaro, "LClaro"},
         {ui.ComboClaro, "ComboClaro"},
         {ui.PMueve, "PMueve"}, {ui.ButtonBack, "ButtonBack"}, {ui.ButtonStop, "ButtonStop"},
-        {ui.ButtonForward, "ButtonForward"}, {ui.PJaque, "PJaque"}, {ui.BLJaque, "BLJaque"}, {ui.PSalir, "PSalir"},
+        {ui.ButtonForward, "ButtonForward"}, {ui.LAnuncio, "LAnuncio"}, {ui.PJaque, "PJaque"}, {ui.BLJaque, "BLJaque"}, {ui.PSalir, "PSalir"},
         {ui.BSalir, "BSalir"}, {ui.StatusBar1, "StatusBar1"},
         {ui.PEmpezar, "PEmpezar"}, {ui.Label1, "Label1"}, {ui.myLabel3d2, "myLabel3d2"}, {ui.BAceptar, "BAceptar"},
         {ui.ListBox1, "ListBox1"}, {ui.Memo1, "Memo1"}, {ui.MTiempos, "MTiempos"}, {ui.MJugadasJaque, "MJugadasJaque"},

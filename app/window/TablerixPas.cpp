@@ -8,11 +8,13 @@
 #include "GameFileCommands.h"
 #include "GameFileKind.h"
 #include "MoveListText.h"
+#include "MoveSentence.h"
 #include "Mylabel.h"
 #include "PgnCommands.h"
 #include "TFormAcercaDe.h"
 #include "TNotesEdit.h"
 #include "TablerixMessage.h"
+#include "WindowAccessibility.h"
 #include "WindowActions.h"
 
 #include <QAction>
@@ -58,8 +60,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), dialogs_(std::make_unique<For
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(kCaption);
+    WindowAccessibility::InstallFactory();  // before any interface is made
     Form1Layout::Build(*this, ui_, images_);
     actions_ = std::make_unique<WindowActions>(*this, ui_);
+    announcer_ = std::make_unique<Announcer>(*ui_.LAnuncio);
     WireControls();
     WireCommands();
     WireBoard();
@@ -137,6 +141,7 @@ void TForm1::WireCommands() {
     });
     // Read by the replay before each move; the slide under way may finish.
     connect(&a[Command::HurryLoad], &QAction::triggered, this, &TForm1::HurryLoad);
+    connect(&a[Command::ReadPosition], &QAction::triggered, this, &TForm1::ReadPosition);
 }
 
 void TForm1::WireBoard() {
@@ -349,9 +354,11 @@ void TForm1::BNuevaParClick() {
 void TForm1::ButtonStopClick() {
     ui_.ChessBrd1->StopThinking();
     state_.ClocksRunning = false;
+    announcer_->Say(QStringLiteral("Juego en pausa"));
     TablerixMessage::Aviso(this, QStringLiteral("         Juego en Pausa"));
     ui_.ChessBrd1->StartThinking();
     state_.ClocksRunning = true;
+    announcer_->Say(QStringLiteral("Juego reanudado"));
 }
 
 void TForm1::BsalirClick() { close(); }
@@ -389,6 +396,11 @@ void TForm1::Pongo_Carga() {
 // ------------------------------------------------------------- board events
 
 void TForm1::ChessBrd1LegalMove(Square, Square) {
+    // Said once the board has reported the move's check, mate or draw. A
+    // load without animation runs no events between its moves, so only its
+    // last move is said.
+    outcome_ = MoveSpeech::Outcome::None;
+    if (!std::exchange(movePending_, true)) QTimer::singleShot(0, this, &TForm1::SayPlayedMove);
     ui_.PJaque->hide();
     UpdateListBox();
     if (state_.Loading) return;
@@ -413,18 +425,23 @@ void TForm1::ChessBrd1LegalMove(Square, Square) {
 }
 
 void TForm1::ChessBrd1Check(Square, Square) {
+    outcome_ = MoveSpeech::Outcome::Check;
     if (!state_.Loading) ReportEnding(MoveListText::kJaque);
 }
 
 void TForm1::ChessBrd1Mate(Square, Square) {
     if (!state_.Loading) ReportEnding(MoveListText::kJaqueMate);
     state_.ClocksRunning = false;
+    outcome_ = MoveSpeech::Outcome::Mate;
+    SayPlayedMove();  // before the message, which waits for the user
     TablerixMessage::Aviso(this, QStringLiteral("      ***   Jaque Mate   ***"));
 }
 
 void TForm1::ChessBrd1Draw() {
     if (!state_.Loading) ReportEnding(MoveListText::kTablas);
     state_.ClocksRunning = false;
+    outcome_ = MoveSpeech::Outcome::Draw;
+    SayPlayedMove();
     TablerixMessage::Aviso(this, QStringLiteral("         ***   Tablas   ***"));
 }
 
@@ -461,6 +478,24 @@ void TForm1::ChessBrd1CalculateMove(Square& oldSq, Square& newSq) {
 }
 
 void TForm1::ChessBrd1CalculationFailed(Square, Square) {}
+
+// ------------------------------------------------------------- status line
+
+void TForm1::SayPlayedMove() {
+    if (!std::exchange(movePending_, false)) return;
+    announcer_->Say(MoveSentence::Shown(*ui_.ChessBrd1, outcome_));
+}
+
+void TForm1::SayShownPosition() {
+    movePending_ = false;
+    announcer_->Say(MoveSentence::Shown(*ui_.ChessBrd1));
+}
+
+QString TForm1::Announced() const { return announcer_->Said(); }
+
+void TForm1::ReadPosition() {
+    announcer_->Say(QString::fromStdString(MoveSpeech::Position(ui_.ChessBrd1->CurrentPosition())));
+}
 
 // ------------------------------------------------------------------- clocks
 
@@ -550,6 +585,7 @@ void TForm1::ButtonBackClick() {
         Situacion();
     }
     SetPMueve();
+    SayShownPosition();
 }
 
 void TForm1::ButtonForwardClick() {
@@ -562,6 +598,7 @@ void TForm1::ButtonForwardClick() {
         Situacion();
     }
     SetPMueve();
+    SayShownPosition();
 }
 
 void TForm1::ListBox1Click() {
@@ -572,6 +609,7 @@ void TForm1::ListBox1Click() {
     state_.ClocksRunning = true;
     SelectRepe(i);
     Situacion();
+    SayShownPosition();
 }
 
 void TForm1::GoToPosition(int row) {
@@ -584,6 +622,7 @@ void TForm1::GoToPosition(int row) {
         Situacion();
     }
     SetPMueve();
+    SayShownPosition();
 }
 
 void TForm1::FirstPositionKey() { GoToPosition(-1); }

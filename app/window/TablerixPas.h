@@ -15,6 +15,7 @@
 // Threads: user-interface thread only. The board's events reach the handlers
 // on that thread, also for the engine's moves.
 
+#include "Announcer.h"
 #include "AppearanceImages.h"
 #include "CommandHost.h"
 #include "Form1Controls.h"
@@ -22,6 +23,7 @@
 #include "FormDialogs.h"
 #include "GameClocks.h"
 #include "GameFileDialogs.h"
+#include "MoveSpeech.h"
 #include "PrintCommand.h"
 #include "TChessBrd.h"
 
@@ -128,6 +130,12 @@ public:
     void LastPositionKey();
     void SetPMueve();  // "Mueve Blancas" / "Mueve Negras" from the board
 
+    // ---- What the status line says ----
+    // The sentence the status line shows now (said last).
+    QString Announced() const;
+    // Says the position piece by piece (Ctrl+Shift+D).
+    void ReadPosition();
+
     // ---- Game files, printing, appearance, about window ----
     // Filled in by the code that owns those features.
     void BSalvarClick();
@@ -170,6 +178,10 @@ private:
     void AfterFirstPaint();
     // Gives the window the program's icon, once.
     void ShowProgramIcon();
+    // The move just played, once the board has reported all its events.
+    void SayPlayedMove();
+    // The move that led to the position shown after navigation.
+    void SayShownPosition();
 
     Form1Controls ui_;  // filled by Form1Layout; the pointers never own
     Form1State state_;
@@ -188,6 +200,10 @@ private:
     // The commands with their keys, driving their buttons; the actions are
     // Qt children of the window, this only names them.
     std::unique_ptr<WindowActions> actions_;
+    // Speaks through the status line ui_.LAnuncio; made after the controls.
+    std::unique_ptr<Announcer> announcer_;
+    bool movePending_ = false;                                 // a move is waiting to be said
+    MoveSpeech::Outcome outcome_ = MoveSpeech::Outcome::None;  // of that move
 };
 
 }  // namespace tablerix

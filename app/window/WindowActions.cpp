@@ -24,16 +24,18 @@ struct Spec {
     QKeySequence Key;
     QString KeyLabel;  // the key as the tooltip names it
     QAbstractButton* Button = nullptr;
+    QString Spoken = QString();  // the button's accessible name
 };
 
-// The button runs action and shows its state: enabled, shown, tooltip and
-// name. A hidden action reads as disabled, so a hidden button keeps the
-// enabled state it had.
-void Bind(QAction& action, QAbstractButton& button) {
+// The button runs action and shows its state: enabled, shown and tooltip;
+// a screen reader hears spoken and the key. A hidden action reads as
+// disabled, so a hidden button keeps the enabled state it had.
+void Bind(QAction& action, QAbstractButton& button, const QString& spoken, const QString& key) {
+    button.setAccessibleName(spoken);
+    if (!key.isEmpty()) button.setAccessibleDescription(QStringLiteral("Tecla: ") + key);
     QObject::connect(&button, &QAbstractButton::clicked, &action, &QAction::trigger);
     const auto follow = [&action, &button] {
         button.setToolTip(action.toolTip());
-        button.setAccessibleName(action.text());
         if (action.isVisible()) button.setEnabled(action.isEnabled());
         if (button.isHidden() == action.isVisible()) button.setVisible(action.isVisible());
     };
@@ -49,25 +51,28 @@ WindowActions::WindowActions(QWidget& window, const Form1Controls& ui) {
     // clang-format off
     const Spec specs[] = {
         {Command::Save, "AccionSalvar", QStringLiteral("Salvar Partida"),
-         QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Ctrl+S"), ui.BSalvar},
+         QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Ctrl+S"), ui.BSalvar, QStringLiteral("Salvar Partida")},
         {Command::LoadAnimated, "AccionCargarCon", QStringLiteral("Cargar Partida CON Animación"),
-         QKeySequence(), QString(), ui.BCargarCon},
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), QStringLiteral("Ctrl+Mayús+O"), ui.BCargarCon,
+         QStringLiteral("Cargar Partida con animación")},
         {Command::Load, "AccionCargarSin", QStringLiteral("Cargar Partida SIN Animación"),
-         QKeySequence(Qt::CTRL | Qt::Key_O), QStringLiteral("Ctrl+O"), ui.BCargarSin},
+         QKeySequence(Qt::CTRL | Qt::Key_O), QStringLiteral("Ctrl+O"), ui.BCargarSin,
+         QStringLiteral("Cargar Partida sin animación")},
         {Command::Print, "AccionImprimir", QStringLiteral("Imprimir Partida"),
-         QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Ctrl+P"), ui.BImprimir},
+         QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Ctrl+P"), ui.BImprimir, QStringLiteral("Imprimir Partida")},
         {Command::NewGame, "AccionNuevaPartida", QStringLiteral("Nueva Partida"),
-         QKeySequence(Qt::CTRL | Qt::Key_N), QStringLiteral("Ctrl+N"), ui.BNuevaPar},
+         QKeySequence(Qt::CTRL | Qt::Key_N), QStringLiteral("Ctrl+N"), ui.BNuevaPar, QStringLiteral("Nueva Partida")},
         {Command::About, "AccionAcercaDe", QStringLiteral("Acerca de..."),
-         QKeySequence(), QString(), ui.BAcercaDe},
+         QKeySequence(Qt::Key_F1), QStringLiteral("F1"), ui.BAcercaDe, QStringLiteral("Acerca de")},
         {Command::Quit, "AccionSalir", QStringLiteral("Salir"),
-         QKeySequence(Qt::CTRL | Qt::Key_Q), QStringLiteral("Ctrl+Q"), ui.BSalir},
+         QKeySequence(Qt::CTRL | Qt::Key_Q), QStringLiteral("Ctrl+Q"), ui.BSalir, QStringLiteral("Salir")},
         {Command::Back, "AccionAnterior", QStringLiteral("Jugada Anterior"),
-         QKeySequence(Qt::Key_Left), QStringLiteral("\u2190, Inicio"), ui.ButtonBack},
+         QKeySequence(Qt::Key_Left), QStringLiteral("\u2190, Inicio"), ui.ButtonBack, QStringLiteral("Jugada anterior")},
         {Command::Pause, "AccionPausa", QStringLiteral("Juego en Pausa"),
-         QKeySequence(Qt::Key_Space), QStringLiteral("Espacio"), ui.ButtonStop},
+         QKeySequence(Qt::Key_Space), QStringLiteral("Espacio"), ui.ButtonStop, QStringLiteral("Pausa")},
         {Command::Forward, "AccionSiguiente", QStringLiteral("Jugada Siguiente"),
-         QKeySequence(Qt::Key_Right), QStringLiteral("\u2192, Fin"), ui.ButtonForward},
+         QKeySequence(Qt::Key_Right), QStringLiteral("\u2192, Fin"), ui.ButtonForward,
+         QStringLiteral("Jugada siguiente")},
         {Command::First, "AccionInicio", QStringLiteral("Posición Inicial"),
          QKeySequence(Qt::Key_Home), QStringLiteral("Inicio")},
         {Command::Last, "AccionFin", QStringLiteral("Última Jugada"),
@@ -80,6 +85,8 @@ WindowActions::WindowActions(QWidget& window, const Form1Controls& ui) {
          QKeySequence(Qt::CTRL | Qt::Key_V), QStringLiteral("Ctrl+V")},
         {Command::HurryLoad, "AccionAcelerarCarga", QStringLiteral("Acelerar Carga"),
          QKeySequence(Qt::Key_Escape), QStringLiteral("Esc")},
+        {Command::ReadPosition, "AccionLeerPosicion", QStringLiteral("Leer posición"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), QStringLiteral("Ctrl+Mayús+D")},
     };
     // clang-format on
     static_assert(std::size(specs) == kCount);
@@ -95,7 +102,7 @@ WindowActions::WindowActions(QWidget& window, const Form1Controls& ui) {
         const QString caption = spec.Button ? spec.Button->text() : spec.Text;
         action->setToolTip(spec.KeyLabel.isEmpty() ? hint : WithKey(hint, caption, spec.KeyLabel));
         window.addAction(action);
-        if (spec.Button) Bind(*action, *spec.Button);
+        if (spec.Button) Bind(*action, *spec.Button, spec.Spoken, spec.KeyLabel);
         actions_[static_cast<std::size_t>(spec.Which)] = action;
     }
 }

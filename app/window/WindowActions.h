@@ -3,7 +3,7 @@
 // key (the ones the window has always had), a tooltip that shows the key,
 // and an enabled and a shown state. A command with a button drives it: the
 // button runs the command when clicked, is enabled and shown as the command
-// is, and gives a screen reader the command's name. A disabled or hidden
+// is, and gives a screen reader a plain name ("Jugada anterior") and its key. A disabled or hidden
 // command's key does nothing, so the key goes to the focused control as
 // usual; a text field (the notes) claims its own editing keys (blank,
 // arrows, Home, End, copy and paste) before any command sees them.
@@ -28,11 +28,11 @@ class WindowActions {
 public:
     enum class Command {
         Save,          // " Salvar Partida ", Ctrl+S
-        LoadAnimated,  // " Cargar Partida CON Animación "
+        LoadAnimated,  // " Cargar Partida CON Animación ", Ctrl+Shift+O
         Load,          // " Cargar Partida SIN Animación ", Ctrl+O
         Print,         // " Imprimir Partida ", Ctrl+P
         NewGame,       // " Nueva Partida ", Ctrl+N
-        About,         // " Acerca de... "
+        About,         // " Acerca de... ", F1
         Quit,          // "Salir", Ctrl+Q
         Back,          // " Jugada Anterior ", Left
         Pause,         // " Juego en Pausa ", Space
@@ -43,8 +43,9 @@ public:
         CopyFen,       // the shown position as FEN onto the clipboard, Ctrl+Shift+C
         Paste,         // a PGN game from the clipboard, Ctrl+V
         HurryLoad,     // the animated load under way goes on unanimated, Escape
+        ReadPosition,  // the status line reads the shown position, Ctrl+Shift+D
     };
-    static constexpr std::size_t kCount = static_cast<std::size_t>(Command::HurryLoad) + 1;
+    static constexpr std::size_t kCount = static_cast<std::size_t>(Command::ReadPosition) + 1;
 
     // Makes every command as a child of window and binds those with a button
     // to theirs in ui (window's controls, already built). All start enabled
