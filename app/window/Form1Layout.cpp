@@ -185,9 +185,6 @@ void Form1Layout::Build(QWidget& form, Form1Controls& ui, AppearanceImages& imag
     BuildStatusBar(form, ui);
     BuildStartPanel(form, ui);
     BuildHiddenControls(form, ui);
-    // The board takes the focus; placed after the two choice boxes in the
-    // Tab order, the window's first focus stays where it was.
-    QWidget::setTabOrder(ui.ComboDificultad, ui.ChessBrd1);
     NameControls(ui);
     WindowAccessibility::Describe(ui);
     ConfigureBoard(ui, images);

@@ -83,6 +83,8 @@ TForm1::~TForm1() {
     ui_.ChessBrd1->OnDraw = nullptr;
     ui_.ChessBrd1->OnCalculateMove = nullptr;
     ui_.ChessBrd1->OnCalculationFailed = nullptr;
+    ui_.ChessBrd1->OnTypedMove = nullptr;
+    ui_.ChessBrd1->OnTypedEntryChanged = nullptr;
     ui_.ChessBrd1->StopThinking();
 }
 
@@ -153,6 +155,7 @@ void TForm1::WireBoard() {
     ui_.ChessBrd1->OnCalculationFailed = [this](ChessBrdCore&, Square a, Square b) {
         ChessBrd1CalculationFailed(a, b);
     };
+    typedInput_ = std::make_unique<TypedMoveInput>(*ui_.ChessBrd1, *announcer_);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

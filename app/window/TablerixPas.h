@@ -26,6 +26,7 @@
 #include "MoveSpeech.h"
 #include "PrintCommand.h"
 #include "TChessBrd.h"
+#include "TypedMoveInput.h"
 
 #include <QString>
 #include <QWidget>
@@ -202,6 +203,7 @@ private:
     std::unique_ptr<WindowActions> actions_;
     // Speaks through the status line ui_.LAnuncio; made after the controls.
     std::unique_ptr<Announcer> announcer_;
+    std::unique_ptr<TypedMoveInput> typedInput_;               // uses the board and announcer_
     bool movePending_ = false;                                 // a move is waiting to be said
     MoveSpeech::Outcome outcome_ = MoveSpeech::Outcome::None;  // of that move
 };

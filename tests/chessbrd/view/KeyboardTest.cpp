@@ -48,7 +48,8 @@ protected:
         action->setShortcut(key);
         action->setShortcutContext(Qt::WindowShortcut);
         window_->addAction(action);
-        QObject::connect(action, &QAction::triggered, [this, key] { log.push_back("command " + key.toString().toStdString()); });
+        QObject::connect(action, &QAction::triggered,
+                         [this, key] { log.push_back("command " + key.toString().toStdString()); });
         return action;
     }
     QRect SquareArea(Square q) const { return QRect(board_->SquareOrigin(q), QSize(40, 40)); }
@@ -190,7 +191,8 @@ TEST_F(KeyboardTest, TypedTextGoesIntoTheBufferAndReturnHandsItOver) {
     Key(Qt::Key_Backspace);
     Key(Qt::Key_Return);
     EXPECT_TRUE(board_->TypedEntry().empty());
-    EXPECT_EQ(log, (Log{"typed N", "typed Nf", "typed Nf3", "typed Nf", "typed Nfñ", "typed Nf", "typed ", "entered Nf"}));
+    EXPECT_EQ(log,
+              (Log{"typed N", "typed Nf", "typed Nf3", "typed Nf", "typed Nfñ", "typed Nf", "typed ", "entered Nf"}));
     EXPECT_EQ(board_->Position(), std::string(kStartPosition));  // the board does not read it
 
     log.clear();
