@@ -1,9 +1,7 @@
 #include "GameRecord.h"
 
+#include "BoardPosition.h"
 #include "MoveRules.h"
-
-#include <algorithm>
-#include <array>
 
 namespace tablerix {
 
@@ -24,10 +22,10 @@ std::uint64_t HashOf(const std::string& text) noexcept {
 // there, else None: a square nobody can take on does not tell positions apart.
 Square CapturableEnPassant(const std::string& position, bool white, Square enPassant) noexcept {
     if (!IsOnBoard(enPassant) || position.size() != 64) return Square::None;
-    std::array<char, 66> board{};
-    board[0] = '_';
-    std::copy(position.begin(), position.end(), board.begin() + 1);
-    const MoveRules rules(board, CastleSet(), enPassant);
+    BoardPosition p;
+    p.SetPlacement(position.data(), position.size());
+    p.SetEnPassant(enPassant);
+    const MoveRules rules = p.Rules();
     const int file = MoveRules::FileOf(enPassant);
     const int rank = white ? 5 : 4;
     for (int f : {file - 1, file + 1}) {

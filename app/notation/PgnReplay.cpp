@@ -1,13 +1,13 @@
 #include "PgnReplay.h"
 
+#include "Utf8Text.h"
+
 namespace tablerix {
 
 std::string PgnReplay::Result::Message() const {
     if (Ok()) return {};
     if (TooLong) return "La partida es demasiado larga";
-    std::string shown;
-    for (char c : ErrorToken) shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
-    return "Error en la jugada " + std::to_string(ErrorMoveNumber) + ": " + shown;
+    return "Error en la jugada " + std::to_string(ErrorMoveNumber) + ": " + Utf8Text::Printable(ErrorToken);
 }
 
 PgnReplay::Result PgnReplay::Run(const std::vector<PgnMoveToken>& tokens) {

@@ -1,5 +1,7 @@
 #include "TypedMove.h"
 
+#include "Utf8Text.h"
+
 namespace tablerix {
 
 namespace {
@@ -52,9 +54,7 @@ San::Reading TypedMove::Read(const BoardPosition& position, std::string_view tex
 
 std::string TypedMove::Refusal(std::string_view text, San::Error fault) {
     const std::string_view trimmed = Trimmed(text);
-    std::string shown;
-    for (char c : trimmed)  // never echo control characters
-        shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
+    const std::string shown = Utf8Text::Printable(trimmed);
     if (shown.empty()) return "Jugada vacía";
     return shown + ": " + San::Describe(fault);
 }

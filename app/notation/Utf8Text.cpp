@@ -33,4 +33,11 @@ std::string Utf8Text::FromCp1252(std::string_view bytes) {
     return out;
 }
 
+std::string Utf8Text::Printable(std::string_view text) {
+    std::string shown(text);
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+    return shown;
+}
+
 }  // namespace tablerix

@@ -19,6 +19,9 @@ public:
     static std::string Decode(std::string_view bytes) {
         return IsValid(bytes) ? std::string(bytes) : FromCp1252(bytes);
     }
+    // text with every ASCII control character (NUL, ESC, DEL ...) shown as
+    // "?", so a message never echoes one.
+    static std::string Printable(std::string_view text);
 };
 
 }  // namespace tablerix

@@ -17,7 +17,7 @@ namespace {
 
 using Command = WindowActions::Command;
 
-struct Spec {
+struct ActionEntry {
     Command Which;
     const char* Name;  // objectName, for tests and outside tools
     QString Text;      // the command's name
@@ -49,7 +49,7 @@ void Bind(QAction& action, QAbstractButton& button, const QString& spoken, const
 
 WindowActions::WindowActions(QWidget& window, const Form1Controls& ui) {
     // clang-format off
-    const Spec specs[] = {
+    const ActionEntry entries[] = {
         {Command::Save, "AccionSalvar", QStringLiteral("Salvar Partida"),
          QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Ctrl+S"), ui.BSalvar, QStringLiteral("Salvar Partida")},
         {Command::LoadAnimated, "AccionCargarCon", QStringLiteral("Cargar Partida CON Animación"),
@@ -89,21 +89,21 @@ WindowActions::WindowActions(QWidget& window, const Form1Controls& ui) {
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), QStringLiteral("Ctrl+Mayús+D")},
     };
     // clang-format on
-    static_assert(std::size(specs) == kCount);
-    for (const Spec& spec : specs) {
-        auto* action = new QAction(spec.Text, &window);  // a child of the window
-        action->setObjectName(QLatin1StringView(spec.Name));
-        action->setShortcut(spec.Key);
+    static_assert(std::size(entries) == kCount);
+    for (const ActionEntry& entry : entries) {
+        auto* action = new QAction(entry.Text, &window);  // a child of the window
+        action->setObjectName(QLatin1StringView(entry.Name));
+        action->setShortcut(entry.Key);
         action->setShortcutContext(Qt::WindowShortcut);
         // Stepping through a game by holding an arrow down; nothing else repeats.
-        action->setAutoRepeat(spec.Which == Command::Back || spec.Which == Command::Forward);
+        action->setAutoRepeat(entry.Which == Command::Back || entry.Which == Command::Forward);
         // A button's tooltip keeps its hint, the key added.
-        const QString hint = spec.Button ? spec.Button->toolTip() : QString();
-        const QString caption = spec.Button ? spec.Button->text() : spec.Text;
-        action->setToolTip(spec.KeyLabel.isEmpty() ? hint : WithKey(hint, caption, spec.KeyLabel));
+        const QString hint = entry.Button ? entry.Button->toolTip() : QString();
+        const QString caption = entry.Button ? entry.Button->text() : entry.Text;
+        action->setToolTip(entry.KeyLabel.isEmpty() ? hint : WithKey(hint, caption, entry.KeyLabel));
         window.addAction(action);
-        if (spec.Button) Bind(*action, *spec.Button, spec.Spoken, spec.KeyLabel);
-        actions_[static_cast<std::size_t>(spec.Which)] = action;
+        if (entry.Button) Bind(*action, *entry.Button, entry.Spoken, entry.KeyLabel);
+        actions_[static_cast<std::size_t>(entry.Which)] = action;
     }
 }
 
