@@ -286,6 +286,23 @@ bool ChessBrdCore::MoveForward() {
     return pos_.WhiteToMove() ? GotoMove(currentMove_, false) : GotoMove(currentMove_ + 1, true);
 }
 
+int ChessBrdCore::RecordedHalfMoves() const noexcept {
+    return 2 * (record_.LastMove() - 1) + (record_.LastMoveWhite() ? 0 : 1);
+}
+
+bool ChessBrdCore::TakeBack(int halfMoves) {
+    StopThinking();
+    const int target = RecordedHalfMoves() - halfMoves;
+    if (halfMoves < 1 || target < 0) return false;
+    const int moveNumber = target / 2 + 1;
+    const bool white = target % 2 == 0;
+    if (!GotoMove(moveNumber, white)) return false;
+    record_.SetEnd(moveNumber, white);
+    gameOver_ = false;
+    assert(IsConsistent());
+    return true;
+}
+
 void ChessBrdCore::GetMoveList(std::vector<std::string>& list) const { record_.AppendMoveList(list); }
 
 void ChessBrdCore::RedrawChangedSquares(const std::string& oldPosition) {

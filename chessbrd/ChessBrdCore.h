@@ -132,6 +132,13 @@ public:
     bool GotoMove(int moveNumber, bool white);
     bool MoveBack();
     bool MoveForward();
+    // Takes the last halfMoves half-moves of the game back as if they had
+    // never been played: StopThinking (also when refused), show the position
+    // before them and end the record there. Refused (false, nothing changes)
+    // when halfMoves is below 1 or the record holds fewer half-moves.
+    bool TakeBack(int halfMoves);
+    // Half-moves recorded from (1, White) to the end entry.
+    int RecordedHalfMoves() const noexcept;
     // Appends one line per recorded half-move, never clears. Line k is
     // half-move k; a White entry that Black skipped (Black made to move
     // first through WhiteToMove) reads "1. ..." and GotoMove reaches it.
