@@ -2,11 +2,48 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace tablerix {
 
-TNotesEdit::TNotesEdit(QWidget* parent) : QPlainTextEdit(parent) {}
+namespace {
+
+bool HasLongWord(const QString& text) {
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > TNotesEdit::kLongWord) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+TNotesEdit::TNotesEdit(QWidget* parent) : QPlainTextEdit(parent) {
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Connected before the first paint lays anything out, and the view lays
+    // out lazily, so the mode is right before a long word is ever measured.
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { FitWrapToWords(position, added); });
+}
+
+void TNotesEdit::FitWrapToWords(int position, int added) {
+    const QTextDocument& doc = *document();
+    if (position == 0 && added >= doc.characterCount() - 1 &&
+        wordWrapMode() != QTextOption::WrapAtWordBoundaryOrAnywhere)
+        setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    if (wordWrapMode() == QTextOption::WrapAnywhere) return;
+    const QTextBlock last = doc.findBlock(position + added);
+    for (QTextBlock block = doc.findBlock(position); block.isValid(); block = block.next()) {
+        if (HasLongWord(block.text())) {
+            setWordWrapMode(QTextOption::WrapAnywhere);
+            return;
+        }
+        if (block == last) return;
+    }
+}
 
 bool TNotesEdit::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {

@@ -5,7 +5,10 @@
 // format); Ctrl+V, the context menu, a middle click and a drop all come
 // through here instead. Tab types a tab; Ctrl+Tab and Ctrl+Shift+Tab leave
 // the field forward and backward, so the keyboard is never trapped here.
-// User-interface thread only.
+// Lines break at word boundaries; once the text holds a word longer than
+// kLongWord characters they break anywhere, as laying such a word out at
+// word boundaries takes minutes (a 1 MiB word). The text itself is never
+// changed for it. User-interface thread only.
 
 #include <QPlainTextEdit>
 
@@ -16,6 +19,8 @@ namespace tablerix {
 class TNotesEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
+    static constexpr int kLongWord = 200;
+
     explicit TNotesEdit(QWidget* parent = nullptr);
     ~TNotesEdit() override = default;
 
@@ -27,6 +32,11 @@ protected:
     // Inserts that text as plain text at the cursor, over any selection;
     // anything else changes nothing.
     void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    // After a change of the text: the whole text replaced decides the wrap
+    // mode afresh; an edit can only turn breaking anywhere on.
+    void FitWrapToWords(int position, int added);
 };
 
 }  // namespace tablerix

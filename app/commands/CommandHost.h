@@ -71,6 +71,8 @@ public:
     // The final steps of every load command, also after a cancelled dialog.
     virtual void FinishLoad() = 0;
     virtual void SetClocksRunning(bool running) = 0;
+    // The game has just been written to a file the user chose.
+    virtual void GameSaved() = 0;
     // Whether the next load replays its moves animated.
     virtual void SetAnimateLoad(bool animate) = 0;
 };

@@ -1,5 +1,7 @@
 #include "FormDialogs.h"
 
+#include "TablerixMessage.h"
+
 #include <QAbstractItemView>
 #include <QBackingStore>
 #include <QCompleter>
@@ -36,6 +38,10 @@ void FormDialogs::TakeOffScreen(QFileDialog& dialog) {
     // window would handle too late.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (QBackingStore* store = owner->backingStore()) store->flush(QRegion(owner->rect()), owner->windowHandle());
+}
+
+bool FormDialogs::Ask(QWidget* parent, const QString& question) const {
+    return TablerixMessage::Question(parent, question);
 }
 
 bool FormDialogs::SetUpPrinter(QPrinter& printer, QWidget* parent) {

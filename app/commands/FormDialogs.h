@@ -25,6 +25,8 @@ public:
     virtual QString ChooseFile(QFileDialog& dialog);
     // Runs the printer setup dialog on printer: true when confirmed.
     virtual bool SetUpPrinter(QPrinter& printer, QWidget* parent);
+    // Asks question over parent with "Sí" and "No": true for yes.
+    virtual bool Ask(QWidget* parent, const QString& question) const;
 
     // Where the save and open dialogs start before one has been used: the
     // user's documents folder, or the home folder when there is none.

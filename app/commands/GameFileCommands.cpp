@@ -15,7 +15,8 @@ void GameFileCommands::Save() {
         return;
     }
     const bool saved = file.Pgn ? PgnCommands(host_).SaveTo(file.Path) : GameFile::Save(file.Path, host_.CollectGame());
-    if (!saved) host_.ShowMessage(CommandHost::Message::Error, kSaveFailed);
+    if (saved) host_.GameSaved();
+    else host_.ShowMessage(CommandHost::Message::Error, kSaveFailed);
 }
 
 void GameFileCommands::Load() {
@@ -35,17 +36,28 @@ void GameFileCommands::LoadAs(const QString& path, bool pgn) {
         PgnCommands(host_).LoadPath(path);
         return;
     }
+    LoadChess(path, QFileInfo(path).absoluteFilePath(), true);
+}
+
+void GameFileCommands::Recover(const QString& path, const QString& header) { LoadChess(path, header, false); }
+
+void GameFileCommands::LoadChess(const QString& path, const QString& header, bool userFile) {
     // The whole file is judged before anything of the game in progress goes.
     const GameFileCheck check = GameFileCheck::OfPath(path);
     switch (check.Result()) {
-    case GameFileCheck::Verdict::Playable: host_.ApplyLoadedGame(FromCheck(path, check)); return;
+    case GameFileCheck::Verdict::Playable: {
+        LoadedGame game = FromCheck(header, check);
+        game.FromFile = userFile;
+        host_.ApplyLoadedGame(game);
+        return;
+    }
     case GameFileCheck::Verdict::Missing: RefuseLoad(CommandHost::Message::Error, kNotFound); return;
     case GameFileCheck::Verdict::Unreadable: RefuseLoad(CommandHost::Message::Error, kReadFailed); return;
     case GameFileCheck::Verdict::Unusable: RefuseLoad(CommandHost::Message::Error, kBadFile); return;
     }
 }
 
-LoadedGame GameFileCommands::FromCheck(const QString& path, const GameFileCheck& check) {
+LoadedGame GameFileCommands::FromCheck(const QString& header, const GameFileCheck& check) {
     const GameFile& file = check.File();
     LoadedGame game;
     // Only the moves the check saw accepted: the board, starting the same
@@ -61,7 +73,7 @@ LoadedGame GameFileCommands::FromCheck(const QString& path, const GameFileCheck&
     for (int k = 0; k < GameFile::kChoiceCount; ++k) game.Choices[static_cast<std::size_t>(k)] = file.Choice(k);
     game.Entries = file.Entries();
     game.Notes = file.NotesLines().join(u'\n');
-    game.Header = QFileInfo(path).absoluteFilePath();
+    game.Header = header;
     return game;
 }
 

@@ -41,6 +41,10 @@ public:
     // engine halted only while the message is up. AnimateLoad is true again
     // afterwards.
     void LoadPath(const QString& path);
+    // Loads the ".Chess" game at path as LoadPath does, but as a game kept
+    // by the program itself: header names it and the dialogs do not take
+    // the file's name.
+    void Recover(const QString& path, const QString& header);
 
     // Refuses a load with text in a box of that kind: nothing of the game
     // changes.
@@ -48,7 +52,8 @@ public:
 
 private:
     void LoadAs(const QString& path, bool pgn);
-    static LoadedGame FromCheck(const QString& path, const GameFileCheck& check);
+    void LoadChess(const QString& path, const QString& header, bool userFile);
+    static LoadedGame FromCheck(const QString& header, const GameFileCheck& check);
     // The message for a file that is not loaded; nothing else changes.
     void Refuse(CommandHost::Message kind, const QString& text);
 

@@ -29,6 +29,8 @@ struct LoadedGame {
     std::optional<QStringList> Entries;
     QString Notes;
     QString Header;  // what LPartida shows afterwards
+    // Read from a file the user named: until changed, it is saved there.
+    bool FromFile = false;
 };
 
 }  // namespace tablerix

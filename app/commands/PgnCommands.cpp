@@ -127,6 +127,7 @@ void PgnCommands::Load(const QByteArray& bytes, const QString& header, bool from
         return;
     }
     reading.Game->Header = header;
+    reading.Game->FromFile = !fromClipboard;
     host_.ApplyLoadedGame(*reading.Game);
 }
 

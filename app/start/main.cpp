@@ -3,6 +3,7 @@
 // window is closed.
 #include "CommandLine.h"
 #include "Form1Layout.h"
+#include "GameJournal.h"
 #include "ProgramStart.h"
 #include "QtTranslation.h"
 #include "TablerixPas.h"
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
     }
     tablerix::QtTranslation::InstallSpanish();  // without the catalogue Qt's dialogs stay in English
     tablerix::TForm1 form;
+    // A game named on the command line takes the place of an interrupted one.
+    form.KeepRecordIn(tablerix::GameJournal::DefaultFolder(), line.What != CommandLine::Action::OpenGame);
     tablerix::ProgramStart::Show(form, line);
     return app.exec();
 }

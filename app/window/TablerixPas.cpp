@@ -64,6 +64,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), dialogs_(std::make_unique<For
     Form1Layout::Build(*this, ui_, images_);
     actions_ = std::make_unique<WindowActions>(*this, ui_);
     announcer_ = std::make_unique<Announcer>(*ui_.LAnuncio);
+    record_ = std::make_unique<Form1Record>(*this, [this](const QString& sentence) { announcer_->Say(sentence); });
     WireControls();
     WireCommands();
     WireBoard();
@@ -77,6 +78,9 @@ TForm1::~TForm1() {
     // and may still pump messages while its engine parks: nothing it or the
     // timer does from here on may reach this half-destroyed window.
     ui_.Timer1->stop();
+    // A normal end: the game is kept as the last discarded one if need be,
+    // and the record of a game in progress goes.
+    record_->Finish();
     ui_.ChessBrd1->OnLegalMove = nullptr;
     ui_.ChessBrd1->OnCheck = nullptr;
     ui_.ChessBrd1->OnMate = nullptr;
@@ -100,6 +104,11 @@ void TForm1::WireControls() {
     connect(ui_.ComboClaro, &QComboBox::activated, this, &TForm1::ComboClaroChange);
     connect(ui_.ComboBorde, &QComboBox::activated, this, &TForm1::ComboBordeChange);
     connect(ui_.Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    // What a save keeps is what the record keeps.
+    for (QComboBox* list :
+         {ui_.ComboJugadores, ui_.ComboDificultad, ui_.ComboPiezas, ui_.ComboOscuro, ui_.ComboClaro, ui_.ComboBorde})
+        connect(list, &QComboBox::currentIndexChanged, record_.get(), &Form1Record::Changed);
+    connect(ui_.MNotas, &QPlainTextEdit::textChanged, record_.get(), &Form1Record::NotesChanged);
 
     // A move chosen in the visible list: by keyboard (selection change) or by
     // mouse (the press changes the selection, the click follows; one run).
@@ -144,6 +153,8 @@ void TForm1::WireCommands() {
     // Read by the replay before each move; the slide under way may finish.
     connect(&a[Command::HurryLoad], &QAction::triggered, this, &TForm1::HurryLoad);
     connect(&a[Command::ReadPosition], &QAction::triggered, this, &TForm1::ReadPosition);
+    connect(&a[Command::TakeBack], &QAction::triggered, this, &TForm1::TakeBackClick);
+    connect(&a[Command::RecoverPrevious], &QAction::triggered, this, &TForm1::RecoverPreviousGame);
 }
 
 void TForm1::WireBoard() {
@@ -188,6 +199,8 @@ void TForm1::AfterFirstPaint() {
     // window's face, and decoding its sizes costs about as much as the rest
     // of the window's first paint.
     ShowProgramIcon();
+    // The question stands over the window, not over an empty screen.
+    if (std::exchange(offerRecordOnPaint_, false)) QTimer::singleShot(0, record_.get(), &Form1Record::OfferInterrupted);
     // A file dialog costs more to build than the whole window; made now,
     // while the user looks at the start screen, the first save or load
     // opens at once.
@@ -259,8 +272,28 @@ void TForm1::ShowMessage(Message kind, const QString& text) {
 
 GameRecordText TForm1::CollectGame() const { return Form1Game::Collect(ui_); }
 GameSheetData TForm1::SheetData() const { return Form1Game::Sheet(ui_); }
-void TForm1::ApplyLoadedGame(const LoadedGame& game) { Form1Game(*this, ui_, state_, *actions_).Apply(game); }
+void TForm1::ApplyLoadedGame(const LoadedGame& game) {
+    record_->GivingUp();
+    Form1Game(*this, ui_, state_, *actions_).Apply(game);
+    record_->Loaded(game.FromFile);
+}
 void TForm1::FinishLoad() { Form1Game(*this, ui_, state_, *actions_).FinishLoad(); }
+void TForm1::GameSaved() { record_->Saved(); }
+
+bool TForm1::KeepRecordIn(const QString& folder, bool ask) {
+    if (!record_->Start(folder)) return false;
+    if (!ask) record_->KeepInterrupted();
+    else if (record_->HasInterrupted() && painted_)
+        QTimer::singleShot(0, record_.get(), &Form1Record::OfferInterrupted);
+    else offerRecordOnPaint_ = record_->HasInterrupted();
+    return true;
+}
+
+const Form1Record& TForm1::Record() const { return *record_; }
+
+void TForm1::RecoverPreviousGame() {
+    if (!state_.Loading) record_->RecoverPrevious();
+}
 
 void TForm1::HaltWhile(const std::function<void()>& show) {
     const bool running = state_.ClocksRunning;
@@ -336,6 +369,7 @@ void TForm1::ComboJugadorBlancasChange() {
 void TForm1::ComboDificultadChange() { ui_.ChessBrd1->SetSearchDepth(ui_.ComboDificultad->currentIndex() + 3); }
 
 void TForm1::BNuevaParClick() {
+    record_->GivingUp();
     state_.Clocks.Reset();
     ShowClocks();
     ui_.MNotas->clear();
@@ -352,6 +386,7 @@ void TForm1::BNuevaParClick() {
     state_.ClocksRunning = true;
     ui_.ComboJugadorBlancas->setCurrentIndex(1);
     ComboJugadorBlancasChange();
+    record_->Changed();
 }
 
 void TForm1::ButtonStopClick() {
@@ -406,6 +441,7 @@ void TForm1::ChessBrd1LegalMove(Square, Square) {
     if (!std::exchange(movePending_, true)) QTimer::singleShot(0, this, &TForm1::SayPlayedMove);
     ui_.PJaque->hide();
     UpdateListBox();
+    record_->Changed();
     if (state_.Loading) return;
     state_.ClocksRunning = true;
     SelectHidden(ui_.ListBox1->count() - 1);
@@ -626,6 +662,48 @@ void TForm1::GoToPosition(int row) {
     }
     SetPMueve();
     SayShownPosition();
+}
+
+int TForm1::HalfMovesToTakeBack() const {
+    const TChessBrd& board = *ui_.ChessBrd1;
+    const auto computer = [&board](bool white) {
+        return white ? board.ComputerPlaysWhite() : board.ComputerPlaysBlack();
+    };
+    const int total = board.RecordedHalfMoves();
+    if (computer(true) && computer(false)) return std::min(total, 1);
+    bool humanMoveGone = false;
+    for (int left = total; left > 0; --left) {
+        // Half-move `left` (counted from 1) was White's when odd.
+        humanMoveGone = humanMoveGone || !computer(left % 2 == 1);
+        const bool whiteToMoveThen = (left - 1) % 2 == 0;
+        if (humanMoveGone && !computer(whiteToMoveThen)) return total - left + 1;
+    }
+    return total;
+}
+
+void TForm1::TakeBackClick() {
+    if (state_.Loading || !ui_.PEmpezar->isHidden()) return;
+    TChessBrd& board = *ui_.ChessBrd1;
+    const int count = HalfMovesToTakeBack();
+    if (count == 0 || !board.TakeBack(count)) {
+        announcer_->Say(QStringLiteral("No hay ninguna jugada que deshacer"));
+        return;
+    }
+    UpdateListBox();
+    {
+        const QSignalBlocker block(ui_.ListBoxRepe);
+        while (ui_.ListBoxRepe->count() > ui_.ListBox1->count())
+            delete ui_.ListBoxRepe->takeItem(ui_.ListBoxRepe->count() - 1);
+    }
+    SelectHidden(ui_.ListBox1->count() - 1);
+    Situacion();
+    if (ui_.ListBox1->count() == 0) ui_.PJaque->hide();
+    // The game is open again, even after a mate; the time already counted stays.
+    state_.ClocksRunning = true;
+    board.StartThinking();
+    movePending_ = false;
+    announcer_->Say(QStringLiteral("Jugada deshecha. ") + MoveSentence::Shown(board));
+    record_->Changed();
 }
 
 void TForm1::FirstPositionKey() { GoToPosition(-1); }

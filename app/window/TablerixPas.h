@@ -19,6 +19,7 @@
 #include "AppearanceImages.h"
 #include "CommandHost.h"
 #include "Form1Controls.h"
+#include "Form1Record.h"
 #include "Form1State.h"
 #include "FormDialogs.h"
 #include "GameClocks.h"
@@ -89,6 +90,25 @@ public:
     GameSheetData SheetData() const override;
     void ApplyLoadedGame(const LoadedGame& game) override;
     void FinishLoad() override;
+    void GameSaved() override;
+
+    // ---- The record that keeps the game from being lost ----
+    // Keeps the game in progress in folder (the program passes
+    // GameJournal::DefaultFolder(); without this call nothing is written).
+    // A record left by a run cut short is offered back once the window has
+    // painted when ask is set, or kept as the last discarded game otherwise
+    // (a game named on the command line is about to be loaded). False when
+    // no record can be kept (see Form1Record::Start).
+    bool KeepRecordIn(const QString& folder, bool ask);
+    const Form1Record& Record() const;
+    // "Recuperar la partida anterior" (Ctrl+Shift+Z).
+    void RecoverPreviousGame();
+    // "Deshacer jugada" (Ctrl+Z): against the computer the human's last move
+    // and the computer's reply (or the human's move alone while the
+    // computer thinks); with two players one half-move. The players stay as
+    // they are, the lists, turn and check indicator are as if the moves had
+    // never been played, and the computer answers the next move as usual.
+    void TakeBackClick();
 
     // ---- Game flow ----
     void FormCreate();    // the start screen
@@ -183,6 +203,9 @@ private:
     void SayPlayedMove();
     // The move that led to the position shown after navigation.
     void SayShownPosition();
+    // Half-moves a take-back removes: back to a human's turn, past at least
+    // one human move (one half-move when the computer plays both sides).
+    int HalfMovesToTakeBack() const;
 
     Form1Controls ui_;  // filled by Form1Layout; the pointers never own
     Form1State state_;
@@ -204,6 +227,8 @@ private:
     // Speaks through the status line ui_.LAnuncio; made after the controls.
     std::unique_ptr<Announcer> announcer_;
     std::unique_ptr<TypedMoveInput> typedInput_;               // uses the board and announcer_
+    std::unique_ptr<Form1Record> record_;                      // uses announcer_
+    bool offerRecordOnPaint_ = false;                          // KeepRecordIn came before the first paint
     bool movePending_ = false;                                 // a move is waiting to be said
     MoveSpeech::Outcome outcome_ = MoveSpeech::Outcome::None;  // of that move
 };

@@ -87,6 +87,10 @@ WindowActions::WindowActions(QWidget& window, const Form1Controls& ui) {
          QKeySequence(Qt::Key_Escape), QStringLiteral("Esc")},
         {Command::ReadPosition, "AccionLeerPosicion", QStringLiteral("Leer posición"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), QStringLiteral("Ctrl+Mayús+D")},
+        {Command::TakeBack, "AccionDeshacer", QStringLiteral("Deshacer jugada"),
+         QKeySequence(Qt::CTRL | Qt::Key_Z), QStringLiteral("Ctrl+Z")},
+        {Command::RecoverPrevious, "AccionRecuperarAnterior", QStringLiteral("Recuperar la partida anterior"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QStringLiteral("Ctrl+Mayús+Z")},
     };
     // clang-format on
     static_assert(std::size(entries) == kCount);
@@ -110,13 +114,14 @@ WindowActions::WindowActions(QWidget& window, const Form1Controls& ui) {
 QAction& WindowActions::operator[](Command command) const { return *actions_[static_cast<std::size_t>(command)]; }
 
 void WindowActions::OfferGameCommands(bool offered) {
-    for (const Command c : {Command::Save, Command::Print, Command::NewGame}) (*this)[c].setEnabled(offered);
+    for (const Command c : {Command::Save, Command::Print, Command::NewGame, Command::TakeBack})
+        (*this)[c].setEnabled(offered);
 }
 
 void WindowActions::OfferHeaderCommands(bool offered) {
     // A game from the clipboard is a load without animation.
     for (const Command c : {Command::Save, Command::LoadAnimated, Command::Load, Command::Print, Command::NewGame,
-                            Command::About, Command::Paste})
+                            Command::About, Command::Paste, Command::RecoverPrevious, Command::TakeBack})
         (*this)[c].setEnabled(offered);
 }
 

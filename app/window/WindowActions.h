@@ -27,25 +27,27 @@ struct Form1Controls;
 class WindowActions {
 public:
     enum class Command {
-        Save,          // " Salvar Partida ", Ctrl+S
-        LoadAnimated,  // " Cargar Partida CON Animación ", Ctrl+Shift+O
-        Load,          // " Cargar Partida SIN Animación ", Ctrl+O
-        Print,         // " Imprimir Partida ", Ctrl+P
-        NewGame,       // " Nueva Partida ", Ctrl+N
-        About,         // " Acerca de... ", F1
-        Quit,          // "Salir", Ctrl+Q
-        Back,          // " Jugada Anterior ", Left
-        Pause,         // " Juego en Pausa ", Space
-        Forward,       // " Jugada Siguiente ", Right
-        First,         // the starting position, Home (shown with Back)
-        Last,          // the last half-move, End (shown with Forward)
-        CopyGame,      // the game as PGN onto the clipboard, Ctrl+C
-        CopyFen,       // the shown position as FEN onto the clipboard, Ctrl+Shift+C
-        Paste,         // a PGN game from the clipboard, Ctrl+V
-        HurryLoad,     // the animated load under way goes on unanimated, Escape
-        ReadPosition,  // the status line reads the shown position, Ctrl+Shift+D
+        Save,             // " Salvar Partida ", Ctrl+S
+        LoadAnimated,     // " Cargar Partida CON Animación ", Ctrl+Shift+O
+        Load,             // " Cargar Partida SIN Animación ", Ctrl+O
+        Print,            // " Imprimir Partida ", Ctrl+P
+        NewGame,          // " Nueva Partida ", Ctrl+N
+        About,            // " Acerca de... ", F1
+        Quit,             // "Salir", Ctrl+Q
+        Back,             // " Jugada Anterior ", Left
+        Pause,            // " Juego en Pausa ", Space
+        Forward,          // " Jugada Siguiente ", Right
+        First,            // the starting position, Home (shown with Back)
+        Last,             // the last half-move, End (shown with Forward)
+        CopyGame,         // the game as PGN onto the clipboard, Ctrl+C
+        CopyFen,          // the shown position as FEN onto the clipboard, Ctrl+Shift+C
+        Paste,            // a PGN game from the clipboard, Ctrl+V
+        HurryLoad,        // the animated load under way goes on unanimated, Escape
+        ReadPosition,     // the status line reads the shown position, Ctrl+Shift+D
+        TakeBack,         // "Deshacer jugada", Ctrl+Z
+        RecoverPrevious,  // "Recuperar la partida anterior", Ctrl+Shift+Z
     };
-    static constexpr std::size_t kCount = static_cast<std::size_t>(Command::ReadPosition) + 1;
+    static constexpr std::size_t kCount = static_cast<std::size_t>(Command::RecoverPrevious) + 1;
 
     // Makes every command as a child of window and binds those with a button
     // to theirs in ui (window's controls, already built). All start enabled
@@ -55,9 +57,10 @@ public:
     // The action of command; owned by the window.
     QAction& operator[](Command command) const;
 
-    // Save, print and a new game: offered once a game is under way.
+    // Save, print, a new game and a take-back: offered once a game is under way.
     void OfferGameCommands(bool offered);
-    // Every header command and the paste of a game: off while a game loads.
+    // Every header command, the paste or recovery of a game and a take-back:
+    // off while a game loads.
     void OfferHeaderCommands(bool offered);
     // Back, pause, forward and their Home and End: shown while a game is.
     void ShowNavigation(bool shown);

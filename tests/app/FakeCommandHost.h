@@ -56,6 +56,7 @@ public:
     void FinishLoad() override { ++finishedLoads; }
     void SetClocksRunning(bool running) override { clocksRunning = running; }
     void SetAnimateLoad(bool animate) override { animateLoad = animate; }
+    void GameSaved() override { ++saves; }
 
     // What the dialogs answer, one per dialog; none left cancels.
     QStringList answers;
@@ -70,6 +71,7 @@ public:
     std::vector<Shown> messages;
     std::optional<LoadedGame> applied;
     int finishedLoads = 0;
+    int saves = 0;  // saves reported as written
     std::optional<bool> clocksRunning;
     std::optional<bool> animateLoad;
 

@@ -227,6 +227,9 @@ TEST_F(ShortcutsTest, EveryCommandIsAnActionThatDrivesItsButton) {
         {"AccionPegar", nullptr, "Pegar Partida", QKeySequence(Qt::CTRL | Qt::Key_V)},
         {"AccionAcelerarCarga", nullptr, "Acelerar Carga", QKeySequence(Qt::Key_Escape)},
         {"AccionLeerPosicion", nullptr, "Leer posición", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
+        {"AccionDeshacer", nullptr, "Deshacer jugada", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"AccionRecuperarAnterior", nullptr, "Recuperar la partida anterior",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
     };
     // What a screen reader says of each button: a plain name, not the caption.
     const std::map<std::string, QString> spoken = {{"BSalvar", "Salvar Partida"},
