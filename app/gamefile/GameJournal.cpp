@@ -13,9 +13,8 @@ namespace tablerix {
 QString GameJournal::DefaultFolder() {
     // A relative XDG_STATE_HOME is invalid and must be ignored.
     const QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    const QString base = !state.isEmpty() && QDir::isAbsolutePath(state)
-                             ? state
-                             : QDir::homePath() + QStringLiteral("/.local/state");
+    const QString base =
+        !state.isEmpty() && QDir::isAbsolutePath(state) ? state : QDir::homePath() + QStringLiteral("/.local/state");
     return QDir::cleanPath(base + QStringLiteral("/tablerix"));
 }
 
@@ -61,6 +60,10 @@ void GameJournal::ClearRecord() {
 
 void GameJournal::Discard(const GameRecordText& game) {
     if (writer_) writer_->Write(DiscardedPath(), game);
+}
+
+void GameJournal::Wait() const {
+    if (writer_) writer_->Wait();
 }
 
 void GameJournal::Finish() {

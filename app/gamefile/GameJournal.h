@@ -64,6 +64,8 @@ public:
     // The program ends normally: the record goes, and this returns once
     // everything asked for is on disk.
     void Finish();
+    // Returns once everything asked for so far is on disk (or has failed).
+    void Wait() const;
 
 private:
     QString folder_;

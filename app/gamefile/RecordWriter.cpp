@@ -47,8 +47,8 @@ void RecordWriter::Run() {
         jobs_.pop_front();
         busy_ = true;
         lock.unlock();
-        const bool ok = job.Game ? GameFile::Save(job.Path, *job.Game)
-                                 : (!QFile::exists(job.Path) || QFile::remove(job.Path));
+        const bool ok =
+            job.Game ? GameFile::Save(job.Path, *job.Game) : (!QFile::exists(job.Path) || QFile::remove(job.Path));
         if (report_) report_(ok);
         lock.lock();
         busy_ = false;

@@ -8,8 +8,8 @@
 
 namespace tablerix {
 
-Form1Record::Form1Record(TForm1& form, std::function<void(const QString&)> say)
-    : form_(form), say_(std::move(say)) {
+Form1Record::Form1Record(TForm1& form, std::function<void(const QString&)> say, std::function<void(bool)> failing)
+    : form_(form), say_(std::move(say)), failing_(std::move(failing)) {
     soon_.setSingleShot(true);
     soon_.setInterval(0);
     connect(&soon_, &QTimer::timeout, this, &Form1Record::Flush);
@@ -26,7 +26,8 @@ Form1Record::~Form1Record() {
 bool Form1Record::Start(const QString& folder) {
     auto journal = std::make_unique<GameJournal>(folder);
     const bool open = journal->Open([this](bool ok) {
-        QMetaObject::invokeMethod(this, [this, ok] { Reported(ok); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, ok] { Reported(ok); }, Qt::QueuedConnection);
     });
     if (open) journal_ = std::move(journal);
     return open;
@@ -103,11 +104,10 @@ void Form1Record::Load(const QString& path) {
 }
 
 void Form1Record::Reported(bool ok) {
-    if (ok) {
-        failureSaid_ = false;
-        return;
-    }
-    if (!std::exchange(failureSaid_, true)) say_(kWriteFailed);
+    if (ok == !failureSaid_) return;
+    failureSaid_ = !ok;
+    failing_(!ok);
+    if (!ok) say_(kWriteFailed);
 }
 
 }  // namespace tablerix

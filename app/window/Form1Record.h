@@ -7,7 +7,8 @@
 //
 // The window collects the game (cheap, on its thread); the files are written
 // on the journal's own thread, so the board never waits on the disk. A write
-// that fails is said once on the status line; play goes on.
+// that fails is said once on the status line and shown in the status bar
+// until one succeeds; play goes on.
 //
 // Ownership: owned by TForm1, which it serves through its CommandHost and
 // public operations; owns the journal and its timers (Qt children of the
@@ -35,13 +36,16 @@ public:
     static inline const QString kNoPrevious = QStringLiteral("No hay ninguna partida anterior");
     static inline const QString kWriteFailed =
         QStringLiteral("No se puede guardar la copia de la partida en curso; el juego sigue");
+    // In the status bar while the record cannot be written.
+    static inline const QString kFailedPanel = QStringLiteral("Sin copia de la partida");
     static inline const QString kKeptAsPrevious =
         QStringLiteral("La partida interrumpida se guarda como partida anterior (Ctrl+Mayús+Z)");
     // The notes are recorded at most this often while they are typed.
     static constexpr int kNotesDelayMs = 1000;
 
-    // say: shows a sentence on the status line.
-    Form1Record(TForm1& form, std::function<void(const QString&)> say);
+    // say: shows a sentence on the status line; failing: the status bar
+    // shows whether the record can be written.
+    Form1Record(TForm1& form, std::function<void(const QString&)> say, std::function<void(bool)> failing);
     ~Form1Record() override;
 
     // Keeps the record in folder from now on. False when it cannot (the
@@ -90,6 +94,7 @@ private:
 
     TForm1& form_;
     std::function<void(const QString&)> say_;
+    std::function<void(bool)> failing_;
     std::unique_ptr<GameJournal> journal_;
     QTimer soon_;   // zero-delay: after the current event
     QTimer notes_;  // the notes' delay

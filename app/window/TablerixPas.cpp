@@ -64,7 +64,11 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), dialogs_(std::make_unique<For
     Form1Layout::Build(*this, ui_, images_);
     actions_ = std::make_unique<WindowActions>(*this, ui_);
     announcer_ = std::make_unique<Announcer>(*ui_.LAnuncio);
-    record_ = std::make_unique<Form1Record>(*this, [this](const QString& sentence) { announcer_->Say(sentence); });
+    record_ = std::make_unique<Form1Record>(
+        *this, [this](const QString& sentence) { announcer_->Say(sentence); },
+        [this, program = ui_.StatusPanels[1]->text()](bool failing) {
+            ui_.StatusPanels[1]->setText(failing ? Form1Record::kFailedPanel : program);
+        });
     WireControls();
     WireCommands();
     WireBoard();

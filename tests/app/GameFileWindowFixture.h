@@ -45,7 +45,13 @@ public:
         printer.setOutputFileName(pdf);
         return !pdf.isEmpty();
     }
+    bool Ask(QWidget*, const QString& question) const override {
+        questions << question;
+        return yes;
+    }
     QStringList answers;  // one per dialog; an empty one cancels
+    mutable QStringList questions;
+    bool yes = true;  // what every question is answered
     QStringList seen;
     QStringList proposed;
     QFileDialog* lastDialog = nullptr;

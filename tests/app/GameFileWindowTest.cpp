@@ -33,6 +33,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "FileSizeLimit.h"
 #include "FormControls.h"
 #include "GameFileWindowFixture.h"
 #include "MessageCloser.h"
@@ -531,30 +532,6 @@ TEST_F(GameFileWindowTest, ClosingTheWindowDuringALoadEndsItQuietly) {
     EXPECT_TRUE(closer.texts.isEmpty());  // no "Continuar Partida" for a closed window
     EXPECT_FALSE(form->Loading());
 }
-
-// Lowers this process's file-size limit while it lives, so that a write runs
-// out of room as on a full disk (SIGXFSZ ignored: the write fails instead).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
-        ok_ = getrlimit(RLIMIT_FSIZE, &old_) == 0;
-        rlimit tight = old_;
-        tight.rlim_cur = bytes;
-        ok_ = ok_ && setrlimit(RLIMIT_FSIZE, &tight) == 0;
-    }
-    ~FileSizeLimit() {
-        if (ok_) setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool Ok() const { return ok_; }
-
-private:
-    rlimit old_{};
-    bool ok_ = false;
-    void (*oldHandler_)(int);
-};
 
 TEST_F(GameFileWindowTest, FailedSaveSaysSoAndKeepsTheOldFile) {
     StartTwoPlayers();
