@@ -23,22 +23,38 @@ bool HasLongWord(const QString& text) {
 
 TNotesEdit::TNotesEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    // Connected before the first paint lays anything out, and the view lays
-    // out lazily, so the mode is right before a long word is ever measured.
     connect(document(), &QTextDocument::contentsChange, this,
             [this](int position, int, int added) { FitWrapToWords(position, added); });
 }
 
+void TNotesEdit::SetNotes(const QString& text) {
+    // Never a long word laid out at word boundaries: breaking anywhere goes
+    // on before such a text comes in and off only once it has gone.
+    const bool anywhere = HasLongWord(text);
+    if (anywhere) BreakAnywhere(true);
+    // Text set over text is laid out again piece by piece, a hundred times
+    // slower than into an empty field.
+    clear();
+    setPlainText(text);
+    if (!anywhere) BreakAnywhere(false);
+}
+
+void TNotesEdit::BreakAnywhere(bool anywhere) {
+    const QTextOption::WrapMode mode = anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (wordWrapMode() != mode) setWordWrapMode(mode);
+}
+
 void TNotesEdit::FitWrapToWords(int position, int added) {
     const QTextDocument& doc = *document();
-    if (position == 0 && added >= doc.characterCount() - 1 &&
-        wordWrapMode() != QTextOption::WrapAtWordBoundaryOrAnywhere)
-        setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    if (doc.isEmpty()) {
+        BreakAnywhere(false);
+        return;
+    }
     if (wordWrapMode() == QTextOption::WrapAnywhere) return;
     const QTextBlock last = doc.findBlock(position + added);
     for (QTextBlock block = doc.findBlock(position); block.isValid(); block = block.next()) {
         if (HasLongWord(block.text())) {
-            setWordWrapMode(QTextOption::WrapAnywhere);
+            BreakAnywhere(true);
             return;
         }
         if (block == last) return;
@@ -65,8 +81,10 @@ bool TNotesEdit::canInsertFromMimeData(const QMimeData* source) const {
 
 void TNotesEdit::insertFromMimeData(const QMimeData* source) {
     if (isReadOnly() || !canInsertFromMimeData(source)) return;
+    const QString text = source->text();
+    if (HasLongWord(text)) BreakAnywhere(true);
     QTextCursor cursor = textCursor();
-    cursor.insertText(source->text());
+    cursor.insertText(text);
     setTextCursor(cursor);
     ensureCursorVisible();
 }

@@ -8,7 +8,9 @@
 // Lines break at word boundaries; once the text holds a word longer than
 // kLongWord characters they break anywhere, as laying such a word out at
 // word boundaries takes minutes (a 1 MiB word). The text itself is never
-// changed for it. User-interface thread only.
+// changed for it. The mode must be right before such a text is laid out,
+// which happens inside the change itself: new notes go through SetNotes,
+// and a paste is judged before it goes in. User-interface thread only.
 
 #include <QPlainTextEdit>
 
@@ -24,6 +26,9 @@ public:
     explicit TNotesEdit(QWidget* parent = nullptr);
     ~TNotesEdit() override = default;
 
+    // Replaces the text as setPlainText does, the wrap mode chosen first.
+    void SetNotes(const QString& text);
+
 protected:
     // Ctrl+Tab and Ctrl+Shift+Tab move the focus on; other events as usual.
     bool event(QEvent* event) override;
@@ -34,9 +39,10 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
-    // After a change of the text: the whole text replaced decides the wrap
-    // mode afresh; an edit can only turn breaking anywhere on.
+    // After an edit (typing): a word grown too long turns breaking anywhere
+    // on; an emptied field turns it off.
     void FitWrapToWords(int position, int added);
+    void BreakAnywhere(bool anywhere);
 };
 
 }  // namespace tablerix

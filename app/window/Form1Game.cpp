@@ -134,7 +134,7 @@ bool Form1Game::ReplayLoading(const LoadedGame& game, std::vector<std::string_vi
 void Form1Game::TakeListsNotesAndClocks(const LoadedGame& game, const std::vector<std::string_view>& words) {
     const Form1Controls& f = ui_;
     FillVisibleList(game, words);
-    f.MNotas->setPlainText(game.Notes);
+    f.MNotas->SetNotes(game.Notes);
 
     TablerixMessage::Aviso(&form_, GameFileCommands::kContinue);
     actions_.OfferGameCommands(true);

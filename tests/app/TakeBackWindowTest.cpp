@@ -77,7 +77,7 @@ TEST_F(TakeBackWindowTest, WithTwoPlayersOneHalfMoveGoesAndTheCheckIndicatorFoll
     EXPECT_EQ(Moves(), 12);
     EXPECT_EQ(Entries().size(), 12);
     EXPECT_TRUE(Control<QWidget>(*form, "PJaque")->isHidden());  // Ke7 gave no check
-    EXPECT_TRUE(form->ClocksRunning());                           // the game is open again
+    EXPECT_TRUE(form->ClocksRunning());                          // the game is open again
     EXPECT_TRUE(Board(*form)->WhiteToMove());
     TakeBack();  // Ke7, an answer to a check
     EXPECT_EQ(Moves(), 11);

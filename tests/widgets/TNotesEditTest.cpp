@@ -86,4 +86,36 @@ TEST_F(TNotesEditTest, AnOrdinaryPasteStillWorks) {
     EXPECT_EQ(notes.toPlainText(), QStringLiteral("negrita"));
 }
 
+// A word of any length is laid out breaking anywhere (at word boundaries
+// it would take minutes); the text itself is never touched for it.
+TEST_F(TNotesEditTest, AVeryLongWordBreaksAnywhereAndTheTextStaysAsItIs) {
+    EXPECT_EQ(notes.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const QString word(TNotesEdit::kLongWord, u'x');
+    notes.SetNotes(QStringLiteral("Una nota ") + word);  // as long as a word may be
+    EXPECT_EQ(notes.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+    const QString huge = QStringLiteral("Comentario: ") + QString(1024 * 1024, u'a') + QStringLiteral(" fin");
+    notes.SetNotes(huge);
+    EXPECT_EQ(notes.wordWrapMode(), QTextOption::WrapAnywhere);
+    notes.repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(notes.toPlainText(), huge);
+
+    // New notes decide afresh; typing or pasting a long word turns it on,
+    // emptying the field turns it off.
+    notes.SetNotes(QStringLiteral("Notas"));
+    EXPECT_EQ(notes.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    notes.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&notes, QStringLiteral(" ") + word);
+    EXPECT_EQ(notes.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QTest::keyClicks(&notes, QStringLiteral("y"));
+    EXPECT_EQ(notes.wordWrapMode(), QTextOption::WrapAnywhere);
+    EXPECT_EQ(notes.toPlainText(), QStringLiteral("Notas ") + word + u'y');
+    notes.clear();
+    EXPECT_EQ(notes.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QGuiApplication::clipboard()->setText(QStringLiteral("\n") + word + word);
+    QTest::keyClick(&notes, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(notes.wordWrapMode(), QTextOption::WrapAnywhere);
+}
+
 }  // namespace
