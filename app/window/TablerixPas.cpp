@@ -233,11 +233,7 @@ void TForm1::SetDialogs(std::unique_ptr<FormDialogs> dialogs) { dialogs_ = std::
 // ------------------------------------------------- game files and printing
 
 CommandHost::ChosenFile TForm1::ChooseSaveFile() {
-    QFileDialog& dialog = fileDialogs_.Save();
-    if (const QString opened = dialogs_->OpenedFile; !opened.isEmpty()) {
-        dialog.selectFile(opened);
-        GameFileKind::FitTo(dialog, opened);
-    }
+    QFileDialog& dialog = fileDialogs_.SaveProposing(state_.GameFile);
     const QString path = dialogs_->ChooseFile(dialog);
     return {path, !path.isEmpty() && GameFileKind::IsPgn(path, dialog.selectedNameFilter())};
 }
@@ -248,7 +244,12 @@ CommandHost::ChosenFile TForm1::ChooseOpenFile() {
     return {path, !path.isEmpty() && GameFileKind::IsPgn(path, dialog.selectedNameFilter())};
 }
 
-void TForm1::RememberOpenedFile(const QString& path) { dialogs_->OpenedFile = path; }
+void TForm1::RememberOpenedFile(const QString& path) {
+    dialogs_->OpenedFile = path;
+    state_.GameFile = path;
+}
+
+void TForm1::RememberSavedFile(const QString& path) { state_.GameFile = path; }
 
 bool TForm1::SetUpPrinter(QPrinter& printer) { return dialogs_->SetUpPrinter(printer, this); }
 
@@ -259,7 +260,12 @@ void TForm1::ShowMessage(Message kind, const QString& text) {
 
 GameRecordText TForm1::CollectGame() const { return Form1Game::Collect(ui_); }
 GameSheetData TForm1::SheetData() const { return Form1Game::Sheet(ui_); }
-void TForm1::ApplyLoadedGame(const LoadedGame& game) { Form1Game(*this, ui_, state_, *actions_).Apply(game); }
+void TForm1::ApplyLoadedGame(const LoadedGame& game) {
+    // A game from the clipboard has no file; one from a file was named by
+    // RememberOpenedFile.
+    if (game.Header.isEmpty()) state_.GameFile.clear();
+    Form1Game(*this, ui_, state_, *actions_).Apply(game);
+}
 void TForm1::FinishLoad() { Form1Game(*this, ui_, state_, *actions_).FinishLoad(); }
 
 void TForm1::HaltWhile(const std::function<void()>& show) {
@@ -346,6 +352,7 @@ void TForm1::BNuevaParClick() {
         ui_.ListBoxRepe->clear();
     }
     ui_.LPartida->clear();
+    state_.GameFile.clear();  // a save no longer proposes the old game's file
     ui_.PJaque->hide();
     ui_.ChessBrd1->NewGame();
     UpdateListBox();
