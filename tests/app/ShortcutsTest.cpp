@@ -90,9 +90,38 @@ TEST_F(ShortcutsTest, HeaderKeysRunTheirButtonsOnlyWhileTheButtonIsUsable) {
     EXPECT_TRUE(Control<QPushButton>(*form, "BSalir")->toolTip().contains(QStringLiteral("Salir (Ctrl+Q)")));
     EXPECT_TRUE(
         Control<QPushButton>(*form, "ButtonStop")->toolTip().contains(QStringLiteral("Juego en Pausa (Espacio)")));
+    // The arrows' keys said as they act: one step each, Home and End to the ends.
+    EXPECT_EQ(Control<QPushButton>(*form, "ButtonBack")->toolTip(),
+              QStringLiteral(" Jugada Anterior (\u2190; Inicio: posición inicial) "));
+    EXPECT_EQ(Control<QPushButton>(*form, "ButtonForward")->toolTip(),
+              QStringLiteral(" Jugada Siguiente (\u2192; Fin: última jugada) "));
 
     Press(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(ShortcutsTest, CtrlOLoadsWithoutAnimationAndCtrlShiftOWithIt) {
+    WriteAll(File("corta.Chess"),
+             "1. E2-E4\r\n              E7-E5\r\nTiempos...\r\n000000000000000000100000\r\n"
+             "Jugadas Jaque...\r\n1. E2-E4\r\n              E7-E5\r\nNotas...\r\n");
+    int slid = 0;
+    TMoveEvent original = Board(*form)->OnLegalMove;
+    Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
+        slid += static_cast<TChessBrd&>(b).AnimateMoves();
+        original(b, a, c);
+    };
+    MessageCloser closer;
+    dialogs->answers << File("corta.Chess");
+    Press(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 2);
+    EXPECT_EQ(slid, 0);
+    dialogs->answers << File("corta.Chess");
+    Press(Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 2);
+    EXPECT_EQ(slid, 2);
+    Board(*form)->OnLegalMove = original;
+    EXPECT_EQ(dialogs->seen, (QStringList{"Tablerix ( Cargar Partida ).", "Tablerix ( Cargar Partida )."}));
+    EXPECT_EQ(closer.texts, (QStringList{"        Continuar Partida", "        Continuar Partida"}));
 }
 
 TEST_F(ShortcutsTest, ArrowsHomeAndEndStepThroughTheGameLikeTheButtons) {
