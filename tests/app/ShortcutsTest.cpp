@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QKeySequence>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -316,6 +317,33 @@ TEST_F(ShortcutsTest, EveryCommandIsAnActionThatDrivesItsButton) {
     EXPECT_TRUE(Control<QPushButton>(*form, "ButtonStop")->isVisibleTo(form.get()));
     QTest::mouseClick(Control<QPushButton>(*form, "ButtonStop"), Qt::LeftButton);  // the click runs the command
     EXPECT_EQ(closer.texts, QStringList{"         Juego en Pausa"});
+}
+
+QString ReadText(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// Every key of the window is a row of the README's table of keys and an
+// entry of the manual page's KEYS section, named as Qt names it
+// (Ctrl+Shift+O, Left, Esc), so that a new command is not left out of them.
+TEST_F(ShortcutsTest, EveryKeyIsInTheReadmeAndTheManualPage) {
+    const QString readme = ReadText(QStringLiteral(TABLERIX_SOURCE_DIR "/README.md"));
+    const QString manual = ReadText(QStringLiteral(TABLERIX_SOURCE_DIR "/data/tablerix.6"));
+    const QString keys = manual.section(QStringLiteral("\n.SH KEYS\n"), 1).section(QStringLiteral("\n.SH "), 0, 0);
+    ASSERT_FALSE(readme.isEmpty());
+    ASSERT_FALSE(keys.isEmpty());
+    int checked = 0;
+    for (const QAction* action : form->findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
+        for (const QKeySequence& key : action->shortcuts()) {
+            const QString name = key.toString(QKeySequence::PortableText);
+            SCOPED_TRACE(name.toStdString() + " " + action->text().toStdString());
+            EXPECT_TRUE(readme.contains(QStringLiteral("\n| `") + name + QStringLiteral("` ")));
+            EXPECT_TRUE(keys.contains(QStringLiteral("\n.B ") + name + u'\n'));
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 17);
 }
 
 TEST(WindowShortcutsText, TheKeyGoesBeforeTheTrailingBlanks) {
