@@ -12,6 +12,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 
 namespace tablerix {
 
@@ -154,7 +156,9 @@ bool TChessBrd::RenderAll() {
         surface_.setDotsPerMeterX(kDotsPerMeter96Dpi);
         surface_.setDotsPerMeterY(kDotsPerMeter96Dpi);
     }
-    BoardPainter(surface_, style_, pieces_).PaintAll(Board());
+    std::array<char, 66> shown = Board();
+    if (const Square lifted = LiftedSquare(); IsOnBoard(lifted)) shown[static_cast<std::size_t>(ToInt(lifted))] = ' ';
+    BoardPainter(surface_, style_, pieces_).PaintAll(shown);
     rendering_ = false;
     if (!painted_) {
         painted_ = true;
@@ -165,6 +169,8 @@ bool TChessBrd::RenderAll() {
     }
     return true;
 }
+
+Square TChessBrd::LiftedSquare() const noexcept { return dragImage_.IsUp() ? moveView_.DragSource() : Square::None; }
 
 void TChessBrd::Paint() {
     if (RenderAll()) Show(QRegion(rect()));

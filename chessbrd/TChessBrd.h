@@ -190,9 +190,14 @@ protected:
     void PositionChanged() override;
 
 private:
-    // Renders the whole surface; false when re-entered from an OnPaint
-    // handler or while the stored properties are being loaded.
+    // Renders the whole surface, the lifted square empty; false when
+    // re-entered from an OnPaint handler or while the stored properties are
+    // being loaded.
     bool RenderAll();
+    // The square whose piece is up as the drag picture, else None. A paint
+    // may come at any time during a drag (the window system's, or one Qt
+    // deferred), so the full paint itself leaves this square empty.
+    Square LiftedSquare() const noexcept;
     // The surface matches the control; otherwise a full paint is due.
     bool SurfaceCurrent() const noexcept;
     // Puts a changed area of the surface on screen now.

@@ -20,13 +20,15 @@ White against the built-in engine at three levels, or two people share the
 screen; pieces are moved by dragging them with the mouse.
 .
 It applies every rule of chess, keeps the game record with back and forward
-navigation, runs three clocks, keeps notes, saves and loads .Chess game files
-and prints a game sheet. The interface is in Spanish. The engine is also
-installed as tablerix-engine, a program for the Universal Chess Interface.")
-# Libraries from dpkg-shlibdeps; the X11 platform plugin is a plugin, so no
-# library check finds it.
+navigation, runs three clocks, keeps notes, saves and loads games as .Chess
+files or PGN and prints a game sheet. The interface is in Spanish. The
+engine is also installed as tablerix-engine, a program for the Universal
+Chess Interface.")
+# Libraries from dpkg-shlibdeps. The X11 platform plugin is a plugin and
+# Qt's Spanish catalogue (its dialogs' buttons and labels) a data file, so no
+# library check finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

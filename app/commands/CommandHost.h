@@ -40,12 +40,16 @@ public:
     virtual ~CommandHost() = default;
 
     // ---- Dialogs and messages, modal over the host ----
-    // The save dialog, proposing the file last opened.
+    // The save dialog, proposing the game's file: the one it was loaded
+    // from (or a load tried) or last saved to; no name for a game that has
+    // none, such as a new one.
     virtual ChosenFile ChooseSaveFile() = 0;
     virtual ChosenFile ChooseOpenFile() = 0;
     // A load of path has been tried: the open dialog holds its name and the
     // next save proposes it.
     virtual void RememberOpenedFile(const QString& path) = 0;
+    // The game has been written to path: the next save proposes it.
+    virtual void RememberSavedFile(const QString& path) = 0;
     // The printer setup dialog on printer (not owned): true when confirmed.
     virtual bool SetUpPrinter(QPrinter& printer) = 0;
     // Shows text (leading blanks kept) and returns when the user closes it.

@@ -32,8 +32,8 @@ public:
     // user's documents folder, or the home folder when there is none.
     static QString StartFolder();
 
-    // The name the open dialog holds once a load has been tried; a save
-    // proposes it. Empty before the first load.
+    // The name the open dialog holds once a load has been tried. Empty
+    // before the first load.
     QString OpenedFile;
 
 private:

@@ -15,8 +15,12 @@ void GameFileCommands::Save() {
         return;
     }
     const bool saved = file.Pgn ? PgnCommands(host_).SaveTo(file.Path) : GameFile::Save(file.Path, host_.CollectGame());
-    if (saved) host_.GameSaved();
-    else host_.ShowMessage(CommandHost::Message::Error, kSaveFailed);
+    if (saved) {
+        host_.RememberSavedFile(file.Path);
+        host_.GameSaved();
+    } else {
+        host_.ShowMessage(CommandHost::Message::Error, kSaveFailed);
+    }
 }
 
 void GameFileCommands::Load() {

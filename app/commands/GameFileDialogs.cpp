@@ -2,6 +2,7 @@
 
 #include "GameFileKind.h"
 
+#include <memory>
 #include <utility>
 
 namespace tablerix {
@@ -10,6 +11,20 @@ GameFileDialogs::GameFileDialogs(QWidget& owner, FileChosen chosen) : owner_(own
 
 QFileDialog& GameFileDialogs::Save() {
     return Make(save_, QStringLiteral("Save"), QStringLiteral("Tablerix ( Salvar Partida )."), QFileDialog::AcceptSave);
+}
+
+QFileDialog& GameFileDialogs::SaveProposing(const QString& name) {
+    if (name.isEmpty() && saveHandedOut_) {
+        const std::unique_ptr<QFileDialog> used(save_.data());  // a child of the owner, gone now
+        saveHandedOut_ = false;
+    }
+    QFileDialog& dialog = Save();
+    saveHandedOut_ = true;
+    if (!name.isEmpty()) {
+        dialog.selectFile(name);
+        GameFileKind::FitTo(dialog, name);
+    }
+    return dialog;
 }
 
 QFileDialog& GameFileDialogs::Open() {

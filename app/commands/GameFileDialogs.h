@@ -27,6 +27,12 @@ public:
 
     // " Salvar Partida ", objectName "Save": asks before replacing a file.
     QFileDialog& Save();
+    // The save dialog for one save: proposing name, with the filter that
+    // fits it, or for an empty name with its name field blank. Qt cannot
+    // empty the field (selectFile ignores an empty name) and a native dialog
+    // keeps what was typed into it, so a dialog that has been handed out
+    // before is then made anew.
+    QFileDialog& SaveProposing(const QString& name);
     // " Cargar Partida ", objectName "Open": takes any name; a missing file
     // is the loader's to report.
     QFileDialog& Open();
@@ -46,6 +52,7 @@ private:
     FileChosen chosen_;
     QString directory_;
     QPointer<QFileDialog> save_;
+    bool saveHandedOut_ = false;  // save_ has been through SaveProposing
     QPointer<QFileDialog> open_;
 };
 

@@ -16,6 +16,9 @@ struct Form1State {
     bool HurryLoad = false;      // Escape: the load under way plays its remaining moves unanimated
     GameClocks Clocks;           // GameClock, WhiteClock, BlackClock
     QString DialogDirectory;     // where the save and open dialogs start: documents, then the last folder used
+    // The game's file, which a save proposes: the one loaded (or a load
+    // tried) or last saved to; empty for a new game and one from the clipboard.
+    QString GameFile;
 };
 
 }  // namespace tablerix

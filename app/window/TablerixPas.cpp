@@ -250,11 +250,7 @@ void TForm1::SetDialogs(std::unique_ptr<FormDialogs> dialogs) { dialogs_ = std::
 // ------------------------------------------------- game files and printing
 
 CommandHost::ChosenFile TForm1::ChooseSaveFile() {
-    QFileDialog& dialog = fileDialogs_.Save();
-    if (const QString opened = dialogs_->OpenedFile; !opened.isEmpty()) {
-        dialog.selectFile(opened);
-        GameFileKind::FitTo(dialog, opened);
-    }
+    QFileDialog& dialog = fileDialogs_.SaveProposing(state_.GameFile);
     const QString path = dialogs_->ChooseFile(dialog);
     return {path, !path.isEmpty() && GameFileKind::IsPgn(path, dialog.selectedNameFilter())};
 }
@@ -265,7 +261,12 @@ CommandHost::ChosenFile TForm1::ChooseOpenFile() {
     return {path, !path.isEmpty() && GameFileKind::IsPgn(path, dialog.selectedNameFilter())};
 }
 
-void TForm1::RememberOpenedFile(const QString& path) { dialogs_->OpenedFile = path; }
+void TForm1::RememberOpenedFile(const QString& path) {
+    dialogs_->OpenedFile = path;
+    state_.GameFile = path;
+}
+
+void TForm1::RememberSavedFile(const QString& path) { state_.GameFile = path; }
 
 bool TForm1::SetUpPrinter(QPrinter& printer) { return dialogs_->SetUpPrinter(printer, this); }
 
@@ -278,6 +279,9 @@ GameRecordText TForm1::CollectGame() const { return Form1Game::Collect(ui_); }
 GameSheetData TForm1::SheetData() const { return Form1Game::Sheet(ui_); }
 void TForm1::ApplyLoadedGame(const LoadedGame& game) {
     record_->GivingUp();
+    // A game from the clipboard or the program's own record has no file; one
+    // from a file was named by RememberOpenedFile.
+    if (!game.FromFile) state_.GameFile.clear();
     Form1Game(*this, ui_, state_, *actions_).Apply(game);
     record_->Loaded(game.FromFile);
 }
@@ -384,6 +388,7 @@ void TForm1::BNuevaParClick() {
         ui_.ListBoxRepe->clear();
     }
     ui_.LPartida->clear();
+    state_.GameFile.clear();  // a save no longer proposes the old game's file
     ui_.PJaque->hide();
     ui_.ChessBrd1->NewGame();
     UpdateListBox();

@@ -83,6 +83,7 @@ public:
     ChosenFile ChooseSaveFile() override;
     ChosenFile ChooseOpenFile() override;
     void RememberOpenedFile(const QString& path) override;
+    void RememberSavedFile(const QString& path) override;
     bool SetUpPrinter(QPrinter& printer) override;
     void ShowMessage(Message kind, const QString& text) override;
     void HaltWhile(const std::function<void()>& show) override;

@@ -114,9 +114,9 @@ TEST_F(AccessibilityTest, EveryButtonSaysWhatItIsForAndItsKey) {
         {"BNuevaPar", "Nueva Partida", "Ctrl+N"},
         {"BAcercaDe", "Acerca de", "F1"},
         {"BSalir", "Salir", "Ctrl+Q"},
-        {"ButtonBack", "Jugada anterior", "\u2190, Inicio"},
+        {"ButtonBack", "Jugada anterior", "\u2190; Inicio: posición inicial"},
         {"ButtonStop", "Pausa", "Espacio"},
-        {"ButtonForward", "Jugada siguiente", "\u2192, Fin"},
+        {"ButtonForward", "Jugada siguiente", "\u2192; Fin: última jugada"},
     };
     for (const Expected& b : buttons) {
         SCOPED_TRACE(b.button);

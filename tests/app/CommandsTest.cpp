@@ -83,13 +83,16 @@ TEST_F(CommandsTest, SaveStopsTheClocksAndWritesTheHostsGame) {
     EXPECT_EQ(host.clocksRunning, false);
     EXPECT_TRUE(ReadAll(File("partida.pgn")).contains("1. e4 e5 *"));
     EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.saved, File("partida.pgn"));  // the next save proposes it
 
     // A cancelled dialog lets the clocks run again; a failed write says so.
+    // Neither changes the file the next save proposes.
     GameFileCommands(host).Save();
     EXPECT_EQ(host.clocksRunning, true);
     host.answers << File("no/existe/partida.Chess");
     GameFileCommands(host).Save();
     EXPECT_EQ(host.messages, (std::vector<Shown>{{Message::Error, GameFileCommands::kSaveFailed, false}}));
+    EXPECT_EQ(host.saved, File("partida.pgn"));
 }
 
 TEST_F(CommandsTest, TheClipboardCommandsUseTheHostsBoard) {

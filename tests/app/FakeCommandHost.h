@@ -34,6 +34,7 @@ public:
     ChosenFile ChooseSaveFile() override { return Answer(); }
     ChosenFile ChooseOpenFile() override { return Answer(); }
     void RememberOpenedFile(const QString& path) override { opened = path; }
+    void RememberSavedFile(const QString& path) override { saved = path; }
     bool SetUpPrinter(QPrinter& printer) override {
         ++printerSetups;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -67,6 +68,7 @@ public:
     ChessBrdCore board;
 
     QString opened;
+    QString saved;
     int printerSetups = 0;
     std::vector<Shown> messages;
     std::optional<LoadedGame> applied;

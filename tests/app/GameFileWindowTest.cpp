@@ -12,7 +12,9 @@
 #include "TablerixPas.h"
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -376,6 +378,68 @@ TEST_F(GameFileWindowTest, TheRealFileDialogsSaveAndLoad) {
     EXPECT_EQ(closer.texts, QStringList{"        Continuar Partida"});
     EXPECT_EQ(Lines(Control<QListWidget>(*form, "ListBox1")), QStringList{"1. E2-E4"});
     EXPECT_EQ(Control<ElidedLabel>(*form, "LPartida")->text(), path);
+}
+
+// The save dialog proposes the game's own file, the one it was saved to or
+// loaded from, and nothing for a game without one: after "Nueva Partida" or a
+// game pasted from the clipboard its name field is blank, whatever the
+// dialog held before. The real dialogs, a name typed as a user types it.
+TEST_F(GameFileWindowTest, TheSaveDialogProposesOnlyTheGamesOwnFile) {
+    form->SetDialogs(std::make_unique<FormDialogs>());
+    StartTwoPlayers();
+    Play({{S::E2, S::E4}});
+    QTimer poll;
+    QString answer;         // typed into the next dialog and accepted; none: cancelled
+    QStringList proposals;  // each save dialog's name field as it came up
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!name) {
+            ADD_FAILURE() << "no name field";
+            dialog->reject();
+            return;
+        }
+        if (dialog->objectName() == QLatin1String("Save")) proposals << name->text();
+        if (answer.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        name->setText(std::exchange(answer, QString()));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    poll.start(10);
+    const QString first = File("primera.Chess");
+
+    answer = first;
+    form->BSalvarClick();  // a new game: nothing proposed
+    ASSERT_TRUE(QFile::exists(first));
+    form->BSalvarClick();  // saved: its file is proposed
+    form->BNuevaParClick();
+    form->BSalvarClick();  // a new game again: nothing
+    EXPECT_EQ(proposals.join(u'|').toStdString(), "|primera.Chess|");
+
+    proposals.clear();
+    {
+        MessageCloser closer;
+        answer = first;
+        form->BCargarSinClick();
+        EXPECT_EQ(closer.texts, QStringList{GameFileCommands::kContinue});
+    }
+    form->BSalvarClick();  // loaded: its file is proposed
+    form->BNuevaParClick();
+    form->BSalvarClick();
+    {
+        MessageCloser closer;
+        answer = first;
+        form->BCargarSinClick();
+        QApplication::clipboard()->setText(QStringLiteral("1. d4 d5 *"));
+        form->findChild<QAction*>(QStringLiteral("AccionPegar"))->trigger();
+        EXPECT_EQ(closer.texts, (QStringList{GameFileCommands::kContinue, GameFileCommands::kContinue}));
+    }
+    form->BSalvarClick();  // pasted: no file behind it
+    EXPECT_EQ(proposals.join(u'|').toStdString(), "primera.Chess||");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"primera.Chess"});
 }
 
 TEST_F(GameFileWindowTest, Windows1252FileWithLowerCaseSquaresAndLfLineEnds) {

@@ -1,6 +1,7 @@
 // The program's start from its command line: what the arguments mean, a game
-// named there loaded exactly as "CARGAR SIN Animación" loads it once the
-// window has painted, and the real program's exit status for a misuse.
+// named there (".Chess" or PGN) loaded exactly as "CARGAR SIN Animación"
+// loads it once the window has painted, and the real program's help, version
+// and misuse, printed without a display.
 #include "CommandLine.h"
 #include "FormDialogs.h"
 #include "GameFileCommands.h"
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +44,29 @@ TEST(CommandLineTest, NoArgumentOneGameOrHelp) {
     EXPECT_EQ(CommandLine::Parse({"no-existe.Chess"}).What, Action::OpenGame);
     EXPECT_EQ(CommandLine::Parse({"--help"}).What, Action::Help);
     EXPECT_EQ(CommandLine::Parse({"-h"}).What, Action::Help);
+    EXPECT_EQ(CommandLine::Parse({"--version"}).What, Action::Version);
+    EXPECT_EQ(CommandLine::Parse({"-v"}).What, Action::Version);
+    EXPECT_EQ(CommandLine::Version(), QStringLiteral("Tablerix 1.0"));
+}
+
+TEST(CommandLineTest, APgnGameIsAGameToo) {
+    for (const QString game : {"partida.pgn", "/home/ana/Partidas/Final de torres.pgn", "../x.PGN", "no-existe.Pgn"}) {
+        const CommandLine line = CommandLine::Parse({game});
+        EXPECT_EQ(line.What, Action::OpenGame) << game.toStdString();
+        EXPECT_EQ(line.GamePath, game);
+    }
+}
+
+TEST(CommandLineTest, QtsOwnOptionsAreNotTheProgramsArguments) {
+    const QStringList without =
+        CommandLine::WithoutQtOptions({"-platform", "offscreen", "--style", "Fusion", "-reverse", "-stylesheet=a.qss",
+                                       "partida.pgn", "-display", ":1", "--qwindowtitle", "Otra", "-widgetcount"});
+    EXPECT_EQ(without, QStringList{"partida.pgn"});
+    EXPECT_EQ(CommandLine::WithoutQtOptions({"-platform", "offscreen", "--version"}), QStringList{"--version"});
+    // What is not Qt's stays, to be judged as the program's own.
+    EXPECT_EQ(CommandLine::WithoutQtOptions({"-x", "--help", "a.Chess", "-"}),
+              (QStringList{"-x", "--help", "a.Chess", "-"}));
+    EXPECT_EQ(CommandLine::Parse(CommandLine::WithoutQtOptions({"-platform", "xcb", "-q"})).What, Action::Misuse);
 }
 
 TEST(CommandLineTest, AnythingElseIsAMisuse) {
@@ -50,10 +75,14 @@ TEST(CommandLineTest, AnythingElseIsAMisuse) {
         {"--help", "a.Chess"},
         {"notas.txt"},
         {"partida.Chess.bak"},
+        {"partida.pgn.bak"},
         {"Chess"},
-        {"-v"},
-        {"--version"},
+        {"pgn"},
+        {"--version", "a.Chess"},
+        {"-v", "-h"},
+        {"--verbose"},
         {"-x.Chess"},  // an option, not a file: ./-x.Chess names the file
+        {"-x.pgn"},
         {""},
     };
     for (const QStringList& args : misuses) {
@@ -61,7 +90,12 @@ TEST(CommandLineTest, AnythingElseIsAMisuse) {
         EXPECT_EQ(line.What, Action::Misuse) << args.join(u' ').toStdString();
         EXPECT_TRUE(line.GamePath.isEmpty());
     }
-    EXPECT_EQ(CommandLine::Usage(QStringLiteral("tablerix")), QStringLiteral("Uso: tablerix [PARTIDA.Chess]"));
+    EXPECT_EQ(CommandLine::Usage(QStringLiteral("tablerix")),
+              QStringLiteral("Uso: tablerix [PARTIDA.Chess | PARTIDA.pgn]"));
+    const QString help = CommandLine::Help(QStringLiteral("tablerix"));
+    EXPECT_TRUE(help.startsWith(CommandLine::Usage(QStringLiteral("tablerix")) + u'\n'));
+    EXPECT_TRUE(help.contains(QStringLiteral("--help")) && help.contains(QStringLiteral("--version")));
+    EXPECT_TRUE(help.endsWith(u'\n'));
 }
 
 // Answers every file dialog with one path.
@@ -204,6 +238,34 @@ TEST_F(ProgramStartTest, AGameOnTheCommandLineLoadsAsCargarSinAnimacion) {
     EXPECT_EQ(form->Dialogs().OpenedFile, path);
 }
 
+TEST_F(ProgramStartTest, APgnGameOnTheCommandLineLoadsAsTheOpenDialogLoadsIt) {
+    const QString path = Write(QStringLiteral("legal.pgn"),
+                               "[Event \"Mate de Legal\"]\n[Black \"Jugador\"]\n[Result \"1-0\"]\n\n"
+                               "1. e4 e5 2. Nf3 d6 3. Bc4 Bg4 4. Nc3 g6 5. Nxe5 Bxd1 6. Bxf7+ Ke7 7. Nd5# 1-0\n");
+
+    Start({path}, 2);
+    EXPECT_GT(paintsBeforeFirstBox, 0);
+    EXPECT_EQ(animatedMoves, 0);
+    const Seen fromCommandLine = Seen::Of(*form, *closer);
+    closer.reset();
+
+    TForm1 other;
+    other.SetDialogs(std::make_unique<AnsweringDialogs>(path));
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    MessageCloser clicked;
+    QTest::mouseClick(Control<QToolButton>(other, "BCargarSin"), Qt::LeftButton);
+    const Seen fromButton = Seen::Of(other, clicked);
+
+    EXPECT_EQ(fromCommandLine.messages, (QStringList{"      ***   Jaque Mate   ***", "        Continuar Partida"}));
+    EXPECT_EQ(fromCommandLine.hidden.size(), 13);
+    EXPECT_EQ(fromCommandLine.header, path);
+    EXPECT_EQ(fromCommandLine.indicator, QStringLiteral("Jaque Mate"));
+    EXPECT_TRUE(fromCommandLine == fromButton);
+    EXPECT_EQ(fromCommandLine.position, fromButton.position);
+    EXPECT_EQ(form->Dialogs().OpenedFile, path);
+}
+
 TEST_F(ProgramStartTest, ARelativeNameIsTheGameInTheCurrentFolder) {
     Write(QStringLiteral("legal.Chess"), LegalGame());
     const QString before = QDir::currentPath();
@@ -269,14 +331,16 @@ TEST_F(ProgramStartTest, NoArgumentShowsTheStartScreenOnly) {
     EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256))) << sizes.size();
 }
 
-// The real program, as a child process.
+// The real program, as a child process, in the environment env.
 struct Finished {
     int status = -1;
     QString out, err;
 };
 
-Finished RunProgram(const QStringList& args) {
+Finished RunProgram(const QStringList& args,
+                    const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(TABLERIX_PROGRAM), args);
     Finished r;
     if (!p.waitForFinished(60000)) {
@@ -290,24 +354,71 @@ Finished RunProgram(const QStringList& args) {
     return r;
 }
 
+// As over a plain SSH login: no display of any kind, no platform chosen.
+QProcessEnvironment WithoutDisplay() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(name));
+    return env;
+}
+
+const QString kUsage = QStringLiteral("Uso: tablerix [PARTIDA.Chess | PARTIDA.pgn]\n");
+
+TEST(ProgramTest, HelpAndVersionNeedNoDisplay) {
+    for (const QString option : {"--help", "-h"}) {
+        SCOPED_TRACE(option.toStdString());
+        const Finished r = RunProgram({option}, WithoutDisplay());
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out.toStdString(), CommandLine::Help(QStringLiteral("tablerix")).toStdString());
+        EXPECT_TRUE(r.out.startsWith(kUsage));
+        EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    }
+    for (const QString option : {"--version", "-v"}) {
+        SCOPED_TRACE(option.toStdString());
+        const Finished r = RunProgram({option}, WithoutDisplay());
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out.toStdString(), "Tablerix 1.0\n");
+        EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    }
+}
+
 TEST(ProgramTest, MisuseGivesTheUsageLineAndStatusTwo) {
-    for (const QStringList& args : QList<QStringList>{{"a.Chess", "b.Chess"}, {"notas.txt"}, {"--version"}}) {
+    for (const QStringList& args :
+         QList<QStringList>{{"a.Chess", "b.Chess"}, {"notas.txt"}, {"--bogus"}, {"--version", "a.pgn"}}) {
         SCOPED_TRACE(args.join(u' ').toStdString());
-        const Finished r = RunProgram(args);
+        const Finished r = RunProgram(args, WithoutDisplay());
         EXPECT_EQ(r.status, 2);
-        // Qt may warn about the session first (e.g. no runtime directory).
-        EXPECT_TRUE(r.err.endsWith(QStringLiteral("\nUso: tablerix [PARTIDA.Chess]\n")) ||
-                    r.err == QStringLiteral("Uso: tablerix [PARTIDA.Chess]\n"))
-            << r.err.toStdString();
+        // Judged before Qt starts: no complaint about the missing display.
+        EXPECT_EQ(r.err.toStdString(), kUsage.toStdString());
         EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
     }
 }
 
-TEST(ProgramTest, HelpGoesToStandardOutputAfterQtTookItsOwnOptions) {
+TEST(ProgramTest, HelpGoesToStandardOutputPastQtsOwnOptions) {
     const Finished r = RunProgram({"-platform", "offscreen", "--help"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.toStdString(), "Uso: tablerix [PARTIDA.Chess]\n");
+    EXPECT_EQ(r.out.toStdString(), CommandLine::Help(QStringLiteral("tablerix")).toStdString());
     EXPECT_FALSE(r.err.contains(QStringLiteral("Uso:"))) << r.err.toStdString();
+}
+
+TEST(ProgramTest, APgnGameIsTakenAndTheWindowStays) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mate.pgn"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Black \"Jugador\"]\n\n1. f3 e5 2. g4 Qh4# 0-1\n");
+    f.close();
+    QProcessEnvironment env = WithoutDisplay();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TABLERIX_PROGRAM), {path});
+    ASSERT_TRUE(p.waitForStarted());
+    // A refused argument ends the program at once; a game keeps it open
+    // (its mate message waits for a click).
+    EXPECT_FALSE(p.waitForFinished(3000));
+    p.kill();
+    p.waitForFinished();
+    EXPECT_FALSE(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("Uso:")));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QKeySequence>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -90,9 +91,38 @@ TEST_F(ShortcutsTest, HeaderKeysRunTheirButtonsOnlyWhileTheButtonIsUsable) {
     EXPECT_TRUE(Control<QPushButton>(*form, "BSalir")->toolTip().contains(QStringLiteral("Salir (Ctrl+Q)")));
     EXPECT_TRUE(
         Control<QPushButton>(*form, "ButtonStop")->toolTip().contains(QStringLiteral("Juego en Pausa (Espacio)")));
+    // The arrows' keys said as they act: one step each, Home and End to the ends.
+    EXPECT_EQ(Control<QPushButton>(*form, "ButtonBack")->toolTip(),
+              QStringLiteral(" Jugada Anterior (\u2190; Inicio: posición inicial) "));
+    EXPECT_EQ(Control<QPushButton>(*form, "ButtonForward")->toolTip(),
+              QStringLiteral(" Jugada Siguiente (\u2192; Fin: última jugada) "));
 
     Press(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(ShortcutsTest, CtrlOLoadsWithoutAnimationAndCtrlShiftOWithIt) {
+    WriteAll(File("corta.Chess"),
+             "1. E2-E4\r\n              E7-E5\r\nTiempos...\r\n000000000000000000100000\r\n"
+             "Jugadas Jaque...\r\n1. E2-E4\r\n              E7-E5\r\nNotas...\r\n");
+    int slid = 0;
+    TMoveEvent original = Board(*form)->OnLegalMove;
+    Board(*form)->OnLegalMove = [&](ChessBrdCore& b, S a, S c) {
+        slid += static_cast<TChessBrd&>(b).AnimateMoves();
+        original(b, a, c);
+    };
+    MessageCloser closer;
+    dialogs->answers << File("corta.Chess");
+    Press(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 2);
+    EXPECT_EQ(slid, 0);
+    dialogs->answers << File("corta.Chess");
+    Press(Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListBox1")->count(), 2);
+    EXPECT_EQ(slid, 2);
+    Board(*form)->OnLegalMove = original;
+    EXPECT_EQ(dialogs->seen, (QStringList{"Tablerix ( Cargar Partida ).", "Tablerix ( Cargar Partida )."}));
+    EXPECT_EQ(closer.texts, (QStringList{"        Continuar Partida", "        Continuar Partida"}));
 }
 
 TEST_F(ShortcutsTest, ArrowsHomeAndEndStepThroughTheGameLikeTheButtons) {
@@ -290,6 +320,33 @@ TEST_F(ShortcutsTest, EveryCommandIsAnActionThatDrivesItsButton) {
     EXPECT_TRUE(Control<QPushButton>(*form, "ButtonStop")->isVisibleTo(form.get()));
     QTest::mouseClick(Control<QPushButton>(*form, "ButtonStop"), Qt::LeftButton);  // the click runs the command
     EXPECT_EQ(closer.texts, QStringList{"         Juego en Pausa"});
+}
+
+QString ReadText(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// Every key of the window is a row of the README's table of keys and an
+// entry of the manual page's KEYS section, named as Qt names it
+// (Ctrl+Shift+O, Left, Esc), so that a new command is not left out of them.
+TEST_F(ShortcutsTest, EveryKeyIsInTheReadmeAndTheManualPage) {
+    const QString readme = ReadText(QStringLiteral(TABLERIX_SOURCE_DIR "/README.md"));
+    const QString manual = ReadText(QStringLiteral(TABLERIX_SOURCE_DIR "/data/tablerix.6"));
+    const QString keys = manual.section(QStringLiteral("\n.SH KEYS\n"), 1).section(QStringLiteral("\n.SH "), 0, 0);
+    ASSERT_FALSE(readme.isEmpty());
+    ASSERT_FALSE(keys.isEmpty());
+    int checked = 0;
+    for (const QAction* action : form->findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
+        for (const QKeySequence& key : action->shortcuts()) {
+            const QString name = key.toString(QKeySequence::PortableText);
+            SCOPED_TRACE(name.toStdString() + " " + action->text().toStdString());
+            EXPECT_TRUE(readme.contains(QStringLiteral("\n| `") + name + QStringLiteral("` ")));
+            EXPECT_TRUE(keys.contains(QStringLiteral("\n.B ") + name + u'\n'));
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 17);
 }
 
 TEST(WindowShortcutsText, TheKeyGoesBeforeTheTrailingBlanks) {

@@ -76,8 +76,9 @@ foreach(png IN LISTS pngs)
   endif()
 endforeach()
 
-# The desktop entry starts the installed program with a file, names an
-# installed icon and the game-file type the MIME package defines.
+# The desktop entry starts the installed program by its full path (found
+# whatever the PATH) with a file, names an installed icon, the game-file type
+# the MIME package defines and PGN (by its old name and the current one).
 file(READ "${share}/applications/${app}.desktop" entry)
 function(expect_entry_line line)
   string(FIND "${entry}" "\n${line}\n" at)
@@ -85,9 +86,15 @@ function(expect_entry_line line)
     set(failures "${failures}\n  desktop entry lacks '${line}'" PARENT_SCOPE)
   endif()
 endfunction()
-expect_entry_line("Exec=tablerix %f")
+expect_entry_line("Exec=/usr/bin/tablerix %f")
 expect_entry_line("Icon=${app}")
-expect_entry_line("MimeType=${mime};")
+expect_entry_line("MimeType=${mime};application/x-chess-pgn;application/vnd.chess-pgn;")
+if(entry MATCHES "\nTryExec=")
+  fail("desktop entry has a TryExec line, which hides it when the program is not on the PATH")
+endif()
+if(entry MATCHES "@")
+  fail("desktop entry keeps a template placeholder")
+endif()
 expect_entry_line("Categories=Game;BoardGame;")
 expect_entry_line("Name=Tablerix")
 if(NOT entry MATCHES "\nKeywords=[^\n]*ajedrez;chess;")
@@ -99,7 +106,8 @@ if(NOT package MATCHES "type=\"${mime}\"")
 endif()
 file(READ "${share}/metainfo/${app}.metainfo.xml" metainfo)
 foreach(needle "<id>${app}</id>" "<launchable type=\"desktop-id\">${app}.desktop</launchable>"
-               "<release version=\"1.0\"" "<mediatype>${mime}</mediatype>")
+               "<release version=\"1.0\"" "<mediatype>${mime}</mediatype>"
+               "<mediatype>application/x-chess-pgn</mediatype>")
   string(FIND "${metainfo}" "${needle}" at)
   if(at EQUAL -1)
     fail("metainfo lacks ${needle}")

@@ -99,6 +99,49 @@ TEST_F(DragTest, PictureFollowsPointerAndSquareLooksEmpty) {
     EXPECT_NE(Pixel(g1.x(), g1.y()), 0x808080u);  // knight back
 }
 
+// The pixels of the square's inside (its lines left out) on screen now,
+// those under the drag picture left out too: each one differing from
+// `colour` is counted.
+int Differing(const QImage& shot, QRect square, QRect picture, QRgb colour) {
+    int differing = 0;
+    const QRect inside = square.adjusted(1, 1, -1, -1);
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (!picture.contains(x, y)) differing += (shot.pixel(x, y) & 0xFFFFFFu) != colour;
+    return differing;
+}
+
+TEST_F(DragTest, OriginSquareStaysEmptyWhateverPaintsTheBoard) {
+    const QPoint e2 = Centre(Square::E2);
+    const QRect square(board_->SquareOrigin(Square::E2), QSize(40, 40));
+    const auto pictureOnBoard = [this] { return board_->DragPicture().Area().translated(-InWindow(QPoint())); };
+    Press(e2);
+    // Small steps with the event loop running between them, as a real pointer
+    // gives them: paints the window system asked for earlier come in late.
+    for (int step = 1; step <= 10; ++step) {
+        MoveTo(e2 + QPoint(step, -5 * step));
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(board_->DragPicture().IsUp());
+        EXPECT_EQ(Differing(Shot(), square, pictureOnBoard(), 0xC0C0C0u), 0) << "step " << step;
+    }
+    ASSERT_FALSE(pictureOnBoard().intersects(square));
+    // The window system asks for the whole board again (an expose), and the
+    // board's look changes: the piece is still off its square.
+    board_->update();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Differing(Shot(), square, QRect(), 0xC0C0C0u), 0);
+    board_->SetDisplayCoords(CoordSet{DisplayCoords::West});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Differing(Shot(), square, QRect(), 0xC0C0C0u), 0);
+    Release(e2 + QPoint(40, -50));  // f3: no move for the pawn
+    EXPECT_EQ(log, (Log{"down", "start", "illegal 53", "end cancelled"}));
+    // Put back, and there again after a full paint.
+    EXPECT_GT(Differing(Shot(), square, QRect(), 0xC0C0C0u), 40);
+    board_->update();
+    QCoreApplication::processEvents();
+    EXPECT_GT(Differing(Shot(), square, QRect(), 0xC0C0C0u), 40);
+}
+
 TEST_F(DragTest, LegalDropMakesTheMoveOnceWithoutAnimation) {
     ASSERT_TRUE(board_->AnimateMoves());
     int queries = 0;
