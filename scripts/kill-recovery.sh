@@ -18,7 +18,10 @@ program=${2:-build/release/app/tablerix}
 [[ -x $program ]] || { echo "no program at $program (cmake --build --preset release)" >&2; exit 2; }
 
 work=$(mktemp -d)
-display=:$((90 + RANDOM % 9))
+# A display nobody else uses.
+n=$((100 + RANDOM % 400))
+while [[ -e /tmp/.X$n-lock ]]; do n=$((n + 1)); done
+display=:$n
 xvfb_pid=
 app_pid=
 cleanup() {
@@ -63,7 +66,11 @@ answer_box() {
 start_program() {
     "$program" >"$work/out.log" 2>&1 &
     app_pid=$!
-    main=$(window_named " Tablerix 1.0") || { echo "the window did not appear" >&2; exit 1; }
+    main=$(window_named " Tablerix 1.0") || {
+        echo "the window did not appear:" >&2
+        cat "$work/out.log" >&2
+        exit 1
+    }
     sleep 0.3
 }
 
@@ -96,8 +103,17 @@ xdotool mousemove $((X + 530)) $((Y + 231)) click 1  # "Empezar"
 sleep 0.3
 
 for round in $(seq "$rounds"); do
+    played_from=$(count_of "$record")
     play_some
+    if [[ $(count_of "$record") -eq $played_from ]]; then
+        # The game is over (a mate): a new one, which gives the old one up.
+        xdotool windowfocus --sync "$main" key ctrl+n
+        sleep 0.3
+        next_move=0
+        play_some
+    fi
     sleep "0.$((RANDOM % 9))"  # anywhere: during a search, a write, or idle
+    [[ -n ${TABLERIX_SHOTS:-} ]] && import -window root "$TABLERIX_SHOTS/round-$round.png" 2>/dev/null
     before=$(count_of "$record")
     kill -9 "$app_pid"
     wait "$app_pid" 2>/dev/null || true
@@ -106,9 +122,18 @@ for round in $(seq "$rounds"); do
     left=$(count_of "$work/left.Chess")
 
     start_program
+    if [[ -n ${TABLERIX_SHOTS:-} && $round -eq 1 ]] && window_named "Tablerix  Aviso" >/dev/null; then
+        sleep 0.3
+        import -window root "$TABLERIX_SHOTS/question.png" 2>/dev/null
+    fi
     answer_box  # "¿Recuperar la partida interrumpida?": Return is yes
-    answer_box  # "Continuar Partida", as after any load
+    # Then what any load says: "Jaque Mate" for a game that ended so, and
+    # "Continuar Partida".
     sleep 0.5
+    while xdotool search --onlyvisible --name "^Tablerix  Aviso\$" >/dev/null 2>&1; do
+        answer_box
+        sleep 0.3
+    done
     now=$(count_of "$record")
     if [[ $left -eq 0 ]]; then
         echo "round $round: the killed run left no record" >&2
