@@ -144,6 +144,54 @@ TEST(UciProgramTest, EndOfInputDuringAPerftEndsTheProgram) {
     EXPECT_TRUE(CountLines(engine.Lines()).empty());
 }
 
+// Sanitizer builds keep freed memory aside and shadow what is used, so the
+// peak they reach says nothing about the program's own use.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kMemoryIsMeasurable = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+constexpr bool kMemoryIsMeasurable = false;
+#else
+constexpr bool kMemoryIsMeasurable = true;
+#endif
+#else
+constexpr bool kMemoryIsMeasurable = true;
+#endif
+
+TEST(UciProgramTest, InputWaitingBehindASearchIsCappedInMemory) {
+    EngineProcess engine(TABLERIX_ENGINE_PATH);
+    ASSERT_TRUE(engine.Started());
+    engine.Send("isready\n");
+    ASSERT_TRUE(engine.WaitForLine("readyok"));
+    const std::optional<long> before = engine.PeakMemoryKiB();
+
+    // 600,000 short commands behind a perft that would never end: 6.6 MB of
+    // text, but each waiting command costs several times its text, so the
+    // memory cap binds long before the text would.
+    engine.Send("go perft 20\n");
+    std::string many;
+    for (int i = 0; i < 600000; ++i) many += "ucinewgame\n";
+    ASSERT_TRUE(engine.Send(many));
+    engine.Send("isready\n");
+    ASSERT_TRUE(engine.WaitForLine("readyok", 60s));  // everything before it has been read
+    EXPECT_EQ(std::count(engine.Lines().begin(), engine.Lines().end(),
+                         "info string too much input waiting; ignored ucinewgame"),
+              1);
+    const std::optional<long> after = engine.PeakMemoryKiB();
+    if (kMemoryIsMeasurable && before && after) {
+        // The cap is 16 MiB; without counting each command's cost, this
+        // input took more than 70 MB.
+        EXPECT_LT(*after - *before, 32 * 1024) << *before << " KiB before, " << *after << " KiB after";
+    }
+
+    // Quitting drops what waits at once.
+    const auto asked = EngineProcess::Clock::now();
+    engine.Send("quit\n");
+    EXPECT_EQ(engine.WaitForExit(), 0);
+    EXPECT_LT(EngineProcess::Clock::now() - asked, 5s);
+    EXPECT_TRUE(CountLines(engine.Lines()).empty());
+}
+
 // Paths of the given length after the root move from the start position; 0
 // for a move that is not legal there.
 std::uint64_t TrueCount(const std::string& rootMove, int depth) {
