@@ -86,13 +86,13 @@ TEST(TimeBudgetTest, ClockShares) {
     // 10 s + 0.1 s: (10000 - 50) / 25 + 100 = 498 ms a move.
     auto b = TimeBudget::For(Read("go wtime 10000 btime 1 winc 100 binc 0"), true);
     ASSERT_TRUE(b);
-    EXPECT_EQ(b->Hard, 1494ms);
-    EXPECT_EQ(b->Soft, 249ms);
+    EXPECT_EQ(b->Hard, 996ms);
+    EXPECT_EQ(b->Soft, 124ms);
 
     // The last move before the control may take half of what is left.
     b = TimeBudget::For(Read("go wtime 10000 movestogo 1"), true);
     EXPECT_EQ(b->Hard, 4975ms);
-    EXPECT_EQ(b->Soft, 4975ms);
+    EXPECT_EQ(b->Soft, 2487ms);
 
     // An increment not yet earned does not raise the cap.
     b = TimeBudget::For(Read("go wtime 1000 winc 60000"), true);
@@ -110,8 +110,8 @@ TEST(TimeBudgetTest, MoveTime) {
     EXPECT_EQ(TimeBudget::For(Read("go movetime 0"), true)->Hard, 0ms);
     // With a clock too, the stricter of each.
     const auto b = TimeBudget::For(Read("go movetime 100 wtime 1000"), true);
-    EXPECT_EQ(b->Hard, 90ms);
-    EXPECT_EQ(b->Soft, 19ms);
+    EXPECT_EQ(b->Hard, 76ms);
+    EXPECT_EQ(b->Soft, 9ms);
 }
 
 TEST(TimeBudgetTest, NeverMoreThanHalfOfWhatIsLeft) {

@@ -15,8 +15,8 @@ std::optional<TimeBudget> TimeBudget::For(const GoParameters& go, bool whiteToMo
         const std::int64_t usable = std::max<std::int64_t>(*go.Time[side] - kOverhead.count(), 0);
         const std::int64_t movesToGo = go.MovesToGo ? *go.MovesToGo : kAssumedMovesToGo;
         const std::int64_t target = usable / movesToGo + go.Increment[side];
-        const std::int64_t hard = std::min(3 * target, usable / 2);
-        budget = TimeBudget{Duration(std::min(target / 2, hard)), Duration(hard)};
+        const std::int64_t hard = std::min(2 * target, usable / 2);
+        budget = TimeBudget{Duration(std::min(target / 4, hard)), Duration(hard)};
     }
     if (go.MoveTime) {
         const std::int64_t m = *go.MoveTime;

@@ -7,10 +7,12 @@
 //            pipes, the program that runs the clock, and a loaded machine;
 //   target = usable / moves to go + increment, where moves to go is
 //            movestogo, or kAssumedMovesToGo when the game has no control;
-//   hard   = min(3 x target, usable / 2): the search ends there, so one move
+//   hard   = min(2 x target, usable / 2): the search ends there, so one move
 //            never takes more than half of what is left after the margin;
-//   soft   = min(target / 2, hard): no new iteration starts after it, since
-//            the next one would take several times as long as the last.
+//   soft   = min(target / 4, hard): no new iteration starts after it. Each
+//            iteration takes about six times as long as the one before, so
+//            one started by then mostly ends between a quarter of the target
+//            and one and a half targets: about the target on average.
 // With movetime m: soft = hard = m - kMoveTimeMargin (m / 2 when m is small).
 // Both given: the smaller of each. Neither: no budget (depth and nodes only).
 // The engine always finishes its first iteration, which takes well under a
