@@ -165,12 +165,13 @@ TEST(UciProgramTest, InputWaitingBehindASearchIsCappedInMemory) {
     ASSERT_TRUE(engine.WaitForLine("readyok"));
     const std::optional<long> before = engine.PeakMemoryKiB();
 
-    // 600,000 short commands behind a perft that would never end: 6.6 MB of
+    // 400,000 short commands behind a perft that would never end: 4.4 MB of
     // text, but each waiting command costs several times its text, so the
-    // memory cap binds long before the text would.
+    // memory cap binds long before the text would. (Half as many show the
+    // refusal; sanitizer builds, slow to read them, get those.)
     engine.Send("go perft 20\n");
     std::string many;
-    for (int i = 0; i < 600000; ++i) many += "ucinewgame\n";
+    for (int i = 0; i < (kMemoryIsMeasurable ? 400000 : 200000); ++i) many += "ucinewgame\n";
     ASSERT_TRUE(engine.Send(many));
     engine.Send("isready\n");
     ASSERT_TRUE(engine.WaitForLine("readyok", 60s));  // everything before it has been read
@@ -179,9 +180,9 @@ TEST(UciProgramTest, InputWaitingBehindASearchIsCappedInMemory) {
               1);
     const std::optional<long> after = engine.PeakMemoryKiB();
     if (kMemoryIsMeasurable && before && after) {
-        // The cap is 16 MiB; without counting each command's cost, this
-        // input took more than 70 MB.
-        EXPECT_LT(*after - *before, 32 * 1024) << *before << " KiB before, " << *after << " KiB after";
+        // The cap is 16 MiB, counted generously; counting only the text let
+        // this input take about 35 MiB.
+        EXPECT_LT(*after - *before, 24 * 1024) << *before << " KiB before, " << *after << " KiB after";
     }
 
     // Quitting drops what waits at once.
