@@ -134,7 +134,8 @@ TEST_F(UciSessionTest, DepthOptionAndClamping) {
         return n;
     };
     EXPECT_EQ(depths(Run({"position startpos", "go"})), 5);
-    EXPECT_EQ(depths(Run({"setoption name Depth value 2", "go wtime 1000 btime 1000"})), 2);
+    // Under a clock the option is the ceiling (an hour leaves time for depth 2).
+    EXPECT_EQ(depths(Run({"setoption name Depth value 2", "go wtime 3600000 btime 3600000"})), 2);
     EXPECT_LE(depths(Run({"go infinite", "stop"})), 2);  // an infinite search answers only after stop
     EXPECT_EQ(depths(Run({"go depth 0"})), 1);
     EXPECT_EQ(depths(Run({"go depth -7"})), 1);
@@ -225,21 +226,22 @@ TEST_F(UciSessionTest, TextWaitingBehindASearchIsBounded) {
 TEST_F(UciSessionTest, EachWaitingCommandCountsWithItsOverhead) {
     // Short commands cost far more than their text: the cap counts that.
     constexpr int kSent = 200000;
+    const std::string command = "position startpos";
     EXPECT_TRUE(session.Handle("go perft 20"));
-    for (int i = 0; i < kSent; ++i) session.Handle("ucinewgame");
+    for (int i = 0; i < kSent; ++i) session.Handle(command);
     EXPECT_TRUE(session.Handle("stop"));
     const auto lines = Run({});
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "info string too much input waiting; ignored ucinewgame");
+    EXPECT_EQ(lines[0], "info string too much input waiting; ignored position");
     // "info string N commands were refused in all", once the queue has run empty.
     const std::string prefix = "info string ";
     ASSERT_EQ(lines[1].rfind(prefix, 0), 0u);
     const long refused = std::stol(lines[1].substr(prefix.size()));
     EXPECT_EQ(lines[1], prefix + std::to_string(refused) + " commands were refused in all");
     const auto accepted = static_cast<std::size_t>(kSent - refused);
-    EXPECT_LE(accepted * UciSession::QueuedCost("ucinewgame"), UciSession::kMaxQueuedBytes);
-    EXPECT_GT((accepted + 1) * UciSession::QueuedCost("ucinewgame"), UciSession::kMaxQueuedBytes);
-    EXPECT_GT(UciSession::QueuedCost("ucinewgame"), 64u);  // far more than its 10 characters
+    EXPECT_LE(accepted * UciSession::QueuedCost(command), UciSession::kMaxQueuedBytes);
+    EXPECT_GT((accepted + 1) * UciSession::QueuedCost(command), UciSession::kMaxQueuedBytes);
+    EXPECT_GT(UciSession::QueuedCost(command), 100u);  // far more than its 17 characters
 }
 
 TEST_F(UciSessionTest, PonderHitReachesAPonderSearchStillWaiting) {

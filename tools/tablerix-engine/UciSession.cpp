@@ -1,8 +1,22 @@
 #include "UciSession.h"
 
+#include <cctype>
 #include <limits>
 
 namespace tablerix {
+
+namespace {
+
+// Where the first word of the line ends (the blanks before it included).
+std::size_t FirstWordEnd(std::string_view line) {
+    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    std::size_t i = 0;
+    while (i < line.size() && blank(line[i])) ++i;
+    while (i < line.size() && !blank(line[i])) ++i;
+    return i;
+}
+
+}  // namespace
 
 UciSession::UciSession(std::ostream& out) : out_(out), commands_(out_) {}
 
@@ -19,9 +33,10 @@ std::size_t UciSession::QueuedCost(const std::string& text) noexcept {
 bool UciSession::Handle(std::string_view line) {
     if (quit_) return false;
     const auto readAt = UciCommands::Clock::now();
-    UciCommands::Words words = UciCommands::Split(line);
-    if (words.empty()) return true;
-    const std::string& command = words[0];
+    // Only the command word now: a line that waits is split when it runs.
+    const UciCommands::Words head = UciCommands::Split(line.substr(0, FirstWordEnd(line)));
+    if (head.empty()) return true;
+    const std::string& command = head[0];
 
     // Answered at once, whatever runs or waits.
     if (command == "quit") {
@@ -61,7 +76,7 @@ bool UciSession::Handle(std::string_view line) {
         // Nothing runs and only this thread could start anything: carry it
         // out here, so that a later "isready" is answered after it.
         lock.unlock();
-        commands_.Execute(words, readAt);
+        commands_.Execute(UciCommands::Split(line), readAt);
         return true;
     }
     busy_ = true;
