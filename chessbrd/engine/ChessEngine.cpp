@@ -53,7 +53,7 @@ void ChessEngine::Think(const PositionSnapshot& pos, const SearchLimits& limits)
         completedLength_ = std::clamp(PrincipalLength[0], 0, kMaxPly);
         std::copy_n(PrincipalVariation[0].begin(), completedLength_, completedLine_.begin());
         if (reportHook_) reportHook_(IterationReport{d, score, nodes_, CompletedLine()});
-        // Mated in n moves scores kInfinity + 1 - 2n (see UCI's "mate n").
+        // A mate in n moves for the side to move scores kInfinity + 1 - 2n.
         if (limits.MateMoves > 0 && score > kInfinity - 2 * kMaxPly && (kInfinity + 1 - score) / 2 <= limits.MateMoves)
             break;
     }

@@ -40,7 +40,7 @@ std::string MatchGame::PositionCommand(const std::string& extra) const {
 }
 
 std::string MatchGame::ClockArguments() const {
-    const auto ms = [](milliseconds t) { return std::to_string(t.count()); };
+    const auto ms = [](auto t) { return std::to_string(std::chrono::floor<milliseconds>(t).count()); };
     return "wtime " + ms(sides_[0].Left) + " btime " + ms(sides_[1].Left) + " winc " + ms(control_.Increment) +
            " binc " + ms(control_.Increment);
 }
@@ -63,7 +63,8 @@ void MatchGame::StartPondering(Side& side, const std::string& ponderMove) {
 std::optional<std::string> MatchGame::AskMove(Side& side) {
     EngineChild& engine = *side.Engine;
     EngineChild::Clock::time_point start;
-    if (side.Pondering && !moves_.empty() && moves_.back() == side.PonderMove) {
+    const bool hit = side.Pondering && !moves_.empty() && moves_.back() == side.PonderMove;
+    if (hit) {
         side.Pondering = false;
         start = EngineChild::Clock::now();
         engine.Send("ponderhit");
@@ -74,7 +75,12 @@ std::optional<std::string> MatchGame::AskMove(Side& side) {
         engine.Send("go " + ClockArguments());
     }
     const auto line = engine.WaitFor("bestmove", start + side.Left + kGrace);
-    side.Left -= std::chrono::duration_cast<milliseconds>(EngineChild::Clock::now() - start);
+    const auto used = std::chrono::duration_cast<std::chrono::microseconds>(EngineChild::Clock::now() - start);
+    if (log_) {
+        *log_ << moves_.size() + 1 << (board_.WhiteToMove() ? " white " : " black ") << (hit ? "ponderhit" : "go")
+              << " left " << side.Left.count() / 1000.0 << " ms, used " << used.count() / 1000.0 << " ms\n";
+    }
+    side.Left -= used;
     return line;
 }
 
@@ -113,7 +119,7 @@ GameResult MatchGame::Play() {
         const int loserScore = mover == 0 ? -1 : 1;
         Side& side = sides_[mover];
         const auto line = AskMove(side);
-        result.LeastLeft[mover] = std::min(result.LeastLeft[mover], side.Left);
+        result.LeastLeft[mover] = std::min(result.LeastLeft[mover], std::chrono::floor<milliseconds>(side.Left));
         if (side.Left < milliseconds(0)) {
             result.Score = loserScore;
             result.LostOnTime = true;

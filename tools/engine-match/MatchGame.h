@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -48,11 +49,14 @@ public:
               bool ponder);
 
     GameResult Play();
+    // Writes a line for each move to log (ply, side, how it was asked, time
+    // left before it, time used), which must outlive Play; nullptr for none.
+    void SetLog(std::ostream* log) noexcept { log_ = log; }
 
 private:
     struct Side {
         EngineChild* Engine = nullptr;
-        std::chrono::milliseconds Left{0};
+        std::chrono::microseconds Left{0};  // finer than the engine is told, so no rounding favours it
         bool Pondering = false;
         std::string PonderMove;  // the reply it ponders on
     };
@@ -76,6 +80,7 @@ private:
     bool ponder_;
     MatchBoard board_;
     std::vector<std::string> moves_;
+    std::ostream* log_ = nullptr;
 };
 
 }  // namespace tablerix

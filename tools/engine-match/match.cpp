@@ -3,12 +3,14 @@
 //
 //   tablerix-match --engine PATH [--games N] [--minutes M] [--time S]
 //                  [--inc S] [--depth D] [--plies P] [--seed N] [--ponder]
+//                  [--log FILE]
 //
 // Two copies of the engine play N games (default 10), or as many as start
 // within M minutes, each pair of games from the same random opening of P
 // plies (default 4) with the colours swapped. The clock is S seconds
 // (default 10) plus an increment (default 0.1) a move; the engines search
-// to at most Depth D (default 8). The exit status is 1 when a side lost on
+// to at most Depth D (default 8). --log writes every move's time left and
+// time used to FILE. The exit status is 1 when a side lost on
 // time or an engine failed (an illegal move, no answer), 2 on a usage error.
 
 #include "EngineChild.h"
@@ -17,6 +19,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <map>
@@ -40,6 +43,7 @@ struct Options {
     int Plies = 4;
     unsigned Seed = 1;
     bool Ponder = false;
+    std::string Log;
 };
 
 bool ReadOptions(int argc, char** argv, Options& o) {
@@ -61,6 +65,7 @@ bool ReadOptions(int argc, char** argv, Options& o) {
             else if (arg == "--depth") o.Depth = std::stoi(value);
             else if (arg == "--plies") o.Plies = std::stoi(value);
             else if (arg == "--seed") o.Seed = static_cast<unsigned>(std::stoul(value));
+            else if (arg == "--log") o.Log = value;
             else return false;
         } catch (const std::exception&) {
             return false;
@@ -106,9 +111,11 @@ int main(int argc, char** argv) {
     Options o;
     if (!ReadOptions(argc, argv, o)) {
         std::cerr << "usage: tablerix-match --engine PATH [--games N] [--minutes M] [--time S] [--inc S] "
-                     "[--depth D] [--plies P] [--seed N] [--ponder]\n";
+                     "[--depth D] [--plies P] [--seed N] [--ponder] [--log FILE]\n";
         return 2;
     }
+    std::ofstream log;
+    if (!o.Log.empty()) log.open(o.Log);
     std::cout << "Engine " << o.Engine << " against itself, " << Seconds(o.Control.Base) << " + "
               << Seconds(o.Control.Increment) << " a move, Depth " << o.Depth << (o.Ponder ? ", pondering" : "")
               << "\n";
@@ -132,6 +139,10 @@ int main(int argc, char** argv) {
         }
         const bool aWhite = game % 2 == 0;
         MatchGame match(aWhite ? *a : *b, aWhite ? *b : *a, o.Control, openingMoves, o.Ponder);
+        if (log.is_open()) {
+            log << "game " << game + 1 << "\n";
+            match.SetLog(&log);
+        }
         const GameResult r = match.Play();
         a->Quit();
         b->Quit();

@@ -15,8 +15,9 @@
 //   queued behind the running search and carried out after it on the worker
 //   thread. Unknown commands are ignored.
 // - What waits may take kMaxQueuedBytes of memory in all, counting what each
-//   waiting command costs besides its text; a command beyond that is refused,
-//   and the first refusal of a run is said with an "info string" line.
+//   waiting command costs besides its text; a command beyond that is refused.
+//   The first refusal is said with an "info string" line at once, their
+//   number once the queue has run empty.
 //
 // Threads: Handle, Quit and WaitUntilIdle are for one reading thread; the
 // worker writes its lines through the same writer, which locks each line.
