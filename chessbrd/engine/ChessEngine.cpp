@@ -18,30 +18,110 @@ void ChessEngine::SetUp(const PositionSnapshot& pos) noexcept {
     completedDepth_ = 0;
     completedScore_ = 0;
     completedLength_ = 0;
+    iterationDepth_ = 0;
+    partialDepth_ = 0;
+    limitsArmed_ = false;
+    limitReached_ = false;
+    nextClockCheck_ = 0;
 }
 
 void ChessEngine::Think(const PositionSnapshot& pos, int depth) {
+    SearchLimits limits;
+    limits.Depth = depth;
+    Think(pos, limits);
+}
+
+void ChessEngine::Think(const PositionSnapshot& pos, const SearchLimits& limits) {
     SetUp(pos);
-    const int last = std::clamp(depth, kMinDepth, kMaxDepth);
+    nodeLimit_ = limits.Nodes;
+    rootMoves_ = limits.RootMoves;
+    const int last = std::clamp(limits.Depth, kMinDepth, kMaxDepth);
     for (int d = 1; d <= last; ++d) {
-        if (StopRequested()) break;
+        if (Halted()) break;
+        if (d > 1 && PastDeadline(softDeadline_)) {
+            limitReached_ = true;  // the next iteration would not end in time
+            break;
+        }
+        limitsArmed_ = d > 1;
+        iterationDepth_ = d;
         onPVPath_ = true;
         const int score = Search(-kInfinity, kInfinity, d);
-        if (StopRequested()) break;  // the iteration may have been cut short
+        if (Halted()) break;  // the iteration may have been cut short
 
         completedDepth_ = d;
         completedScore_ = score;
         completedLength_ = std::clamp(PrincipalLength[0], 0, kMaxPly);
         std::copy_n(PrincipalVariation[0].begin(), completedLength_, completedLine_.begin());
         if (reportHook_) reportHook_(IterationReport{d, score, nodes_, CompletedLine()});
+        // A mate in n moves for the side to move scores kInfinity + 1 - 2n.
+        if (limits.MateMoves > 0 && score > kInfinity - 2 * kMaxPly && (kInfinity + 1 - score) / 2 <= limits.MateMoves)
+            break;
     }
+    limitsArmed_ = false;
+    nodeLimit_ = SearchLimits::kNoNodeLimit;
+    rootMoves_ = {};
+}
+
+void ChessEngine::SetDeadlines(Clock::time_point soft, Clock::time_point hard) noexcept {
+    softDeadline_.store(soft.time_since_epoch().count(), std::memory_order_relaxed);
+    hardDeadline_.store(hard.time_since_epoch().count(), std::memory_order_relaxed);
+}
+
+bool ChessEngine::PastDeadline(const std::atomic<Clock::rep>& deadline) const noexcept {
+    return Clock::now().time_since_epoch().count() >= deadline.load(std::memory_order_relaxed);
+}
+
+bool ChessEngine::ShouldHalt() noexcept {
+    if (Halted()) return true;
+    if (!limitsArmed_) return false;
+    if (nodes_ > nodeLimit_) {
+        limitReached_ = true;
+        return true;
+    }
+    if (nodes_ >= nextClockCheck_) {
+        nextClockCheck_ = nodes_ + kClockCheckInterval;
+        if (PastDeadline(hardDeadline_)) limitReached_ = true;
+    }
+    return limitReached_;
+}
+
+void ChessEngine::KeepRootMoves() noexcept {
+    auto& range = board_.PlyMoves[0];
+    int kept = range.First;
+    for (int i = range.First; i < range.End; ++i) {
+        const EngineMove m = board_.MoveStack[i].Move;
+        const bool allowed = std::any_of(rootMoves_.begin(), rootMoves_.end(), [m](EngineMove r) {
+            return r.From == m.From && r.To == m.To && r.Promote == m.Promote;
+        });
+        if (allowed) board_.MoveStack[kept++] = board_.MoveStack[i];
+    }
+    range.End = kept;
+    board_.PlyMoves[1].First = kept;
+}
+
+void ChessEngine::KeepRootBest(int score) noexcept {
+    partialDepth_ = iterationDepth_;
+    partialScore_ = score;
+    partialLength_ = std::clamp(PrincipalLength[0], 0, kMaxPly);
+    std::copy_n(PrincipalVariation[0].begin(), partialLength_, partialLine_.begin());
+}
+
+std::span<const EngineMove> ChessEngine::ChosenLine() const noexcept {
+    if (partialDepth_ > completedDepth_) return {partialLine_.data(), static_cast<std::size_t>(partialLength_)};
+    return CompletedLine();
+}
+
+int ChessEngine::ChosenDepth() const noexcept { return std::max(partialDepth_, completedDepth_); }
+
+int ChessEngine::ChosenScore() const noexcept {
+    return partialDepth_ > completedDepth_ ? partialScore_ : completedScore_;
 }
 
 int ChessEngine::Search(int alpha, int beta, int depth) noexcept {
     ++nodes_;
     const int ply = board_.Ply;
     maxPly_ = std::max(maxPly_, ply);
-    if (StopRequested()) return 0;
+    if (ShouldHalt()) return 0;
     if (depth == 0) return QuiescenceSearch(alpha, beta);
     if (ply >= kMaxPly - 1) return LeafScore(alpha, beta);
 
@@ -49,12 +129,13 @@ int ChessEngine::Search(int alpha, int beta, int depth) noexcept {
     const bool inCheck = board_.InCheck(board_.SideToMove);
     if (inCheck) ++depth;
     board_.GenerateMoves();
+    if (ply == 0 && !rootMoves_.empty()) KeepRootMoves();
     if (onPVPath_) BoostPVMove();
 
     bool anyLegal = false;
     const int end = board_.PlyMoves[ply].End;
     for (int i = board_.PlyMoves[ply].First; i < end; ++i) {
-        if (StopRequested()) break;
+        if (Halted()) break;
         PickBest(i);
         const EngineMove move = board_.MoveStack[i].Move;
         if (!board_.TryMove(move)) continue;
@@ -66,6 +147,7 @@ int ChessEngine::Search(int alpha, int beta, int depth) noexcept {
             if (x >= beta) return beta;
             alpha = x;
             RecordLine(move);
+            if (ply == 0 && !Halted()) KeepRootBest(x);
         }
     }
     if (!anyLegal) return inCheck ? ply - kInfinity : 0;
@@ -76,6 +158,7 @@ int ChessEngine::QuiescenceSearch(int alpha, int beta) noexcept {
     ++nodes_;
     const int ply = board_.Ply;
     maxPly_ = std::max(maxPly_, ply);
+    if (ShouldHalt()) return alpha;  // what it returns then is never used
     if (ply >= kMaxPly - 1) return LeafScore(alpha, beta);
 
     PrincipalLength[ply] = ply;
@@ -93,6 +176,7 @@ int ChessEngine::QuiescenceSearch(int alpha, int beta) noexcept {
     bool anyLegal = false;
     const int end = board_.PlyMoves[ply].End;
     for (int i = board_.PlyMoves[ply].First; i < end; ++i) {
+        if (Halted()) break;
         PickBest(i);
         const EngineMove move = board_.MoveStack[i].Move;
         if (!board_.TryMove(move)) continue;

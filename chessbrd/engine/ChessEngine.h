@@ -4,17 +4,28 @@
 // search table in fixed arrays (about 70 KB); nothing is allocated while it
 // searches. Plain C++, no Qt.
 //
+// A search ends after its last iteration, on a stop request, or on one of its
+// limits (SearchLimits, and the deadlines on the steady clock). The node
+// budget is looked at on every node, the clock every kClockCheckInterval
+// nodes and between iterations, and neither look changes what a search finds:
+// a search that no limit ends visits the same nodes as one without limits.
+// The first iteration always runs to its end (unless stopped), so a limited
+// search still has a move.
+//
 // Threads: Think and everything else run on one searching thread at a time,
-// except RequestStop, ClearStop and StopRequested, which any thread may call.
-// Read the results (BestMove, PrincipalLine, Completed*) after Think returns.
+// except RequestStop, ClearStop, StopRequested, SetDeadlines and
+// ClearDeadlines, which any thread may call. Read the results (BestMove,
+// PrincipalLine, Completed*, Chosen*) after Think returns.
 
 #include "ChessTypes.h"
 #include "EngineMove.h"
 #include "Evaluator.h"
 #include "SearchBoard.h"
+#include "SearchLimits.h"
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -27,6 +38,10 @@ public:
     static constexpr int kMinDepth = 1;
     static constexpr int kMaxDepth = 8;
     static constexpr int kInfinity = 10000;  // root window; mated at ply p scores p - 10000
+    // Nodes between two looks at the clock: well under a millisecond.
+    static constexpr std::uint64_t kClockCheckInterval = 1024;
+
+    using Clock = std::chrono::steady_clock;
 
     // What one finished iteration found; Line views the engine's own copy and
     // is valid only during the call.
@@ -43,10 +58,25 @@ public:
     ChessEngine& operator=(const ChessEngine&) = delete;
 
     // Copies the position and searches iterations 1..depth (depth clamped to
-    // kMinDepth..kMaxDepth), or fewer if a stop is requested. The best move is
-    // then BestMove(). Does not clear the stop request: whoever starts the
-    // search clears it first, so a stop that arrives before Think is kept.
+    // kMinDepth..kMaxDepth), or fewer if a stop is requested or a deadline
+    // passes. The best move is then BestMove(). Does not clear the stop
+    // request: whoever starts the search clears it first, so a stop that
+    // arrives before Think is kept.
     void Think(const PositionSnapshot& pos, int depth);
+    // The same within the limits: iterations 1..limits.Depth, ended early by
+    // the node budget, a mate found or a deadline (LimitReached tells). The
+    // limits are read during the call only.
+    void Think(const PositionSnapshot& pos, const SearchLimits& limits);
+
+    // Deadlines on the steady clock, for any thread, also while a search
+    // runs: no iteration after the first starts once soft has passed, and the
+    // search ends at the first look at the clock after hard. They stay until
+    // changed; a new engine has none.
+    void SetDeadlines(Clock::time_point soft, Clock::time_point hard) noexcept;
+    void ClearDeadlines() noexcept { SetDeadlines(Clock::time_point::max(), Clock::time_point::max()); }
+    // The latest Think ended on a limit (node budget or deadline), not by
+    // running out of iterations or by a stop request.
+    bool LimitReached() const noexcept { return limitReached_; }
 
     // The first half of Think: loads the position, builds the square tables,
     // clears the history credits and the node count. Exposed for tests that
@@ -86,6 +116,15 @@ public:
         return {completedLine_.data(), static_cast<std::size_t>(completedLength_)};
     }
 
+    // The line to play after the latest Think: the last finished iteration's,
+    // unless the iteration after it, cut short, had already searched some root
+    // move to its end and found it better (whole searches of a root move are
+    // sound, whatever happened to the moves after it). Empty when neither
+    // exists. ChosenDepth is the iteration it comes from (0 when none).
+    std::span<const EngineMove> ChosenLine() const noexcept;
+    int ChosenDepth() const noexcept;
+    int ChosenScore() const noexcept;
+
     // Called on the searching thread after each finished iteration (never
     // inside the node loop). Set it while no search runs.
     void SetReportHook(ReportHook hook) { reportHook_ = std::move(hook); }
@@ -100,6 +139,17 @@ public:
     std::array<int, kMaxPly> PrincipalLength{};
 
 private:
+    // At every node: a stop request, or (after the first iteration) the node
+    // budget or the hard deadline, which it notes in limitReached_.
+    bool ShouldHalt() noexcept;
+    // Whether the search has been told to end (no clock reading).
+    bool Halted() const noexcept { return limitReached_ || StopRequested(); }
+    bool PastDeadline(const std::atomic<Clock::rep>& deadline) const noexcept;
+    // Drops the root moves that rootMoves_ does not allow.
+    void KeepRootMoves() noexcept;
+    // A root move searched to its end beat the ones before it: row 0 is kept
+    // as the interrupted iteration's best so far.
+    void KeepRootBest(int score) noexcept;
     void BoostPVMove() noexcept;
     void PickBest(int index) noexcept;
     void RecordLine(EngineMove move) noexcept;
@@ -117,6 +167,23 @@ private:
     int completedScore_ = 0;
     int completedLength_ = 0;
     std::array<EngineMove, kMaxPly> completedLine_{};
+
+    // The running iteration's best root move so far, when one was searched to
+    // its end (partialDepth_ is 0 otherwise).
+    int iterationDepth_ = 0;
+    int partialDepth_ = 0;
+    int partialScore_ = 0;
+    int partialLength_ = 0;
+    std::array<EngineMove, kMaxPly> partialLine_{};
+
+    // Limits of the running Think; none outside it.
+    std::uint64_t nodeLimit_ = SearchLimits::kNoNodeLimit;
+    std::span<const EngineMove> rootMoves_;
+    bool limitsArmed_ = false;  // from the second iteration on
+    bool limitReached_ = false;
+    std::uint64_t nextClockCheck_ = 0;
+    std::atomic<Clock::rep> softDeadline_{Clock::time_point::max().time_since_epoch().count()};
+    std::atomic<Clock::rep> hardDeadline_{Clock::time_point::max().time_since_epoch().count()};
 
     ReportHook reportHook_;
 };

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <csignal>
+#include <fstream>
 #include <thread>
 
 namespace tablerix::test {
@@ -122,6 +123,15 @@ std::optional<int> EngineProcess::WaitForExit(std::chrono::milliseconds limit) {
         }
         if (r < 0 || Clock::now() >= deadline) return std::nullopt;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return std::nullopt;
+}
+
+std::optional<long> EngineProcess::PeakMemoryKiB() const {
+    if (pid_ <= 0) return std::nullopt;
+    std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
     }
     return std::nullopt;
 }

@@ -44,6 +44,10 @@ public:
     // Every whole line read so far, without line ends.
     const std::vector<std::string>& Lines() const noexcept { return lines_; }
 
+    // The most memory the running program has held (VmHWM), in KiB; nothing
+    // once it has been reaped or where the system does not say.
+    std::optional<long> PeakMemoryKiB() const;
+
 private:
     template <typename Match>
     bool WaitFor(Match match, std::chrono::milliseconds limit);

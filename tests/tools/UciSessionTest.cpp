@@ -38,8 +38,12 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line) {
 }
 
 TEST_F(UciSessionTest, HandshakeAndReady) {
-    const std::vector<std::string> expected = {"id name Tablerix 1.0", "id author The Tablerix developers",
-                                               "option name Depth type spin default 5 min 1 max 8", "uciok", "readyok"};
+    const std::vector<std::string> expected = {"id name Tablerix 1.0",
+                                               "id author The Tablerix developers",
+                                               "option name Depth type spin default 5 min 1 max 8",
+                                               "option name Ponder type check default false",
+                                               "uciok",
+                                               "readyok"};
     EXPECT_EQ(Run({"uci", "isready"}), expected);
     // Blank, unknown and half-formed commands are ignored.
     EXPECT_TRUE(Run({"", "   ", "\t", "xyzzy 1 2", "register later", "debug on"}).empty());
@@ -95,8 +99,8 @@ TEST_F(UciSessionTest, PromotionLetterChoosesThePiece) {
               std::vector<std::string>{"info string illegal move a7a8"});
     EXPECT_EQ(Run({"position fen 4k3/8/8/8/8/8/P7/4K3 w - - 0 1 moves a2a3q"}),
               std::vector<std::string>{"info string illegal move a2a3q"});
-    // The search reports promotions with their letter.
-    EXPECT_EQ(Run({"position fen 7k/P7/8/8/8/8/8/4K3 w - - 0 1", "go depth 1"}).back(), "bestmove a7a8q");
+    // The search reports promotions with their letter (and the reply it expects).
+    EXPECT_EQ(Run({"position fen 7k/P7/8/8/8/8/8/4K3 w - - 0 1", "go depth 1"}).back().rfind("bestmove a7a8q ", 0), 0u);
 }
 
 TEST_F(UciSessionTest, GoReportsEachIterationAndTheBestMove) {
@@ -130,8 +134,9 @@ TEST_F(UciSessionTest, DepthOptionAndClamping) {
         return n;
     };
     EXPECT_EQ(depths(Run({"position startpos", "go"})), 5);
-    EXPECT_EQ(depths(Run({"setoption name Depth value 2", "go wtime 1000 btime 1000"})), 2);
-    EXPECT_EQ(depths(Run({"go infinite"})), 2);
+    // Under a clock the option is the ceiling (an hour leaves time for depth 2).
+    EXPECT_EQ(depths(Run({"setoption name Depth value 2", "go wtime 3600000 btime 3600000"})), 2);
+    EXPECT_LE(depths(Run({"go infinite", "stop"})), 2);  // an infinite search answers only after stop
     EXPECT_EQ(depths(Run({"go depth 0"})), 1);
     EXPECT_EQ(depths(Run({"go depth -7"})), 1);
     EXPECT_EQ(depths(Run({"setoption name Depth value 0", "go movetime 10"})), 1);
@@ -141,7 +146,11 @@ TEST_F(UciSessionTest, DepthOptionAndClamping) {
     EXPECT_EQ(Run({"setoption name Depth value two"}),
               std::vector<std::string>{"info string Depth needs a whole number"});
     EXPECT_EQ(Run({"setoption name Hash value 16"}), std::vector<std::string>{"info string unknown option Hash"});
-    EXPECT_EQ(Run({"go depth x"}), std::vector<std::string>{"info string go depth needs a whole number"});
+    // A malformed go is said, and searched with what remains (Depth is 1 here).
+    const auto malformed = Run({"go depth x"});
+    ASSERT_EQ(malformed.size(), 3u);
+    EXPECT_EQ(malformed.front(), "info string go depth needs a whole number");
+    EXPECT_EQ(malformed.back().rfind("bestmove ", 0), 0u);
     EXPECT_EQ(Run({"go perft 0"}), std::vector<std::string>{"info string perft depth must be 1 to 20"});
 }
 
@@ -201,7 +210,7 @@ TEST_F(UciSessionTest, StopAlsoEndsAGoStillWaiting) {
 }
 
 TEST_F(UciSessionTest, TextWaitingBehindASearchIsBounded) {
-    const std::string half(UciSession::kMaxQueuedText / 2, 'x');
+    const std::string half(UciSession::kMaxQueuedBytes / 2, 'x');
     for (const std::string& line :
          {std::string("go perft 20"), "position " + half, "position " + half,
           std::string("position startpos moves e2e4"), std::string("stop"), std::string("go perft 1")})
@@ -212,6 +221,37 @@ TEST_F(UciSessionTest, TextWaitingBehindASearchIsBounded) {
     EXPECT_EQ(lines[0], "info string too much input waiting; ignored position");
     EXPECT_EQ(lines[1], "info string position needs startpos or fen");
     EXPECT_EQ(lines.back(), "Nodes searched: 20");
+}
+
+TEST_F(UciSessionTest, EachWaitingCommandCountsWithItsOverhead) {
+    // Short commands cost far more than their text: the cap counts that.
+    constexpr int kSent = 200000;
+    const std::string command = "position startpos";
+    EXPECT_TRUE(session.Handle("go perft 20"));
+    for (int i = 0; i < kSent; ++i) session.Handle(command);
+    EXPECT_TRUE(session.Handle("stop"));
+    const auto lines = Run({});
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "info string too much input waiting; ignored position");
+    // "info string N commands were refused in all", once the queue has run empty.
+    const std::string prefix = "info string ";
+    ASSERT_EQ(lines[1].rfind(prefix, 0), 0u);
+    const long refused = std::stol(lines[1].substr(prefix.size()));
+    EXPECT_EQ(lines[1], prefix + std::to_string(refused) + " commands were refused in all");
+    const auto accepted = static_cast<std::size_t>(kSent - refused);
+    EXPECT_LE(accepted * UciSession::QueuedCost(command), UciSession::kMaxQueuedBytes);
+    EXPECT_GT((accepted + 1) * UciSession::QueuedCost(command), UciSession::kMaxQueuedBytes);
+    EXPECT_GT(UciSession::QueuedCost(command), 100u);  // far more than its 17 characters
+}
+
+TEST_F(UciSessionTest, PonderHitReachesAPonderSearchStillWaiting) {
+    // The ponderhit may come while the first search runs, before the
+    // pondering one has begun: it is kept for it, so that it answers.
+    for (const char* line : {"setoption name Depth value 1", "position startpos", "go depth 4",
+                             "go ponder wtime 1000 btime 1000", "ponderhit"})
+        EXPECT_TRUE(session.Handle(line)) << line;
+    const auto lines = Run({});
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const auto& l) { return l.rfind("bestmove ", 0) == 0; }), 2);
 }
 
 TEST_F(UciSessionTest, QuitDropsWaitingCommandsAndIgnoresLaterLines) {

@@ -66,23 +66,25 @@ std::string UciCommands::ScoreText(int score) {
 }
 
 void UciCommands::RequestStop() noexcept {
-    engine_->RequestStop();
     perftStop_.store(true, std::memory_order_relaxed);
+    control_.Stop();
 }
 
 void UciCommands::ClearStop() noexcept {
-    engine_->ClearStop();
+    control_.Reset();
     perftStop_.store(false, std::memory_order_relaxed);
 }
 
-void UciCommands::Execute(const Words& words) {
+void UciCommands::PonderHit(Clock::time_point at) { control_.PonderHit(at); }
+
+void UciCommands::Execute(const Words& words, Clock::time_point readAt) {
     if (words.empty()) return;
     const std::string& command = words[0];
     if (command == "uci") Uci();
     else if (command == "setoption") SetOption(words);
     else if (command == "ucinewgame") NewGame();
     else if (command == "position") Position(words);
-    else if (command == "go") Go(words);
+    else if (command == "go") Go(words, readAt);
 }
 
 void UciCommands::Uci() {
@@ -90,6 +92,8 @@ void UciCommands::Uci() {
     out_.Line("id author The Tablerix developers");
     out_.Line("option name Depth type spin default " + std::to_string(kDefaultDepth) + " min " +
               std::to_string(ChessEngine::kMinDepth) + " max " + std::to_string(ChessEngine::kMaxDepth));
+    // Says that "go ponder" is understood; its value changes nothing here.
+    out_.Line("option name Ponder type check default false");
     out_.Line("uciok");
 }
 
@@ -103,6 +107,7 @@ void UciCommands::SetOption(const Words& words) {
     }
     std::string name;
     for (auto it = nameAt + 1; it != valueAt && it != words.end(); ++it) name += (name.empty() ? "" : " ") + *it;
+    if (Lower(name) == "ponder") return;
     if (Lower(name) != "depth") {
         out_.Line("info string unknown option " + name);
         return;
@@ -195,47 +200,79 @@ std::vector<EngineMove> UciCommands::LegalMoves(const PositionSnapshot& pos) {
     return legal;
 }
 
-void UciCommands::Go(const Words& words) {
-    int depth = depthOption_;
-    for (std::size_t i = 1; i < words.size(); ++i) {
-        if (words[i] != "depth" && words[i] != "perft") continue;
-        int n = 0;
-        if (i + 1 >= words.size() || !ParseInt(words[i + 1], n)) {
-            out_.Line("info string go " + words[i] + " needs a whole number");
+void UciCommands::Go(const Words& words, Clock::time_point readAt) {
+    const GoParameters go = GoParameters::Read(words);
+    for (const std::string& complaint : go.Complaints) out_.Line("info string " + complaint);
+    if (go.Perft) {
+        // Not a search: no "bestmove". A malformed number was said above.
+        if (!go.PerftDepth) return;
+        if (*go.PerftDepth < 1 || *go.PerftDepth > kMaxPerftDepth) {
+            out_.Line("info string perft depth must be 1 to " + std::to_string(kMaxPerftDepth));
             return;
         }
-        if (words[i] == "perft") {
-            if (n < 1 || n > kMaxPerftDepth) {
-                out_.Line("info string perft depth must be 1 to " + std::to_string(kMaxPerftDepth));
-                return;
-            }
-            RunPerft(n);
-            return;
-        }
-        depth = std::clamp(n, ChessEngine::kMinDepth, ChessEngine::kMaxDepth);
-        break;
+        RunPerft(*go.PerftDepth);
+        return;
     }
-    RunSearch(depth);
+    RunSearch(go, readAt);
 }
 
-void UciCommands::RunSearch(int depth) {
+std::vector<EngineMove> UciCommands::SearchMoves(const GoParameters& go, const std::vector<EngineMove>& legal) {
+    std::vector<EngineMove> allowed;
+    for (const std::string& text : go.SearchMoves) {
+        const auto it =
+            std::find_if(legal.begin(), legal.end(), [&](EngineMove m) { return MoveText(m) == Lower(text); });
+        if (it == legal.end()) out_.Line("info string searchmoves: " + text + " is not a legal move here");
+        else if (std::find(allowed.begin(), allowed.end(), *it) == allowed.end()) allowed.push_back(*it);
+    }
+    if (!go.SearchMoves.empty() && allowed.empty() && !legal.empty())
+        out_.Line("info string searchmoves names no legal move; every move is searched");
+    return allowed;
+}
+
+std::string UciCommands::InfoLine(int depth, int score, std::uint64_t nodes, std::span<const EngineMove> line) const {
+    std::string text =
+        "info depth " + std::to_string(depth) + " score " + ScoreText(score) + " nodes " + std::to_string(nodes);
+    if (!line.empty()) {
+        text += " pv";
+        for (const EngineMove m : line) text += ' ' + MoveText(m);
+    }
+    return text;
+}
+
+void UciCommands::RunSearch(const GoParameters& go, Clock::time_point readAt) {
     const std::vector<EngineMove> legal = LegalMoves(position_);
-    engine_->SetReportHook([this](const ChessEngine::IterationReport& r) {
-        std::string text = "info depth " + std::to_string(r.Depth) + " score " + ScoreText(r.Score) + " nodes " +
-                           std::to_string(r.Nodes);
-        if (!r.Line.empty()) {
-            text += " pv";
-            for (const EngineMove m : r.Line) text += ' ' + MoveText(m);
-        }
-        out_.Line(text);
-    });
-    engine_->Think(position_, depth);
+    SearchLimits limits;
+    limits.RootMoves = SearchMoves(go, legal);
+    // A depth of its own replaces the option; a mate in n needs 2n - 1 plies.
+    limits.Depth = go.Depth.value_or(depthOption_);
+    if (go.Mate) {
+        const int plies = *go.Mate > ChessEngine::kMaxDepth ? ChessEngine::kMaxDepth : 2 * *go.Mate - 1;
+        limits.Depth = std::min(go.Depth.value_or(ChessEngine::kMaxDepth), plies);
+        limits.MateMoves = *go.Mate;
+    }
+    limits.Depth = std::clamp(limits.Depth, ChessEngine::kMinDepth, ChessEngine::kMaxDepth);
+    if (go.Nodes) limits.Nodes = *go.Nodes;
+
+    engine_->SetReportHook(
+        [this](const ChessEngine::IterationReport& r) { out_.Line(InfoLine(r.Depth, r.Score, r.Nodes, r.Line)); });
+    control_.Begin(go.Ponder, go.Infinite, TimeBudget::For(go, position_.WhiteToMove), readAt);
+    engine_->Think(position_, limits);
     engine_->SetReportHook(nullptr);
+    // The iteration cut short had already found something better.
+    const auto line = engine_->ChosenLine();
+    if (engine_->ChosenDepth() > engine_->CompletedDepth())
+        out_.Line(InfoLine(engine_->ChosenDepth(), engine_->ChosenScore(), engine_->Nodes(), line));
+    control_.WaitForAnswer();
 
     std::string best = "0000";
-    const auto line = engine_->CompletedLine();
-    if (!line.empty()) best = MoveText(line.front());
-    else if (!legal.empty()) best = MoveText(legal.front());  // stopped before depth 1 ended
+    if (!line.empty()) {
+        best = MoveText(line.front());
+        if (line.size() > 1) best += " ponder " + MoveText(line[1]);
+    } else if (!limits.RootMoves.empty()) {
+        best = MoveText(limits.RootMoves.front());  // stopped before depth 1 ended
+    } else if (!legal.empty()) {
+        best = MoveText(legal.front());
+    }
     out_.Line("bestmove " + best);
 }
 

@@ -1,18 +1,42 @@
 #include "UciSession.h"
 
+#include <cctype>
 #include <limits>
 
 namespace tablerix {
+
+namespace {
+
+// Where the first word of the line ends (the blanks before it included).
+std::size_t FirstWordEnd(std::string_view line) {
+    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    std::size_t i = 0;
+    while (i < line.size() && blank(line[i])) ++i;
+    while (i < line.size() && !blank(line[i])) ++i;
+    return i;
+}
+
+}  // namespace
 
 UciSession::UciSession(std::ostream& out) : out_(out), commands_(out_) {}
 
 UciSession::~UciSession() { Quit(); }
 
+std::size_t UciSession::QueuedCost(const std::string& text) noexcept {
+    // The entry itself, the text's own block (counted even when the text
+    // fits inside the string), and an allowance for the allocator's headers
+    // and the deque's block map.
+    constexpr std::size_t kAllowance = 64;
+    return sizeof(Pending) + text.capacity() + 1 + kAllowance;
+}
+
 bool UciSession::Handle(std::string_view line) {
     if (quit_) return false;
-    UciCommands::Words words = UciCommands::Split(line);
-    if (words.empty()) return true;
-    const std::string& command = words[0];
+    const auto readAt = UciCommands::Clock::now();
+    // Only the command word now: a line that waits is split when it runs.
+    const UciCommands::Words head = UciCommands::Split(line.substr(0, FirstWordEnd(line)));
+    if (head.empty()) return true;
+    const std::string& command = head[0];
 
     // Answered at once, whatever runs or waits.
     if (command == "quit") {
@@ -23,37 +47,42 @@ bool UciSession::Handle(std::string_view line) {
         Stop();
         return true;
     }
+    if (command == "ponderhit") {
+        PonderHit();
+        return true;
+    }
     if (command == "isready") {
         out_.Line("readyok");
         return true;
     }
     if (!UciCommands::Handles(command)) return true;
 
-    const bool isGo = command == "go";
-    Pending pending{std::move(words), 0, line.size()};
     std::unique_lock lock(mutex_);
-    pending.Serial = nextSerial_++;
+    const std::uint64_t serial = nextSerial_++;
     if (busy_) {
-        if (queuedText_ + pending.Size > kMaxQueuedText) {
+        Pending pending{std::string(line), serial, readAt, 0};
+        pending.Cost = QueuedCost(pending.Text);
+        if (queuedBytes_ + pending.Cost > kMaxQueuedBytes) {
+            const bool first = refused_++ == 0;
             lock.unlock();
-            out_.Line("info string too much input waiting; ignored " + pending.Words[0]);
+            if (first) out_.Line("info string too much input waiting; ignored " + command);
             return true;
         }
-        queuedText_ += pending.Size;
+        queuedBytes_ += pending.Cost;
         queue_.push_back(std::move(pending));
         return true;
     }
-    if (!isGo) {
+    if (command != "go") {
         // Nothing runs and only this thread could start anything: carry it
         // out here, so that a later "isready" is answered after it.
         lock.unlock();
-        Run(pending);
+        commands_.Execute(UciCommands::Split(line), readAt);
         return true;
     }
     busy_ = true;
     lock.unlock();
     if (worker_.joinable()) worker_.join();  // the last worker has ended or is ending
-    worker_ = std::thread(&UciSession::Work, this, std::move(pending));
+    worker_ = std::thread(&UciSession::Work, this, Pending{std::string(line), serial, readAt, 0});
     return true;
 }
 
@@ -63,13 +92,21 @@ void UciSession::Stop() {
     commands_.RequestStop();
 }
 
+void UciSession::PonderHit() {
+    const auto now = UciCommands::Clock::now();
+    const std::lock_guard lock(mutex_);
+    hitBelow_ = nextSerial_;
+    hitAt_ = now;
+    if (busy_) commands_.PonderHit(now);
+}
+
 void UciSession::Quit() {
     if (quit_) return;
     quit_ = true;
     {
         const std::lock_guard lock(mutex_);
         queue_.clear();
-        queuedText_ = 0;
+        queuedBytes_ = 0;
         stoppedBelow_ = std::numeric_limits<std::uint64_t>::max();
         commands_.RequestStop();
     }
@@ -84,14 +121,17 @@ void UciSession::WaitUntilIdle() {
 }
 
 void UciSession::Run(const Pending& command) {
-    if (command.Words[0] == "go") {
-        // Under the lock, so that a "stop" read meanwhile is either seen here
-        // or raises the flag after it has been cleared.
+    const UciCommands::Words words = UciCommands::Split(command.Text);
+    if (words.empty()) return;
+    if (words[0] == "go") {
+        // Under the lock, so that a "stop" or "ponderhit" read meanwhile is
+        // either seen here or applied after this.
         const std::lock_guard lock(mutex_);
+        commands_.ClearStop();
         if (command.Serial < stoppedBelow_) commands_.RequestStop();
-        else commands_.ClearStop();
+        if (command.Serial < hitBelow_) commands_.PonderHit(hitAt_);
     }
-    commands_.Execute(command.Words);
+    commands_.Execute(words, command.ReadAt);
 }
 
 void UciSession::Work(Pending first) {
@@ -100,13 +140,15 @@ void UciSession::Work(Pending first) {
         Run(command);
         const std::lock_guard lock(mutex_);
         if (queue_.empty()) {
+            if (refused_ > 1) out_.Line("info string " + std::to_string(refused_) + " commands were refused in all");
+            refused_ = 0;
             busy_ = false;
             idle_.notify_all();
             return;
         }
         command = std::move(queue_.front());
         queue_.pop_front();
-        queuedText_ -= command.Size;
+        queuedBytes_ -= command.Cost;
     }
 }
 
