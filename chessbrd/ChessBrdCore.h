@@ -114,6 +114,8 @@ public:
     bool PerformMove(Square fromSq, Square toSq);
     void PromotePawn(Square sq);  // sq on rank 8 or 1 only
     bool IsThreefoldRepetition() const;
+    // The record holds no further half-move: every move is refused.
+    bool RecordFull() const noexcept;
     // The position agrees with the record: the squares hold piece letters
     // only, and the record's entry for (CurrentMove, WhiteToMove) holds this
     // position; unless a setter has edited the position since the game began
@@ -201,7 +203,6 @@ private:
     void ReportGameEnd(Square fromSq, Square toSq, bool check);
     bool ReportMateOrStalemate(Square fromSq, Square toSq, bool check);
     bool MaterialInsufficient() const noexcept;
-    bool RecordFull() const noexcept;
 
     BoardPosition pos_;
     int currentMove_ = 1;

@@ -25,8 +25,13 @@ bool TypedMoveInput::Enter(const std::string& text) {
     if (reading.Ok() && board_.IsLegalMove(reading.Move.From, reading.Move.To) &&
         board_.MakeMove(reading.Move.From, reading.Move.To))
         return true;  // the move's own sentence follows from the window
+    // A full record refuses any move: not the move's fault.
+    if (reading.Ok() && board_.RecordFull()) {
+        announcer_.Say(QStringLiteral("La partida es demasiado larga"));
+        return false;
+    }
     // A reading of the position alone misses what the board adds (a standing
-    // repetition, a full record): then the move is illegal here.
+    // repetition): then the move is illegal here.
     const San::Error fault = reading.Ok() ? San::Error::Illegal : reading.Fault;
     announcer_.Say(QString::fromStdString(TypedMove::Refusal(text, fault)));
     return false;

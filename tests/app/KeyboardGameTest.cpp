@@ -3,9 +3,17 @@
 // board as it was; and a click, then a click, in the window.
 
 #include "GameFileWindowFixture.h"
+#include "MessageCloser.h"
+
+#include "BoardPosition.h"
+#include "MoveSpeech.h"
 
 #include <QLabel>
 #include <QTest>
+
+#include <algorithm>
+#include <random>
+#include <set>
 
 namespace tablerix {
 namespace {
@@ -79,6 +87,46 @@ TEST_F(KeyboardGameTest, RefusedEntriesLeaveTheBoardAsItWas) {
     EXPECT_EQ(Said(), QStringLiteral("Jugada: e2"));
     QTest::keyClick(&B(), Qt::Key_Escape);
     EXPECT_TRUE(B().TypedEntry().empty());
+}
+
+// A game as long as the record holds: a typed move is then refused for
+// the game's length, not as an illegal move.
+TEST_F(KeyboardGameTest, AMoveBeyondAFullRecordIsRefusedForTheGamesLength) {
+    StartTwoPlayers();
+    B().SetAnimateMoves(false);
+    MessageCloser closer;  // should the game end on the way
+    // A game that never repeats a position, made on a position value first.
+    std::mt19937 rng(7);
+    BoardPosition p;
+    std::set<std::pair<std::string, bool>> seen{{p.Placement(), true}};
+    std::vector<HalfMove> game;
+    for (int ply = 0; ply < 2 * ChessBrdCore::kMaxMoves; ++ply) {
+        std::vector<HalfMove> legal = p.LegalMoves();
+        std::shuffle(legal.begin(), legal.end(), rng);
+        // Captures last, so that the game does not dwindle to bare kings.
+        std::stable_partition(legal.begin(), legal.end(), [&](const HalfMove& m) { return p.At(m.To) == ' '; });
+        const auto fresh = std::find_if(legal.begin(), legal.end(), [&](const HalfMove& m) {
+            const BoardPosition next = p.After(m);
+            return next.HasLegalMove() && !seen.count({next.Placement(), next.WhiteToMove()});
+        });
+        ASSERT_NE(fresh, legal.end()) << "ply " << ply;
+        game.push_back(*fresh);
+        p = p.After(*fresh);
+        seen.insert({p.Placement(), p.WhiteToMove()});
+    }
+    for (const HalfMove& m : game) {
+        if (B().RecordFull()) break;
+        B().SetPromotionPiece(m.Promotion ? m.Promotion : 'q');
+        ASSERT_TRUE(B().MakeMove(m.From, m.To));
+    }
+    p = B().CurrentPosition();
+    ASSERT_TRUE(closer.texts.isEmpty()) << closer.texts.join(u'|').toStdString();
+    const HalfMove next = p.LegalMoves().front();
+    const std::string text = MoveSpeech::SquareName(next.From) + MoveSpeech::SquareName(next.To);
+    Focus();
+    Type(text.c_str());
+    EXPECT_EQ(Said(), QStringLiteral("La partida es demasiado larga"));
+    EXPECT_EQ(B().CurrentPosition(), p);
 }
 
 TEST_F(KeyboardGameTest, AClickThenAClickPlaysInTheWindow) {
