@@ -83,23 +83,23 @@ TEST(TimeBudgetTest, NoTimeForTheSideToMoveIsNoBudget) {
 }
 
 TEST(TimeBudgetTest, ClockShares) {
-    // 10 s + 0.1 s: (10000 - 50) / 25 + 100 = 498 ms a move.
+    // 10 s + 0.1 s: (10000 - 100) / 25 + 100 = 496 ms a move.
     auto b = TimeBudget::For(Read("go wtime 10000 btime 1 winc 100 binc 0"), true);
     ASSERT_TRUE(b);
-    EXPECT_EQ(b->Hard, 996ms);
+    EXPECT_EQ(b->Hard, 992ms);
     EXPECT_EQ(b->Soft, 124ms);
 
     // The last move before the control may take half of what is left.
     b = TimeBudget::For(Read("go wtime 10000 movestogo 1"), true);
-    EXPECT_EQ(b->Hard, 4975ms);
-    EXPECT_EQ(b->Soft, 2487ms);
+    EXPECT_EQ(b->Hard, 4950ms);
+    EXPECT_EQ(b->Soft, 2475ms);
 
     // An increment not yet earned does not raise the cap.
     b = TimeBudget::For(Read("go wtime 1000 winc 60000"), true);
-    EXPECT_EQ(b->Hard, 475ms);
+    EXPECT_EQ(b->Hard, 450ms);
 
     // Inside the margin nothing is left: the first iteration only.
-    b = TimeBudget::For(Read("go wtime 30"), true);
+    b = TimeBudget::For(Read("go wtime 90"), true);
     EXPECT_EQ(b->Hard, 0ms);
 }
 
@@ -110,19 +110,19 @@ TEST(TimeBudgetTest, MoveTime) {
     EXPECT_EQ(TimeBudget::For(Read("go movetime 0"), true)->Hard, 0ms);
     // With a clock too, the stricter of each.
     const auto b = TimeBudget::For(Read("go movetime 100 wtime 1000"), true);
-    EXPECT_EQ(b->Hard, 76ms);
+    EXPECT_EQ(b->Hard, 72ms);
     EXPECT_EQ(b->Soft, 9ms);
 }
 
 TEST(TimeBudgetTest, NeverMoreThanHalfOfWhatIsLeft) {
-    for (int time : {0, 10, 49, 50, 51, 100, 1000, 60000, 2147483647}) {
+    for (int time : {0, 10, 99, 100, 101, 200, 1000, 60000, 2147483647}) {
         for (int inc : {0, 1, 100, 100000, 2147483647}) {
             for (int togo : {0, 1, 2, 40, 2147483647}) {
                 std::string go = "go wtime " + std::to_string(time) + " winc " + std::to_string(inc);
                 if (togo > 0) go += " movestogo " + std::to_string(togo);
                 const auto b = TimeBudget::For(Read(go), true);
                 ASSERT_TRUE(b) << go;
-                EXPECT_LE(b->Hard.count(), std::max(time - 50, 0) / 2) << go;
+                EXPECT_LE(b->Hard.count(), std::max(time - 100, 0) / 2) << go;
                 EXPECT_GE(b->Hard.count(), 0) << go;
                 EXPECT_LE(b->Soft, b->Hard) << go;
             }

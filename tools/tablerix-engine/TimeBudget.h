@@ -27,7 +27,7 @@ namespace tablerix {
 
 struct TimeBudget {
     using Duration = std::chrono::milliseconds;
-    static constexpr Duration kOverhead{50};
+    static constexpr Duration kOverhead{100};
     static constexpr Duration kMoveTimeMargin{10};
     static constexpr int kAssumedMovesToGo = 25;
 
