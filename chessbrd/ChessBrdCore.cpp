@@ -286,9 +286,7 @@ bool ChessBrdCore::MoveForward() {
     return pos_.WhiteToMove() ? GotoMove(currentMove_, false) : GotoMove(currentMove_ + 1, true);
 }
 
-int ChessBrdCore::RecordedHalfMoves() const noexcept {
-    return 2 * (record_.LastMove() - 1) + (record_.LastMoveWhite() ? 0 : 1);
-}
+int ChessBrdCore::RecordedHalfMoves() const noexcept { return record_.HalfMoves(); }
 
 bool ChessBrdCore::TakeBack(int halfMoves) {
     StopThinking();

@@ -39,6 +39,8 @@ public:
         lastMoveWhite_ = white;
         ++version_;
     }
+    // Half-moves from (1, White) up to the end entry.
+    int HalfMoves() const noexcept { return Slot(lastMove_, lastMoveWhite_); }
     // (move, side) lies between (1, White) and the end entry.
     bool Reaches(int move, bool white) const noexcept;
 

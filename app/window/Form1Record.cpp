@@ -70,7 +70,7 @@ void Form1Record::Loaded(bool fromFile) {
 void Form1Record::GivingUp() {
     if (!journal_ || changes_ == savedAt_) return;
     const GameRecordText game = form_.CollectGame();
-    if (!game.MoveLines.isEmpty() || !game.Notes.trimmed().isEmpty()) journal_->Discard(game);
+    if (WorthKeeping(game)) journal_->Discard(game);
 }
 
 void Form1Record::Finish() {
@@ -94,8 +94,12 @@ void Form1Record::Flush() {
     if (!journal_ || form_.Loading()) return;
     notes_.stop();
     const GameRecordText game = form_.CollectGame();
-    if (game.MoveLines.isEmpty() && game.Notes.trimmed().isEmpty()) journal_->ClearRecord();
-    else journal_->Record(game);
+    if (WorthKeeping(game)) journal_->Record(game);
+    else journal_->ClearRecord();
+}
+
+bool Form1Record::WorthKeeping(const GameRecordText& game) {
+    return !game.MoveLines.isEmpty() || !game.Notes.trimmed().isEmpty();
 }
 
 void Form1Record::Load(const QString& path) {

@@ -86,8 +86,8 @@ public:
 private:
     // Writes the game as it stands now (or clears the record).
     void Flush();
-    // The game has moves or notes.
-    bool WorthKeeping() const;
+    // The game has moves or notes: something to lose.
+    static bool WorthKeeping(const GameRecordText& game);
     void Load(const QString& path);
     // The writer's answer, back on this thread.
     void Reported(bool ok);

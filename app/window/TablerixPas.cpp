@@ -705,8 +705,7 @@ void TForm1::TakeBackClick() {
             delete ui_.ListBoxRepe->takeItem(ui_.ListBoxRepe->count() - 1);
     }
     SelectHidden(ui_.ListBox1->count() - 1);
-    Situacion();
-    if (ui_.ListBox1->count() == 0) ui_.PJaque->hide();
+    Situacion();  // the indicator of the last move left, or none
     // The game is open again, even after a mate; the time already counted stays.
     state_.ClocksRunning = true;
     board.StartThinking();
